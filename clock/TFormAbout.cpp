@@ -1,0 +1,10 @@
+#include "clock/TFormAbout.h"
+
+TFormAbout *FormAbout = nullptr;
+
+// The About box.
+TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("About Tocsimo"));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+class TFormAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormAbout(QWidget *parent = nullptr);
+};
+
+extern TFormAbout *FormAbout;

@@ -1,0 +1,90 @@
+#include "store/AlarmFiles.h"
+
+#include "app/ProgramFolder.h"
+#include "app/TIniFile.h"
+#include "app/TextFile.h"
+
+namespace {
+const QString kModeSection = QStringLiteral("AlarmMode");
+const QString kTimeSection = QStringLiteral("AlarmDateTime");
+const QString kSoundSection = QStringLiteral("AlarmSound");
+const QString kFileKey = QStringLiteral("File");
+} // namespace
+
+QString AlarmFiles::IndexPath()
+{
+    return ProgramFolder() + RelPath::AlarmIndex;
+}
+
+QString AlarmFiles::SettingsPath(const QString &idText)
+{
+    return ProgramFolder() + RelPath::AlarmFolder + idText + QStringLiteral(".ini");
+}
+
+QString AlarmFiles::MessagePath(const QString &idText)
+{
+    return ProgramFolder() + RelPath::AlarmFolder + idText + QStringLiteral("Memo.ini");
+}
+
+QString AlarmFiles::SettingsPath(int id)
+{
+    return SettingsPath(QString::number(id));
+}
+
+QString AlarmFiles::MessagePath(int id)
+{
+    return MessagePath(QString::number(id));
+}
+
+void AlarmFiles::WriteSettings(int id, AlarmMode mode, const AlarmTime &time, const QString &soundFile)
+{
+    QList<TIniFile::Entry> entries;
+    for (AlarmMode m : kAllAlarmModes)
+        entries.append({kModeSection, AlarmModeName(m), m == mode ? QStringLiteral("1") : QStringLiteral("0")});
+    const auto number = [](int v) { return QString::number(v); };
+    entries.append({kTimeSection, QStringLiteral("Year"), number(time.Year)});
+    entries.append({kTimeSection, QStringLiteral("Month"), number(time.Month)});
+    entries.append({kTimeSection, QStringLiteral("Day"), number(time.Day)});
+    entries.append({kTimeSection, QStringLiteral("Hour"), number(time.Hour)});
+    entries.append({kTimeSection, QStringLiteral("Minute"), number(time.Minute)});
+    entries.append({kTimeSection, QStringLiteral("Second"), number(time.Second)});
+    entries.append({kSoundSection, kFileKey, soundFile});
+    TIniFile(SettingsPath(id)).WriteEntries(entries);
+}
+
+AlarmFiles::Settings AlarmFiles::ReadSettings(const QString &idText)
+{
+    const IniDocument ini = TIniFile(SettingsPath(idText)).Snapshot();
+    Settings s;
+    for (AlarmMode m : kAllAlarmModes)
+        if (ini.ReadBool(kModeSection, AlarmModeName(m), false))
+            s.modes.append(AlarmModeName(m));
+    s.time.Year = ini.ReadInteger(kTimeSection, QStringLiteral("Year"), 0);
+    s.time.Month = ini.ReadInteger(kTimeSection, QStringLiteral("Month"), 0);
+    s.time.Day = ini.ReadInteger(kTimeSection, QStringLiteral("Day"), 0);
+    s.time.Hour = static_cast<uint16_t>(ini.ReadInteger(kTimeSection, QStringLiteral("Hour"), 0));
+    s.time.Minute = static_cast<uint16_t>(ini.ReadInteger(kTimeSection, QStringLiteral("Minute"), 0));
+    s.time.Second = static_cast<uint16_t>(ini.ReadInteger(kTimeSection, QStringLiteral("Second"), 0));
+    s.soundFile = ini.ReadString(kSoundSection, kFileKey, QString());
+    return s;
+}
+
+AlarmFiles::Settings AlarmFiles::ReadSettings(int id)
+{
+    return ReadSettings(QString::number(id));
+}
+
+QString AlarmFiles::ReadSoundFile(int id)
+{
+    return TIniFile(SettingsPath(id)).ReadString(kSoundSection, kFileKey, QString());
+}
+
+QStringList AlarmFiles::ReadMessage(int id)
+{
+    return TextFile::ReadLines(MessagePath(id));
+}
+
+void AlarmFiles::WriteMessage(int id, const QStringList &lines)
+{
+    TextFile::WriteLines(MessagePath(id), lines);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/AlarmMode.h"
+#include "store/AlarmTime.h"
+
+#include <QString>
+#include <QStringList>
+
+// The files of the alarm store, all in the folder "alarm" of the program folder:
+// the index "Alarms.ini", and per alarm "<id>.ini" (settings) and "<id>Memo.ini"
+// (the message, a text file of lines).
+namespace AlarmFiles {
+
+QString IndexPath();
+// idText is the identifier as written in the index ("7", or "007" from a hand-edited file).
+QString SettingsPath(const QString &idText);
+QString MessagePath(const QString &idText);
+QString SettingsPath(int id);
+QString MessagePath(int id);
+
+struct Settings {
+    QStringList modes; // names of the mode keys that read true, in key order
+    AlarmTime time;
+    QString soundFile;
+};
+
+// All thirteen keys, in one atomic replace. Raises "Unable to write to %s".
+void WriteSettings(int id, AlarmMode mode, const AlarmTime &time, const QString &soundFile);
+// Missing file or keys give the defaults: no mode, all zeros, no sound.
+Settings ReadSettings(const QString &idText);
+Settings ReadSettings(int id);
+// Only the sound file, as the reminder needs it.
+QString ReadSoundFile(int id);
+
+// Raise "Cannot open file %s" / "Cannot create file %s".
+QStringList ReadMessage(int id);
+void WriteMessage(int id, const QStringList &lines);
+
+} // namespace AlarmFiles
