@@ -1,0 +1,24 @@
+#include "generator/Picture.h"
+
+#include "generator/ClockFace.h"
+
+#include <QList>
+
+namespace {
+// New artwork is added here: one line per output file.
+const QList<Picture> &AllPictures()
+{
+    static const QList<Picture> pictures = {
+        {QStringLiteral("ClockFace.png"), DrawClockFace},
+    };
+    return pictures;
+}
+} // namespace
+
+const Picture *FindPicture(const QString &path)
+{
+    for (const Picture &p : AllPictures())
+        if (p.path == path)
+            return &p;
+    return nullptr;
+}
