@@ -1,22 +1,99 @@
 #include "windows/TFormMain.h"
 
 #include "app/ErrorBox.h"
+#include "windows/AutoRun.h"
+#include "windows/TFormReminder.h"
 
-#include <QHeaderView>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
 #include <QTreeWidget>
 
 TFormMain *FormMain = nullptr;
+
+const QStringList TFormMain::ChimeNames = {
+    QStringLiteral("Chime"), QStringLiteral("Mac"), QStringLiteral("Rooster"),
+    QStringLiteral("Boom"), QStringLiteral("Yee Haa"),
+};
+
+namespace {
+template <class W>
+W *Named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QFont Font(const QString &family, int pixels, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// A teal title strip with a white caption, as on top of each page.
+QLabel *TitleBar(QWidget *parent, const char *labelName, const QString &caption)
+{
+    auto *label = Named(new QLabel(caption, parent), labelName);
+    label->setGeometry(0, 8, 305, 17);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    label->setStyleSheet(QStringLiteral("background: #008080; color: white; padding-left: 4px;"));
+    label->setFont(Font(QStringLiteral("Tahoma"), 11, true));
+    return label;
+}
+
+// Selects one button of an exclusive group, or none.
+void SelectInGroup(QButtonGroup *group, QAbstractButton *button)
+{
+    if (button) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+} // namespace
 
 TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Tocsimo"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(414, 366);
+    setFont(Font(QStringLiteral("MS Sans Serif"), 11));
 
-    AlarmsList = new QTreeWidget(this);
-    AlarmsList->setObjectName(QStringLiteral("AlarmsList"));
-    AlarmsList->setGeometry(96, 40, 305, 249);
+    BuildAlarmsPage();
+    BuildOptionsPage();
+
+    Timer = Named(new QTimer(this), "Timer");
+    Timer->setInterval(100);
+    connect(Timer, &QTimer::timeout, this, [this] { Guarded([this] { TimerTimer(); }); });
+    Timer->start();
+
+    Guarded([this] { FormCreate(); });
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::BuildAlarmsPage()
+{
+    PanelAlarms = Named(new QWidget(this), "PanelAlarms");
+    PanelAlarms->setGeometry(96, 8, 313, 337);
+    TitleBar(PanelAlarms, "Label6", QStringLiteral("Alarms"));
+
+    AlarmsList = Named(new QTreeWidget(PanelAlarms), "AlarmsList");
+    AlarmsList->setGeometry(0, 32, 305, 249);
     AlarmsList->setRootIsDecorated(false);
     AlarmsList->setSelectionMode(QAbstractItemView::SingleSelection);
     AlarmsList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -26,19 +103,153 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     AlarmsList->setColumnWidth(1, 80);
     AlarmsList->setColumnHidden(2, true);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Named(new QPlainTextEdit(PanelAlarms), "Memo1");
     Memo1->hide();
-
-    Guarded([this] { FormCreate(); });
 }
 
-TFormMain::~TFormMain() = default;
+void TFormMain::BuildOptionsPage()
+{
+    PanelOptions = Named(new QWidget(this), "PanelOptions");
+    PanelOptions->setGeometry(96, 5, 313, 332);
+    PanelOptions->hide();
+    Label1 = TitleBar(PanelOptions, "Label1", QStringLiteral("Options"));
+
+    GroupBox2 = Named(new QGroupBox(QStringLiteral("General "), PanelOptions), "GroupBox2");
+    GroupBox2->setGeometry(0, 32, 305, 97);
+    chkAutoRun = Named(new QCheckBox(QStringLiteral("Auto run when Windows startup"), GroupBox2), "chkAutoRun");
+    chkAutoRun->setGeometry(16, 16, 265, 17);
+    chkAutoRun->setChecked(true);
+    chkAutoHide = Named(new QCheckBox(QStringLiteral("Auto hide alarm clock in system tray"), GroupBox2), "chkAutoHide");
+    chkAutoHide->setGeometry(16, 40, 265, 17);
+    chkAutoHide->setChecked(true);
+    Label3 = Named(new QLabel(QStringLiteral("Time Format: "), GroupBox2), "Label3");
+    Label3->move(16, 72);
+    rbAMPM = Named(new QRadioButton(QStringLiteral("AM/PM"), GroupBox2), "rbAMPM");
+    rbAMPM->setGeometry(96, 72, 81, 17);
+    rb24Hours = Named(new QRadioButton(QStringLiteral("24 Hours"), GroupBox2), "rb24Hours");
+    rb24Hours->setGeometry(192, 72, 81, 17);
+    timeFormatGroup_ = new QButtonGroup(this);
+    timeFormatGroup_->addButton(rbAMPM);
+    timeFormatGroup_->addButton(rb24Hours);
+    rbAMPM->setChecked(true);
+
+    GroupBox3 = Named(new QGroupBox(QStringLiteral("Alarm "), PanelOptions), "GroupBox3");
+    GroupBox3->setGeometry(0, 136, 305, 41);
+    chkRepeat = Named(new QCheckBox(QStringLiteral("Repeat alarm sound"), GroupBox3), "chkRepeat");
+    chkRepeat->setGeometry(16, 16, 145, 17);
+    chkRepeat->setChecked(true);
+
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Chime "), PanelOptions), "GroupBox1");
+    GroupBox1->setGeometry(0, 184, 305, 129);
+    chkChimes = Named(new QCheckBox(QStringLiteral("Enable chime sound"), GroupBox1), "chkChimes");
+    chkChimes->setGeometry(16, 24, 137, 17);
+    chkChimes->setChecked(true);
+    rbHourly = Named(new QRadioButton(QStringLiteral("Hourly"), GroupBox1), "rbHourly");
+    rbHourly->setGeometry(16, 48, 65, 17);
+    rbHalfHourly = Named(new QRadioButton(QStringLiteral("Half hourly"), GroupBox1), "rbHalfHourly");
+    rbHalfHourly->setGeometry(88, 48, 81, 17);
+    rbQuartarHourly = Named(new QRadioButton(QStringLiteral("Quarter hourly"), GroupBox1), "rbQuartarHourly");
+    rbQuartarHourly->setGeometry(176, 48, 97, 17);
+    intervalGroup_ = new QButtonGroup(this);
+    intervalGroup_->addButton(rbHourly);
+    intervalGroup_->addButton(rbHalfHourly);
+    intervalGroup_->addButton(rbQuartarHourly);
+    rbHourly->setChecked(true);
+    Label2 = Named(new QLabel(QStringLiteral("Chime sound:"), GroupBox1), "Label2");
+    Label2->move(16, 72);
+    cbChime = Named(new QComboBox(GroupBox1), "cbChime");
+    cbChime->setGeometry(24, 90, 193, 19);
+    cbChime->addItems(ChimeNames);
+    cbChime->setCurrentIndex(0);
+
+    // Loading the options changes the box too, and that updates the entry as a click does.
+    connect(chkAutoRun, &QCheckBox::toggled, this, [this] { Guarded([this] { chkAutoRunClick(); }); });
+}
 
 void TFormMain::FormCreate()
 {
+    LoadOptions();
     Alarms.Load();
     RefreshAlarmsList();
+}
+
+void TFormMain::FormShow()
+{
+    raise();
+    activateWindow();
+    LoadOptions();
+}
+
+void TFormMain::FormClose()
+{
+    SaveOptions();
+    Alarms.WriteIndex();
+}
+
+void TFormMain::done(int result)
+{
+    if (!Guarded([this] { FormClose(); }))
+        return; // the error was shown; the window stays open
+    QDialog::done(result);
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TFormMain::chkAutoRunClick()
+{
+    AutoRun::Update(chkAutoRun->isChecked(), QCoreApplication::applicationFilePath());
+}
+
+void TFormMain::LoadOptions()
+{
+    const Options options = OptionsFile::Read(OptionsFile::Path());
+    // The autorun entry follows the box: updated here and again by the box's own
+    // handler when the value changes it.
+    chkAutoRun->setChecked(options.AutoRun);
+    chkAutoRunClick();
+    ShowOptions(options);
+}
+
+void TFormMain::ShowOptions(const Options &o)
+{
+    chkAutoRun->setChecked(o.AutoRun);
+    chkAutoHide->setChecked(o.AutoHide);
+    (o.AMPM ? rbAMPM : rb24Hours)->setChecked(true);
+    chkRepeat->setChecked(o.Repeat);
+    chkChimes->setChecked(o.EnableChimes);
+    switch (o.Interval) {
+    case ChimeInterval::None: SelectInGroup(intervalGroup_, nullptr); break;
+    case ChimeInterval::Hourly: SelectInGroup(intervalGroup_, rbHourly); break;
+    case ChimeInterval::HalfHourly: SelectInGroup(intervalGroup_, rbHalfHourly); break;
+    case ChimeInterval::QuarterHourly: SelectInGroup(intervalGroup_, rbQuartarHourly); break;
+    }
+    cbChime->setCurrentIndex(o.ChimeSound >= 0 && o.ChimeSound < cbChime->count() ? o.ChimeSound : -1);
+}
+
+Options TFormMain::OptionsFromPage() const
+{
+    Options o;
+    o.AutoRun = chkAutoRun->isChecked();
+    o.AutoHide = chkAutoHide->isChecked();
+    o.AMPM = rbAMPM->isChecked();
+    o.Repeat = chkRepeat->isChecked();
+    o.EnableChimes = chkChimes->isChecked();
+    o.Interval = rbQuartarHourly->isChecked() ? ChimeInterval::QuarterHourly
+        : rbHalfHourly->isChecked()           ? ChimeInterval::HalfHourly
+        : rbHourly->isChecked()               ? ChimeInterval::Hourly
+                                              : ChimeInterval::None;
+    o.ChimeSound = cbChime->currentIndex();
+    return o;
+}
+
+void TFormMain::SaveOptions() const
+{
+    OptionsFile::Write(OptionsFile::Path(), OptionsFromPage());
 }
 
 void TFormMain::RefreshAlarmsList()
@@ -48,4 +259,23 @@ void TFormMain::RefreshAlarmsList()
     for (int r = 0; r < Alarms.Count(); ++r)
         items.append(new QTreeWidgetItem({Alarms.Row(r).Caption, Alarms.Row(r).ModeText}));
     AlarmsList->addTopLevelItems(items);
+}
+
+void TFormMain::TimerTimer()
+{
+    alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
+    // The chime test follows here.
+}
+
+void TFormMain::FireAlarm(int alarmId)
+{
+    Timer->stop();
+    // The scheduler runs again however the reminder ends, an error included.
+    struct Restart {
+        QTimer *timer;
+        ~Restart() { timer->start(); }
+    } restart{Timer};
+    FormReminder->AlarmId = alarmId;
+    FormReminder->RepeatFlag = chkRepeat->isChecked();
+    FormReminder->Button1Click();
 }

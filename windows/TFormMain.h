@@ -1,30 +1,94 @@
 #pragma once
 
+#include "schedule/AlarmPass.h"
 #include "store/AlarmStore.h"
+#include "windows/Options.h"
 
 #include <QDialog>
 
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
 class QTreeWidget;
+class QWidget;
 
-// The alarm manager. Hidden most of the time, it owns the alarm table and the
-// alarm list for the whole run.
+// The alarm manager. Hidden most of the time, it lives for the whole run: it
+// owns the alarm table and the alarm list, runs the scheduler, and its options
+// page holds the live options that the other windows read.
 class TFormMain : public QDialog {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    // Controls.
+    // The alarms page.
+    QWidget *PanelAlarms = nullptr;
     QTreeWidget *AlarmsList = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
+
+    // The options page.
+    QWidget *PanelOptions = nullptr;
+    QLabel *Label1 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QCheckBox *chkAutoRun = nullptr;
+    QCheckBox *chkAutoHide = nullptr;
+    QLabel *Label3 = nullptr;
+    QRadioButton *rbAMPM = nullptr;
+    QRadioButton *rb24Hours = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QCheckBox *chkRepeat = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QCheckBox *chkChimes = nullptr;
+    QRadioButton *rbHourly = nullptr;
+    QRadioButton *rbHalfHourly = nullptr;
+    QRadioButton *rbQuartarHourly = nullptr;
+    QLabel *Label2 = nullptr;
+    QComboBox *cbChime = nullptr;
+
+    // The scheduler's tick.
+    QTimer *Timer = nullptr;
 
     // The alarm table and list rows behind AlarmsList.
     AlarmStore Alarms;
 
+    // Handlers.
     void FormCreate();
+    void FormShow();
+    void FormClose(); // an error keeps the window open
+    void TimerTimer();
+    void chkAutoRunClick();
+
+    // Options between the page and the options file.
+    void LoadOptions();
+    void SaveOptions() const;
+    Options OptionsFromPage() const;
+    void ShowOptions(const Options &options);
+
     // Shows the store's rows in AlarmsList.
     void RefreshAlarmsList();
+
+    // The chime names, in list order; the chime file is "sound/" + name + ".wav".
+    static const QStringList ChimeNames;
+
+protected:
+    void done(int result) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BuildAlarmsPage();
+    void BuildOptionsPage();
+    // Opens the reminder for one alarm and waits until it is closed.
+    void FireAlarm(int alarmId);
+
+    QButtonGroup *timeFormatGroup_ = nullptr;
+    QButtonGroup *intervalGroup_ = nullptr;
+    AlarmPass alarmPass_;
 };
 
 extern TFormMain *FormMain;

@@ -1,0 +1,58 @@
+#include "windows/AutoRun.h"
+
+#include "app/AtomicFile.h"
+#include "app/Exception.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+QString AutoRun::EntryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/autostart/Tocsimo.desktop");
+}
+
+QString AutoRun::ExecValue(const QString &executablePath)
+{
+    // Inside a quoted argument ", `, $ and \ take a backslash; then the value as a
+    // whole escapes its backslashes again, and a lone % is a field code.
+    QString quoted;
+    for (QChar c : executablePath) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    QString value = QLatin1Char('"') + quoted + QLatin1Char('"');
+    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    value.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    value.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    value.replace(QLatin1Char('%'), QLatin1String("%%"));
+    return value;
+}
+
+QString AutoRun::EntryText(bool on, const QString &executablePath)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Tocsimo\n"
+                          "Comment=Desktop alarm clock\n"
+                          "Exec=%1\n"
+                          "Terminal=false\n"
+                          "Hidden=%2\n")
+        .arg(ExecValue(executablePath), on ? QStringLiteral("false") : QStringLiteral("true"));
+}
+
+void AutoRun::Update(bool on, const QString &executablePath)
+{
+    const QString path = EntryPath();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return;
+    const QByteArray text = EntryText(on, executablePath).toUtf8();
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+        return;
+    current.close();
+    if (!WriteFileAtomically(path, text))
+        throw Exception(QStringLiteral("Failed to set data for 'Tocsimo'"));
+}
