@@ -30,14 +30,14 @@ int RunLength(const QString &format, qsizetype i)
 
 QString ReminderText::Format(const QString &format, const DateTimeParts &moment, const QLocale &locale)
 {
-    const bool twelveHour = format.contains(kAmPm, Qt::CaseInsensitive);
+    const bool twelveHour = format.contains(kAmPm);
     QString out;
     out.reserve(format.size() + 8);
     bool afterHour = false; // decides whether "mm" is a minute or a month
 
     qsizetype i = 0;
     while (i < format.size()) {
-        if (format.mid(i, kAmPm.size()).compare(kAmPm, Qt::CaseInsensitive) == 0) {
+        if (QStringView(format).mid(i, kAmPm.size()) == kAmPm) {
             out += moment.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
             i += kAmPm.size();
             continue;

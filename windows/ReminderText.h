@@ -22,7 +22,8 @@ inline const QString DateFormat = QStringLiteral("ddd, mmm dd, yyyy");
 //   mmm   abbreviated month name of the locale
 //   dd    day in two digits
 //   yyyy  year in four digits
-// Anything else is copied as it stands.
+// Letters may be upper or lower case, except "AM/PM". Anything else is copied
+// as it stands.
 QString Format(const QString &format, const DateTimeParts &moment, const QLocale &locale);
 
 // The time label: "hh:mm:ss AM/PM" or "hh:mm:ss".
