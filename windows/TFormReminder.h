@@ -1,15 +1,66 @@
 #pragma once
 
+#include "app/DateTime.h"
+
 #include <QDialog>
 
+#include <cstdint>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class TDSTrackBar;
+class TFilterGraph;
+
+// The window that shows and sounds a due alarm. Created once at start-up and
+// reused: the scheduler stores AlarmId and RepeatFlag, then calls Button1Click,
+// which returns only when the user has pressed "Close".
 class TFormReminder : public QDialog {
     Q_OBJECT
 public:
     explicit TFormReminder(QWidget *parent = nullptr);
+    ~TFormReminder() override;
 
+    // Controls.
+    QLabel *Image1 = nullptr;
+    QLabel *LabelTime = nullptr;
+    QLabel *LabelDate = nullptr;
+    QPlainTextEdit *Memo = nullptr;
+    TDSTrackBar *DSTrackBar = nullptr;
+    QPushButton *Button1 = nullptr;     // hidden entry point of the scheduler
+    QPushButton *ButtonClose = nullptr;
+    QTimer *Timer = nullptr;            // label refresh, runs for the whole run
+    TFilterGraph *FilterGraph = nullptr;
+
+    // Set by the scheduler before each alarm.
     int AlarmId = 1;
     bool RepeatFlag = true;
+    // The alarm's sound, kept until the next alarm replaces it.
+    QString SoundFile;
+    // Set at every start of a sound; the next position report moves it to 0.5 s.
+    bool SkipPending = false;
+
+    void FormCreate();
     void Button1Click();
+    void TimerTimer();
+    void DSTrackBarTimer(TDSTrackBar *sender, uint32_t CurrentPos, uint32_t StopPos);
+    void ButtonCloseClick();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void RefreshLabels();
+    void StartPlayback();
+    void CentreOnScreen();
+
+    // What the labels show now, so that a refresh which would change nothing
+    // formats nothing and repaints nothing.
+    int64_t shownTimeKey_ = -1;
+    int64_t shownDateKey_ = -1;
 };
 
 extern TFormReminder *FormReminder;
