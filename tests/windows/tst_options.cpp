@@ -1,0 +1,256 @@
+#include "app/ErrorBox.h"
+#include "app/ProgramFolder.h"
+#include "app/TIniFile.h"
+#include "windows/AutoRun.h"
+#include "windows/Options.h"
+#include "windows/TFormMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+QByteArray Contents(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Undoes the Desktop Entry escapes of an Exec value and splits it into arguments.
+QStringList ParseExec(QString value)
+{
+    QString unescaped;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const QChar c = value[++i];
+            unescaped += c == 'n' ? QChar('\n') : c == 'r' ? QChar('\r') : c == 's' ? QChar(' ') : c;
+        } else if (value[i] == '%' && i + 1 < value.size() && value[i + 1] == '%') {
+            unescaped += '%';
+            ++i;
+        } else {
+            unescaped += value[i];
+        }
+    }
+    QStringList args;
+    QString arg;
+    bool quoted = false, any = false;
+    for (qsizetype i = 0; i < unescaped.size(); ++i) {
+        const QChar c = unescaped[i];
+        if (quoted && c == '\\' && i + 1 < unescaped.size()) {
+            arg += unescaped[++i];
+        } else if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if (c == ' ' && !quoted) {
+            if (any || !arg.isEmpty())
+                args << arg;
+            arg.clear();
+            any = false;
+        } else {
+            arg += c;
+        }
+    }
+    if (any || !arg.isEmpty())
+        args << arg;
+    return args;
+}
+
+QString EntryValue(const QString &key)
+{
+    for (const QByteArray &line : Contents(AutoRun::EntryPath()).split('\n'))
+        if (line.startsWith(key.toUtf8() + "="))
+            return QString::fromUtf8(line.mid(key.size() + 1));
+    return {};
+}
+} // namespace
+
+class TestOptions : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *dir_ = nullptr;
+    QTemporaryDir *config_ = nullptr;
+    QStringList errors_;
+
+    QString OptionsPath() const { return dir_->filePath("Options.ini"); }
+
+private slots:
+    void init()
+    {
+        dir_ = new QTemporaryDir;
+        config_ = new QTemporaryDir;
+        QDir(dir_->path()).mkdir("alarm");
+        SetProgramFolderOverride(dir_->path());
+        qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+        errors_.clear();
+        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+    }
+    void cleanup()
+    {
+        SetErrorBoxHandler({});
+        SetProgramFolderOverride({});
+        delete FormMain;
+        FormMain = nullptr;
+        delete dir_;
+        delete config_;
+    }
+
+    void fileDefaultsAndTheIntervalRule()
+    {
+        QCOMPARE(OptionsFile::Read(OptionsPath()), Options{});
+        WriteFile(OptionsPath(), "[Chimes]\r\nHalfHourly=1\r\nQuartaHourly=1\r\nChimeSound=4\r\n[General]\r\nAMPM=0\r\n");
+        Options o = OptionsFile::Read(OptionsPath());
+        QCOMPARE(o.Interval, ChimeInterval::QuarterHourly);
+        QCOMPARE(o.ChimeSound, 4);
+        QVERIFY(!o.AMPM);
+        QVERIFY(o.AutoRun && o.AutoHide && o.Repeat && o.EnableChimes);
+        WriteFile(OptionsPath(), "[Chimes]\r\nHourly=0\r\nHalfHourly=0\r\nQuartaHourly=0\r\nChimeSound=x\r\n");
+        o = OptionsFile::Read(OptionsPath());
+        QCOMPARE(o.Interval, ChimeInterval::None);
+        QCOMPARE(o.ChimeSound, 0);
+    }
+
+    void fileHasNineKeysInOrder()
+    {
+        Options o;
+        o.AutoHide = false;
+        o.Interval = ChimeInterval::HalfHourly;
+        o.ChimeSound = -1;
+        OptionsFile::Write(OptionsPath(), o);
+        QCOMPARE(Contents(OptionsPath()),
+                 QByteArray("[General]\r\nAutoRun=1\r\nAutoHide=0\r\nAMPM=1\r\n[Alarm]\r\nRepeat=1\r\n"
+                            "[Chimes]\r\nEnableChimes=1\r\nHourly=0\r\nHalfHourly=1\r\nQuartaHourly=0\r\nChimeSound=-1\r\n"));
+        QCOMPARE(OptionsFile::Read(OptionsPath()), o);
+    }
+
+    void pageFollowsTheFileAndSavesOnClose()
+    {
+        WriteFile(OptionsPath(), "[General]\r\nAMPM=0\r\nAutoHide=0\r\n[Chimes]\r\nHourly=0\r\nChimeSound=9\r\n");
+        FormMain = new TFormMain;
+        QVERIFY(FormMain->rb24Hours->isChecked());
+        QVERIFY(!FormMain->rbAMPM->isChecked());
+        QVERIFY(!FormMain->chkAutoHide->isChecked());
+        QVERIFY(!FormMain->rbHourly->isChecked() && !FormMain->rbHalfHourly->isChecked()
+                && !FormMain->rbQuartarHourly->isChecked());
+        QCOMPARE(FormMain->cbChime->currentIndex(), -1);
+        QCOMPARE(FormMain->cbChime->currentText(), QString());
+
+        // A change on the page is live at once and reaches the file on close.
+        FormMain->show();
+        FormMain->rbQuartarHourly->click();
+        FormMain->chkRepeat->click();
+        QVERIFY(OptionsFile::Read(OptionsPath()).Repeat);
+        FormMain->accept();
+        QVERIFY(!FormMain->isVisible());
+        const Options saved = OptionsFile::Read(OptionsPath());
+        QCOMPARE(saved.Interval, ChimeInterval::QuarterHourly);
+        QVERIFY(!saved.Repeat);
+        QVERIFY(!saved.AMPM);
+        QCOMPARE(TIniFile(OptionsPath()).ReadString("Chimes", "ChimeSound", ""), QString("-1"));
+        QVERIFY(QFile::exists(dir_->filePath("alarm/Alarms.ini")) == false); // no alarms, no index
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void showReloadsTheFile()
+    {
+        FormMain = new TFormMain;
+        QVERIFY(FormMain->rbAMPM->isChecked());
+        QCOMPARE(FormMain->cbChime->currentText(), QString("Chime"));
+        WriteFile(OptionsPath(), "[General]\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=4\r\n");
+        FormMain->show();
+        QVERIFY(FormMain->rb24Hours->isChecked());
+        QCOMPARE(FormMain->cbChime->currentText(), QString("Yee Haa"));
+        FormMain->hide();
+    }
+
+    void failedSaveKeepsTheWindowOpenAndTheIndexUnwritten()
+    {
+        WriteFile(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=1\r\n");
+        FormMain = new TFormMain;
+        QDir(dir_->path()).mkdir("Options.ini"); // a folder where the file should go
+        FormMain->show();
+        FormMain->accept();
+        QVERIFY(FormMain->isVisible());
+        QCOMPARE(errors_, QStringList({"Unable to write to " + OptionsPath() + "."}));
+        QCOMPARE(Contents(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
+        QDir(dir_->path()).rmdir("Options.ini");
+        FormMain->reject();
+        QVERIFY(!FormMain->isVisible());
+    }
+
+    void createLoadsOptionsThenAlarms()
+    {
+        WriteFile(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
+        WriteFile(dir_->filePath("alarm/2Memo.ini"), "Dentist\r\nbring the card");
+        WriteFile(dir_->filePath("alarm/2.ini"), "[AlarmMode]\r\nWeekly=1\r\n");
+        FormMain = new TFormMain;
+        QCOMPARE(FormMain->AlarmsList->topLevelItemCount(), 1);
+        QCOMPARE(FormMain->AlarmsList->topLevelItem(0)->text(0), QString("Dentist"));
+        QCOMPARE(FormMain->AlarmsList->topLevelItem(0)->text(1), QString("Weekly"));
+        QVERIFY(FormMain->Timer->isActive());
+        QCOMPARE(FormMain->Timer->interval(), 100);
+    }
+
+    void autorunEntryFollowsTheBox()
+    {
+        const QString exe = QDir::homePath() + QString::fromUtf8("/My Programs/Wecker ü/$HOME \"x\" 100%/tocsimo");
+        AutoRun::Update(true, exe);
+        QCOMPARE(EntryValue("Hidden"), QString("false"));
+        QCOMPARE(EntryValue("Name"), QString("Tocsimo"));
+        QCOMPARE(ParseExec(EntryValue("Exec")), QStringList({exe}));
+        AutoRun::Update(false, exe);
+        QCOMPARE(EntryValue("Hidden"), QString("true"));
+        QVERIFY(QFile::exists(AutoRun::EntryPath()));
+
+        // The page: loading writes the entry, unchecking hides it, checking brings it back.
+        FormMain = new TFormMain;
+        QCOMPARE(EntryValue("Hidden"), QString("false"));
+        QCOMPARE(ParseExec(EntryValue("Exec")), QStringList({QCoreApplication::applicationFilePath()}));
+        FormMain->chkAutoRun->click();
+        QCOMPARE(EntryValue("Hidden"), QString("true"));
+        FormMain->chkAutoRun->click();
+        QCOMPARE(EntryValue("Hidden"), QString("false"));
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void autorunFailures()
+    {
+        // The folder cannot be made: nothing, silently.
+        WriteFile(config_->filePath("autostart"), "a file in the way");
+        AutoRun::Update(true, "/x/tocsimo");
+        QDir().remove(config_->filePath("autostart"));
+        // The entry cannot be written: the registry-style error.
+        QDir().mkpath(AutoRun::EntryPath());
+        try {
+            AutoRun::Update(true, "/x/tocsimo");
+            QFAIL("no error");
+        } catch (const Exception &e) {
+            QCOMPARE(e.Message(), QString("Failed to set data for 'Tocsimo'"));
+        }
+    }
+
+    void entryStartsTheProgramThroughAShell()
+    {
+        // What a session manager does with Exec: the argument reaches exec intact.
+        const QString exe = QDir::tempPath() + "/tocsimo check $x `y` \"z\"";
+        const QStringList args = ParseExec(AutoRun::ExecValue(exe));
+        QCOMPARE(args, QStringList({exe}));
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
