@@ -1,0 +1,611 @@
+#include "player/PlaybackEngine.h"
+
+#include "player/EngineCodes.h"
+#include "player/GstFailure.h"
+#include "player/GstRuntime.h"
+#include "player/VolumeMapping.h"
+#include "player/WaxPlaylist.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+
+#include <gst/base/gstbasesink.h>
+#include <gst/base/gstbasesrc.h>
+#include <gst/gst.h>
+#include <gst/pbutils/missing-plugins.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// playbin's GstPlayFlags (not in a public header): sound only, volume in software.
+constexpr guint kPlayFlagAudio = 1u << 1;
+constexpr guint kPlayFlagSoftVolume = 1u << 4;
+
+constexpr GstClockTime kOpenTimeout = 10 * GST_SECOND;
+// GStreamer may report a failed state change a moment before the error that
+// explains it reaches the bus.
+constexpr auto kErrorGrace = std::chrono::milliseconds(200);
+// Durations that GStreamer estimates (mp2, mp3 without a header) are asked
+// again at this interval even without a DURATION_CHANGED message.
+constexpr qint64 kDurationRefreshMs = 1000;
+
+// A seek with no stop position sends 16-bit .au/.snd files straight to their
+// end, so "play to the end" is passed as an explicit stop past any sound's end.
+constexpr gint64 kOpenEndStop = G_MAXINT64 / 2;
+
+// fluidsynth's default gain (0.2) leaves MIDI some 20 dB quieter than other
+// sounds; this brings a loud note to about the level of a normal recording.
+constexpr double kMidiGain = 1.0;
+
+constexpr int64_t kNsPer100ns = 100;
+
+std::mutex &HooksMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+PlaybackEngine::SinkFactory &SinkFactoryHook()
+{
+    static PlaybackEngine::SinkFactory factory;
+    return factory;
+}
+PlaybackEngine::MessageObserver &ObserverHook()
+{
+    static PlaybackEngine::MessageObserver observer;
+    return observer;
+}
+
+qint64 MonotonicMs()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
+QString Quoted(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+} // namespace
+
+// What the engine shares with GStreamer's threads.
+struct PlaybackEngine::Shared {
+    std::mutex mutex;
+    std::condition_variable errorPosted;
+    PlaybackEngine *receiver = nullptr; // cleared before the engine goes
+    std::atomic<unsigned> generation{0};
+    std::atomic<bool> durationDirty{true};
+    // What went wrong while a sound was being opened or started.
+    std::vector<GstErrorReport> errors;
+    QStringList missingPlugins;
+    bool midiWithoutFont = false;
+};
+
+// The bus sync handler and the element-setup hook, run on GStreamer's threads.
+struct BusRelay {
+    static GstBusSyncReply OnMessage(GstBus *, GstMessage *message, gpointer data)
+    {
+        PlaybackEngine::Shared &shared = **static_cast<std::shared_ptr<PlaybackEngine::Shared> *>(data);
+        {
+            std::lock_guard<std::mutex> lock(HooksMutex());
+            if (ObserverHook())
+                ObserverHook()(message);
+        }
+        switch (GST_MESSAGE_TYPE(message)) {
+        case GST_MESSAGE_ERROR:
+            Record(shared, message);
+            Queue(shared, message);
+            break;
+        case GST_MESSAGE_ELEMENT:
+            if (gst_is_missing_plugin_message(message))
+                RecordMissingPlugin(shared, message);
+            break;
+        case GST_MESSAGE_DURATION_CHANGED:
+            shared.durationDirty = true;
+            Queue(shared, message);
+            break;
+        case GST_MESSAGE_EOS:
+        case GST_MESSAGE_CLOCK_LOST:
+            Queue(shared, message);
+            break;
+        default:
+            break;
+        }
+        // Nobody pops the bus: everything we need has been taken here.
+        return GST_BUS_DROP;
+    }
+
+    static void FreeData(gpointer data)
+    {
+        delete static_cast<std::shared_ptr<PlaybackEngine::Shared> *>(data);
+    }
+
+    static void Record(PlaybackEngine::Shared &shared, GstMessage *message)
+    {
+        GError *error = nullptr;
+        gst_message_parse_error(message, &error, nullptr);
+        GstErrorReport report;
+        if (error) {
+            report.domain = error->domain;
+            report.code = error->code;
+            report.message = QString::fromUtf8(error->message);
+            g_error_free(error);
+        }
+        GstObject *source = GST_MESSAGE_SRC(message);
+        report.fromSource = source && GST_IS_BASE_SRC(source);
+        report.fromSink = source && GST_IS_BASE_SINK(source);
+        std::lock_guard<std::mutex> lock(shared.mutex);
+        shared.errors.push_back(report);
+        shared.errorPosted.notify_all();
+    }
+
+    static void RecordMissingPlugin(PlaybackEngine::Shared &shared, GstMessage *message)
+    {
+        gchar *description = gst_missing_plugin_message_get_description(message);
+        const QString text = QString::fromUtf8(description ? description : "unknown plug-in");
+        g_free(description);
+        std::lock_guard<std::mutex> lock(shared.mutex);
+        if (!shared.missingPlugins.contains(text))
+            shared.missingPlugins.append(text);
+        shared.errorPosted.notify_all();
+    }
+
+    // Hands the message to the engine's thread. If the engine is destroyed
+    // first, Qt drops the queued call and with it our reference.
+    static void Queue(PlaybackEngine::Shared &shared, GstMessage *message)
+    {
+        std::lock_guard<std::mutex> lock(shared.mutex);
+        PlaybackEngine *engine = shared.receiver;
+        if (!engine)
+            return;
+        const unsigned generation = shared.generation;
+        std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
+        QMetaObject::invokeMethod(
+            engine, [engine, held, generation] { engine->HandleMessage(held.get(), generation); },
+            Qt::QueuedConnection);
+    }
+
+    static void OnElementSetup(GstElement *, GstElement *element, gpointer data)
+    {
+        GstElementFactory *factory = gst_element_get_factory(element);
+        if (!factory || std::strcmp(gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)), "fluiddec") != 0)
+            return;
+        const QString font = GeneralMidiSoundFont();
+        if (font.isEmpty()) {
+            auto *shared = static_cast<PlaybackEngine::Shared *>(data);
+            std::lock_guard<std::mutex> lock(shared->mutex);
+            shared->midiWithoutFont = true;
+            return;
+        }
+        g_object_set(element, "soundfont", QFile::encodeName(font).constData(), "synth-gain", kMidiGain,
+                     nullptr);
+    }
+};
+
+PlaybackEngine::PlaybackEngine(QObject *parent)
+    : QObject(parent), shared_(std::make_shared<Shared>())
+{
+    playbin_ = gst_element_factory_make("playbin", nullptr);
+    if (!playbin_)
+        return;
+    gst_object_ref_sink(playbin_);
+    g_object_set(playbin_, "flags", kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
+
+    SinkFactory factory;
+    {
+        std::lock_guard<std::mutex> lock(HooksMutex());
+        factory = SinkFactoryHook();
+    }
+    GstElement *sink = factory ? factory() : gst_element_factory_make("autoaudiosink", nullptr);
+    if (sink)
+        g_object_set(playbin_, "audio-sink", sink, nullptr);
+
+    shared_->receiver = this;
+    GstBus *bus = gst_element_get_bus(playbin_);
+    gst_bus_set_sync_handler(bus, &BusRelay::OnMessage, new std::shared_ptr<Shared>(shared_),
+                             &BusRelay::FreeData);
+    gst_object_unref(bus);
+    g_signal_connect(playbin_, "element-setup", G_CALLBACK(&BusRelay::OnElementSetup), shared_.get());
+    // The output opens once here; clearing keeps it open for the next sound.
+    gst_element_set_state(playbin_, GST_STATE_READY);
+}
+
+PlaybackEngine::~PlaybackEngine()
+{
+    if (playbin_)
+        gst_element_set_state(playbin_, GST_STATE_NULL); // joins GStreamer's threads
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->receiver = nullptr;
+    }
+    if (playbin_) {
+        GstBus *bus = gst_element_get_bus(playbin_);
+        gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
+        gst_object_unref(bus);
+        gst_object_unref(playbin_);
+    }
+}
+
+void PlaybackEngine::SetAudioSinkFactory(SinkFactory factory)
+{
+    std::lock_guard<std::mutex> lock(HooksMutex());
+    SinkFactoryHook() = std::move(factory);
+}
+
+void PlaybackEngine::SetMessageObserver(MessageObserver observer)
+{
+    std::lock_guard<std::mutex> lock(HooksMutex());
+    ObserverHook() = std::move(observer);
+}
+
+int32_t PlaybackEngine::Fail(int32_t code, const QString &text)
+{
+    lastErrorCode_ = code;
+    lastErrorText_ = text;
+    return code;
+}
+
+QString PlaybackEngine::ErrorText(int32_t code) const
+{
+    if (code == lastErrorCode_ && !lastErrorText_.isEmpty())
+        return lastErrorText_;
+    return EngineCodeText(code);
+}
+
+void PlaybackEngine::Reset(bool hard)
+{
+    // NULL also closes the output and is the only state that surely ends the
+    // threads of an open that failed half-way.
+    gst_element_set_state(playbin_, hard ? GST_STATE_NULL : GST_STATE_READY);
+    shared_->generation++;
+    loaded_ = false;
+    atEnd_ = false;
+    endPosition_ = -1;
+    explicitStop_ = -1;
+    durationCache_ = -1;
+}
+
+namespace {
+
+// Checks what can be told about a local file before GStreamer opens it.
+int32_t CheckLocalFile(const QString &path, QString &text)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        text = EngineCodeText(EngineCode::FileNotFound) + QStringLiteral(": ") + Quoted(path);
+        return EngineCode::FileNotFound;
+    }
+    if (info.isDir()) {
+        text = QStringLiteral("The sound file cannot be opened because it is a folder: ") + Quoted(path);
+        return EngineCode::CannotOpen;
+    }
+    if (!info.isReadable()) {
+        text = QStringLiteral("The sound file cannot be opened (no permission to read it): ") + Quoted(path);
+        return EngineCode::CannotOpen;
+    }
+    if (info.size() == 0) {
+        text = EngineCodeText(EngineCode::EmptyFile) + QStringLiteral(": ") + Quoted(path);
+        return EngineCode::EmptyFile;
+    }
+    return S_OK;
+}
+
+} // namespace
+
+int32_t PlaybackEngine::ResolvePlaylist(QString &target)
+{
+    constexpr int kMaxNesting = 4;
+    for (int depth = 0; WaxPlaylist::IsPlaylistPath(target); ++depth) {
+        const QString playlist = target;
+        if (depth == kMaxNesting)
+            return Fail(EngineCode::BadPlaylist,
+                        QStringLiteral("The playlists refer to each other too deeply: ") + Quoted(playlist));
+        QString text;
+        const int32_t checked = CheckLocalFile(playlist, text);
+        if (Failed(checked))
+            return Fail(checked, text);
+        QFile file(playlist);
+        if (!file.open(QIODevice::ReadOnly))
+            return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(playlist));
+        const std::optional<QString> href = WaxPlaylist::FirstEntryRef(WaxPlaylist::DecodeText(file.readAll()));
+        if (!href)
+            return Fail(EngineCode::BadPlaylist, EngineCodeText(EngineCode::BadPlaylist) + QStringLiteral(": ") + Quoted(playlist));
+        target = WaxPlaylist::ResolveRef(*href, QFileInfo(playlist).absolutePath());
+        if (WaxPlaylist::IsRemoteUri(target))
+            return S_OK;
+        if (!QFileInfo::exists(target))
+            return Fail(EngineCode::PlaylistEntryMissing,
+                        QStringLiteral("The playlist %1 names a sound file that cannot be found: %2")
+                            .arg(Quoted(playlist), Quoted(target)));
+    }
+    return S_OK;
+}
+
+int32_t PlaybackEngine::RenderFile(const QString &fileName)
+{
+    if (!playbin_)
+        return Fail(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
+    if (loaded_)
+        Reset(false);
+    QString target = fileName;
+    const int32_t resolved = ResolvePlaylist(target);
+    if (Failed(resolved))
+        return resolved;
+    if (WaxPlaylist::IsRemoteUri(target))
+        return OpenUri(target, target);
+    QString text;
+    const int32_t checked = CheckLocalFile(target, text);
+    if (Failed(checked))
+        return Fail(checked, text);
+    gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(target).absoluteFilePath()).constData(), nullptr);
+    if (!uri)
+        return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(target));
+    const QString uriText = QString::fromUtf8(uri);
+    g_free(uri);
+    return OpenUri(uriText, target);
+}
+
+int32_t PlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
+{
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->errors.clear();
+        shared_->missingPlugins.clear();
+        shared_->midiWithoutFont = false;
+    }
+    shownName_ = shownName;
+    g_object_set(playbin_, "uri", uri.toUtf8().constData(), nullptr);
+    GstStateChangeReturn result = gst_element_set_state(playbin_, GST_STATE_PAUSED);
+    if (result == GST_STATE_CHANGE_ASYNC)
+        result = gst_element_get_state(playbin_, nullptr, nullptr, kOpenTimeout);
+    if (result == GST_STATE_CHANGE_ASYNC) {
+        Reset(true);
+        return Fail(EngineCode::OpenTimeout, EngineCodeText(EngineCode::OpenTimeout) + QStringLiteral(": ") + Quoted(shownName));
+    }
+    if (result == GST_STATE_CHANGE_FAILURE)
+        return FailFromBus(shownName);
+
+    gint audioStreams = 0;
+    g_object_get(playbin_, "n-audio", &audioStreams, nullptr);
+    bool missing = false;
+    bool noFont = false;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        missing = !shared_->missingPlugins.isEmpty();
+        noFont = shared_->midiWithoutFont;
+    }
+    if (audioStreams == 0 && missing)
+        return FailFromBus(shownName);
+    if (audioStreams == 0) {
+        Reset(true);
+        return Fail(EngineCode::NotAudio, EngineCodeText(EngineCode::NotAudio) + QStringLiteral(": ") + Quoted(shownName));
+    }
+    if (noFont) {
+        Reset(true);
+        return Fail(EngineCode::MissingDecoder,
+                    QStringLiteral("No General MIDI sound font is installed (package timgm6mb-soundfont) to play ") +
+                        Quoted(shownName));
+    }
+    // Messages posted while opening belong to the open, not to the playing.
+    shared_->generation++;
+    loaded_ = true;
+    atEnd_ = false;
+    endPosition_ = -1;
+    explicitStop_ = -1;
+    durationCache_ = -1;
+    shared_->durationDirty = true;
+    return S_OK;
+}
+
+int32_t PlaybackEngine::FailFromBus(const QString &shownName)
+{
+    std::vector<GstErrorReport> errors;
+    QStringList missingPlugins;
+    {
+        std::unique_lock<std::mutex> lock(shared_->mutex);
+        shared_->errorPosted.wait_for(lock, kErrorGrace, [this] {
+            return !shared_->errors.empty() || !shared_->missingPlugins.isEmpty();
+        });
+        errors = shared_->errors;
+        missingPlugins = shared_->missingPlugins;
+    }
+    Reset(true);
+    const EngineFailure failure = ClassifyGstFailure(errors, missingPlugins, shownName);
+    return Fail(failure.code, failure.text);
+}
+
+int32_t PlaybackEngine::Clear()
+{
+    if (playbin_)
+        Reset(false);
+    return S_OK;
+}
+
+int32_t PlaybackEngine::Run()
+{
+    if (!loaded_)
+        return S_OK;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->errors.clear();
+        shared_->missingPlugins.clear();
+    }
+    if (gst_element_set_state(playbin_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
+        return FailFromBus(shownName_);
+    return S_OK;
+}
+
+int32_t PlaybackEngine::Stop()
+{
+    if (!loaded_)
+        return S_OK;
+    if (gst_element_set_state(playbin_, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE)
+        return FailFromBus(shownName_);
+    return S_OK;
+}
+
+bool PlaybackEngine::QueryDuration(int64_t &ns) const
+{
+    gint64 value = -1;
+    if (!gst_element_query_duration(playbin_, GST_FORMAT_TIME, &value) || value < 0)
+        return false;
+    ns = value;
+    return true;
+}
+
+bool PlaybackEngine::GetDuration(int64_t &duration)
+{
+    if (!loaded_)
+        return false;
+    if (atEnd_ && endPosition_ >= 0) {
+        // Estimated lengths (mp2, mp3 without a header) can be off; at the end
+        // the length is where the sound stopped.
+        duration = endPosition_ / kNsPer100ns;
+        return true;
+    }
+    const qint64 now = MonotonicMs();
+    if (durationCache_ < 0 || shared_->durationDirty.exchange(false) || now - durationAskedAt_ >= kDurationRefreshMs) {
+        durationAskedAt_ = now;
+        if (!QueryDuration(durationCache_)) {
+            durationCache_ = -1;
+            return false;
+        }
+    }
+    duration = durationCache_ / kNsPer100ns;
+    return true;
+}
+
+bool PlaybackEngine::GetCurrentPosition(int64_t &position) const
+{
+    if (!loaded_)
+        return false;
+    if (atEnd_ && endPosition_ >= 0) {
+        position = endPosition_ / kNsPer100ns;
+        return true;
+    }
+    gint64 value = -1;
+    if (!gst_element_query_position(playbin_, GST_FORMAT_TIME, &value) || value < 0)
+        return false;
+    position = value / kNsPer100ns;
+    return true;
+}
+
+bool PlaybackEngine::GetStopPosition(int64_t &stop)
+{
+    if (!loaded_)
+        return false;
+    if (explicitStop_ >= 0) {
+        stop = explicitStop_ / kNsPer100ns;
+        return true;
+    }
+    return GetDuration(stop);
+}
+
+int32_t PlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
+{
+    if (!loaded_)
+        return Fail(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
+    if (positionStop)
+        explicitStop_ = stop * kNsPer100ns;
+    const gint64 stopNs = explicitStop_ >= 0 ? explicitStop_ : kOpenEndStop;
+    // ACCURATE: key-unit seeks land well off the asked position in wma.
+    const gboolean done = gst_element_seek(playbin_, 1.0, GST_FORMAT_TIME,
+                                           GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                           GST_SEEK_TYPE_SET, std::max<int64_t>(current, 0) * kNsPer100ns,
+                                           GST_SEEK_TYPE_SET, stopNs);
+    if (!done)
+        return Fail(EngineCode::PlaybackFailed, QStringLiteral("The sound cannot be moved to the asked position"));
+    // An end reached before the move no longer holds.
+    shared_->generation++;
+    atEnd_ = false;
+    endPosition_ = -1;
+    shared_->durationDirty = true;
+    return S_OK;
+}
+
+void PlaybackEngine::SetVolume(int hundredthsOfDecibel)
+{
+    volume_ = hundredthsOfDecibel;
+    if (playbin_)
+        g_object_set(playbin_, "volume", GainFromEngineVolume(hundredthsOfDecibel), nullptr);
+}
+
+double PlaybackEngine::OutputGain() const
+{
+    gdouble gain = 0;
+    if (playbin_)
+        g_object_get(playbin_, "volume", &gain, nullptr);
+    return gain;
+}
+
+bool PlaybackEngine::GetEvent(Event &event)
+{
+    if (events_.empty())
+        return false;
+    event = events_.front();
+    events_.pop_front();
+    return true;
+}
+
+void PlaybackEngine::QueueEvent(long code, intptr_t param1, intptr_t param2)
+{
+    events_.push_back(Event{code, param1, param2});
+    emit EventNotice();
+}
+
+void PlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
+{
+    if (generation != shared_->generation || !loaded_)
+        return; // about a sound that is no longer loaded, or from before a move
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_EOS: {
+        gint64 position = -1;
+        if (!gst_element_query_position(playbin_, GST_FORMAT_TIME, &position) || position < 0)
+            position = durationCache_ >= 0 ? durationCache_ : 0;
+        atEnd_ = true;
+        endPosition_ = position;
+        QueueEvent(EngineEventCode::Complete, S_OK);
+        break;
+    }
+    case GST_MESSAGE_ERROR: {
+        // Playing broke off (the output went away, damage in the middle of a
+        // file). Treat it as the end so the window's end test stops the sound.
+        std::vector<GstErrorReport> errors;
+        {
+            std::lock_guard<std::mutex> lock(shared_->mutex);
+            errors = shared_->errors;
+        }
+        const EngineFailure failure = ClassifyGstFailure(errors, {}, shownName_);
+        Fail(failure.code, failure.text);
+        int64_t position = 0;
+        if (!GetCurrentPosition(position))
+            position = 0;
+        atEnd_ = true;
+        endPosition_ = position * kNsPer100ns;
+        QueueEvent(EngineEventCode::ErrorAbort, failure.code);
+        break;
+    }
+    case GST_MESSAGE_DURATION_CHANGED:
+        QueueEvent(EngineEventCode::LengthChanged);
+        break;
+    case GST_MESSAGE_CLOCK_LOST: {
+        // The usual cure: pause and play again, which picks a new clock.
+        GstState state = GST_STATE_NULL;
+        gst_element_get_state(playbin_, &state, nullptr, 0);
+        if (state == GST_STATE_PLAYING) {
+            gst_element_set_state(playbin_, GST_STATE_PAUSED);
+            gst_element_set_state(playbin_, GST_STATE_PLAYING);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
