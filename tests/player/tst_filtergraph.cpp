@@ -1,0 +1,395 @@
+// The player's state rules on a real engine: activation, notices, the poll
+// timer, clearing, stopping, failures and the volume.
+#include "SoundSamples.h"
+
+#include "app/ErrorBox.h"
+#include "player/EDirectShowException.h"
+#include "player/EngineCodes.h"
+#include "player/GstRuntime.h"
+#include "player/PlaybackEngine.h"
+#include "player/TDSTrackBar.h"
+#include "player/TFilterGraph.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+class RecordingListener : public IGraphListener {
+public:
+    QStringList notices;
+    QList<long> events;
+    bool destroyed = false;
+    bool throwOnEvent = false;
+
+    void ControlNotice(Notice notice, int param) override
+    {
+        static const char *const names[] = {"play", "stop", "rendering", "rendered", "active"};
+        QString text = QString::fromLatin1(names[int(notice)]);
+        if (notice == Notice::Active)
+            text += QLatin1Char(' ') + QString::number(param);
+        notices << text;
+    }
+    void EngineEvent(long event, intptr_t, intptr_t) override
+    {
+        events << event;
+        if (throwOnEvent)
+            throw Exception(QStringLiteral("listener failed"));
+    }
+    void GraphDestroyed(TFilterGraph *) override { destroyed = true; }
+};
+
+struct Report {
+    uint32_t current;
+    uint32_t stop;
+    int position;
+    int max;
+};
+
+} // namespace
+
+class TestFilterGraph : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString longWav_;  // 1.2 s
+    QString shortWav_; // 0.3 s
+    std::unique_ptr<TFilterGraph> graph_;
+    std::unique_ptr<TDSTrackBar> bar_;
+    RecordingListener listener_;
+    QList<Report> reports_;
+
+    void Bind()
+    {
+        bar_->SetFilterGraph(graph_.get());
+        bar_->SetTimerInterval(100);
+        bar_->SetOnTimer([this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+            reports_.append({current, stop, sender->Position(), sender->Max()});
+        });
+        graph_->AddListener(&listener_);
+    }
+
+    void StartSound(const QString &path)
+    {
+        graph_->Stop();
+        if (!graph_->Active())
+            graph_->SetActive(true);
+        graph_->ClearGraph();
+        graph_->RenderFile(path);
+        graph_->Play();
+    }
+
+    QTimer *PollTimer() const { return bar_->findChild<QTimer *>(QStringLiteral("PositionTimer")); }
+
+private slots:
+    void initTestCase()
+    {
+        // GStreamer stays unloaded until a player is first activated.
+        QVERIFY(!PlayerRuntimeStarted());
+        {
+            TFilterGraph graph;
+            QVERIFY(!PlayerRuntimeStarted());
+            graph.SetActive(true);
+            QVERIFY(PlayerRuntimeStarted());
+        }
+        QVERIFY(dir_.isValid());
+        longWav_ = dir_.filePath(QStringLiteral("long.wav"));
+        shortWav_ = dir_.filePath(QStringLiteral("short.wav"));
+        QString error;
+        QVERIFY2(SoundSamples::EncodeTone(longWav_, 1200, QStringLiteral("wavenc"), &error), qPrintable(error));
+        QVERIFY2(SoundSamples::EncodeTone(shortWav_, 300, QStringLiteral("wavenc"), &error), qPrintable(error));
+    }
+
+    void init()
+    {
+        graph_ = std::make_unique<TFilterGraph>();
+        bar_ = std::make_unique<TDSTrackBar>();
+        listener_ = RecordingListener();
+        reports_.clear();
+        Bind();
+    }
+
+    void cleanup()
+    {
+        SetErrorBoxHandler({});
+        bar_.reset();
+        if (graph_)
+            graph_->RemoveListener(&listener_);
+        graph_.reset();
+    }
+
+    void inactiveGraphDoesNothing()
+    {
+        QVERIFY(!graph_->Active());
+        QVERIFY(graph_->LinearVolume());
+        QVERIFY(!graph_->Play());
+        QVERIFY(!graph_->Stop());
+        graph_->ClearGraph();
+        QCOMPARE(graph_->RenderFile(longWav_), S_FALSE);
+        QVERIFY(listener_.notices.isEmpty());
+        QVERIFY(!bar_->TimerRunning());
+        QVERIFY(!graph_->Active());
+    }
+
+    void activationIsAnnouncedOnceEachWay()
+    {
+        graph_->SetActive(true);
+        QCOMPARE(listener_.notices, QStringList{"active 1"});
+        graph_->SetActive(true);
+        QCOMPARE(listener_.notices, QStringList{"active 1"});
+        QVERIFY(graph_->Engine());
+        graph_->SetActive(false);
+        graph_->SetActive(false);
+        QCOMPARE(listener_.notices, QStringList({"active 1", "active 0"}));
+        QVERIFY(!graph_->Engine());
+    }
+
+    void startSequenceSendsItsNoticesInOrder()
+    {
+        graph_->SetActive(true);
+        listener_.notices.clear();
+        QVERIFY(graph_->Stop());
+        graph_->ClearGraph();
+        QCOMPARE(graph_->RenderFile(longWav_), S_OK);
+        QVERIFY(graph_->Play());
+        QCOMPARE(listener_.notices, QStringList({"stop", "stop", "rendering", "rendered", "play"}));
+        QVERIFY(bar_->TimerRunning());
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+    }
+
+    void failedRenderLeavesTheGraphActive()
+    {
+        graph_->SetActive(true);
+        listener_.notices.clear();
+        const QString missing = dir_.filePath(QStringLiteral("nothing here.wav"));
+        try {
+            graph_->RenderFile(missing);
+            QFAIL("a missing file rendered");
+        } catch (const EDirectShowException &e) {
+            QCOMPARE(e.Code(), EngineCode::FileNotFound);
+            QVERIFY(e.Message().contains(missing));
+        }
+        QCOMPARE(listener_.notices, QStringList{"rendering"});
+        QVERIFY(graph_->Active());
+        QVERIFY(graph_->Engine());
+        // The caller may go on with the same active graph.
+        graph_->ClearGraph();
+        QCOMPARE(graph_->RenderFile(longWav_), S_OK);
+        QVERIFY(graph_->Play());
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+    }
+
+    void reportsCountWholeIntervals()
+    {
+        bar_->SetTimerInterval(250);
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return reports_.size() >= 3; }, 2000));
+        for (const Report &r : reports_) {
+            QVERIFY(qAbs(int(r.stop) - 1200) <= 2);
+            QCOMPARE(r.max, int(r.stop / 250));
+            QCOMPARE(r.position, qMin(int(r.current / 250), r.max));
+        }
+        QVERIFY(reports_.last().current > reports_.first().current);
+    }
+
+    void stopKeepsThePositionAndEndsTheReports()
+    {
+        StartSound(longWav_);
+        QTest::qWait(350);
+        QVERIFY(graph_->Stop());
+        QVERIFY(!bar_->TimerRunning());
+        int64_t stoppedAt = 0;
+        QVERIFY(graph_->Engine()->GetCurrentPosition(stoppedAt));
+        QVERIFY2(stoppedAt >= 2500000, qPrintable(QString::number(stoppedAt)));
+        const qsizetype count = reports_.size();
+        QTest::qWait(250);
+        int64_t later = 0;
+        QVERIFY(graph_->Engine()->GetCurrentPosition(later));
+        QCOMPARE(later, stoppedAt);
+        QCOMPARE(reports_.size(), count);
+        // Playing again goes on from where it stopped.
+        QVERIFY(graph_->Play());
+        QVERIFY(QTest::qWaitFor([&] { return reports_.size() > count; }, 1000));
+        QVERIFY(int64_t(reports_.last().current) * 10000 >= stoppedAt);
+    }
+
+    void clearThenRenderStartsTheNewSoundFromZero()
+    {
+        StartSound(longWav_);
+        QTest::qWait(450);
+        graph_->ClearGraph();
+        QCOMPARE(graph_->RenderFile(shortWav_), S_OK);
+        int64_t position = -1;
+        QVERIFY(graph_->Engine()->GetCurrentPosition(position));
+        QCOMPARE(position, int64_t(0));
+        reports_.clear();
+        QVERIFY(graph_->Play());
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        QVERIFY2(reports_.first().current < 200, qPrintable(QString::number(reports_.first().current)));
+        QVERIFY(qAbs(int(reports_.first().stop) - 300) <= 2);
+    }
+
+    void secondPlayDoesNotRestartThePoll()
+    {
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        QTest::qWait(60);
+        const int before = PollTimer()->remainingTime();
+        listener_.notices.clear();
+        QVERIFY(graph_->Play());
+        QCOMPARE(listener_.notices, QStringList{"play"}); // the notice is sent again
+        const int after = PollTimer()->remainingTime();
+        QVERIFY2(after <= before + 5, qPrintable(QStringLiteral("%1 then %2").arg(before).arg(after)));
+    }
+
+    void assigningOnTimerRestartsThePoll()
+    {
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        QTest::qWait(60);
+        QVERIFY(PollTimer()->remainingTime() < 60);
+        bool called = false;
+        bar_->SetOnTimer([&](TDSTrackBar *, uint32_t, uint32_t) { called = true; });
+        QVERIFY(PollTimer()->remainingTime() > 80);
+        QVERIFY(QTest::qWaitFor([&] { return called; }, 1000));
+    }
+
+    void intervalZeroStopsTheReports()
+    {
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        bar_->SetTimerInterval(0);
+        QVERIFY(!PollTimer()->isActive());
+        const qsizetype count = reports_.size();
+        QTest::qWait(350);
+        QCOMPARE(reports_.size(), count);
+        bar_->SetTimerInterval(100);
+        QVERIFY(QTest::qWaitFor([&] { return reports_.size() > count; }, 1000));
+    }
+
+    void deactivationDropsTheEngineFromTheBar()
+    {
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        graph_->SetActive(false);
+        // The poll may still tick but has nothing to read.
+        const qsizetype count = reports_.size();
+        QTest::qWait(300);
+        QCOMPARE(reports_.size(), count);
+        bar_->SeekTo(5);
+    }
+
+    void errorInReportIsShownAndThePollGoesOn()
+    {
+        QStringList shown;
+        SetErrorBoxHandler([&](const QString &text) { shown << text; });
+        int calls = 0;
+        bar_->SetOnTimer([&](TDSTrackBar *, uint32_t, uint32_t) {
+            ++calls;
+            throw Exception(QStringLiteral("report failed"));
+        });
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([&] { return calls >= 3; }, 2000));
+        QVERIFY(shown.size() >= 3);
+        QCOMPARE(shown.first(), QStringLiteral("report failed."));
+    }
+
+    void engineEventsReachListenersAndErrorsInThemAreShown()
+    {
+        QStringList shown;
+        SetErrorBoxHandler([&](const QString &text) { shown << text; });
+        listener_.throwOnEvent = true;
+        StartSound(shortWav_);
+        // Not stopped at its end: the engine reports the end itself.
+        QVERIFY(QTest::qWaitFor([this] { return listener_.events.contains(EngineEventCode::Complete); }, 2000));
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown.first(), QStringLiteral("listener failed."));
+        // The pump runs again for later notices.
+        listener_.events.clear();
+        StartSound(shortWav_);
+        QVERIFY(QTest::qWaitFor([this] { return listener_.events.contains(EngineEventCode::Complete); }, 2000));
+    }
+
+    void reportsAtTheEndGivePositionEqualToMax()
+    {
+        StartSound(shortWav_);
+        QVERIFY(QTest::qWaitFor([this] { return listener_.events.contains(EngineEventCode::Complete); }, 2000));
+        reports_.clear();
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        QCOMPARE(reports_.last().position, reports_.last().max);
+        QCOMPARE(reports_.last().max, 3);
+    }
+
+    void graphDestroyedBeforeItsBar()
+    {
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        graph_.reset();
+        QVERIFY(listener_.destroyed);
+        QCOMPARE(bar_->FilterGraph(), nullptr);
+        const qsizetype count = reports_.size();
+        QTest::qWait(300);
+        QCOMPARE(reports_.size(), count);
+        bar_->SeekTo(5);
+    }
+
+    void barDestroyedBeforeItsGraph()
+    {
+        StartSound(longWav_);
+        bar_.reset();
+        // The graph must not call the destroyed bar.
+        graph_->Stop();
+        graph_->ClearGraph();
+        // The clear of the start, then Stop and the clear.
+        QCOMPARE(listener_.notices.count(QStringLiteral("stop")), 3);
+    }
+
+    void volumeIsAppliedAfterEachRender_data()
+    {
+        QTest::addColumn<int>("volume");
+        QTest::addColumn<bool>("linear");
+        QTest::addColumn<int>("level");
+        QTest::newRow("full") << 10000 << true << 0;
+        QTest::newRow("half, logarithmic") << 5000 << true << -752;
+        QTest::newRow("half, straight") << 5000 << false << -5000;
+        QTest::newRow("silent") << 0 << true << -10000;
+    }
+    void volumeIsAppliedAfterEachRender()
+    {
+        QFETCH(int, volume);
+        QFETCH(bool, linear);
+        QFETCH(int, level);
+        graph_->SetActive(true);
+        graph_->SetVolume(volume);
+        graph_->SetLinearVolume(linear);
+        graph_->RenderFile(shortWav_);
+        QCOMPARE(graph_->Engine()->Volume(), level);
+        const double gain = level <= -10000 ? 0.0 : std::pow(10.0, level / 2000.0);
+        QVERIFY(qAbs(graph_->Engine()->OutputGain() - gain) < 1e-6);
+    }
+
+    // Last: the runtime cannot come back after it was shut down.
+    void shutdownReleasesTheRuntimeForGood()
+    {
+        graph_.reset();
+        bar_.reset();
+        ShutdownPlayerRuntime();
+        QVERIFY(!PlayerRuntimeStarted());
+        ShutdownPlayerRuntime(); // a second call does nothing
+        TFilterGraph graph;
+        try {
+            graph.SetActive(true);
+            QFAIL("activated after shutdown");
+        } catch (const EDirectShowException &e) {
+            QCOMPARE(e.Code(), EngineCode::EngineUnavailable);
+        }
+        QVERIFY(!graph.Active());
+    }
+};
+
+QTEST_MAIN(TestFilterGraph)
+#include "tst_filtergraph.moc"

@@ -1,0 +1,267 @@
+// The parts of the player that need no sound: the volume mapping, failure
+// codes and messages, the .wax reader and the track bar's range rule.
+#include "app/ErrorBox.h"
+#include "player/EDirectShowException.h"
+#include "player/EngineCodes.h"
+#include "player/GstFailure.h"
+#include "player/TDSTrackBar.h"
+#include "player/VolumeMapping.h"
+#include "player/WaxPlaylist.h"
+
+#include <QSet>
+#include <QTest>
+
+#include <gst/gst.h>
+
+class TestPlayerParts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void volumeMapping_data()
+    {
+        QTest::addColumn<int>("volume");
+        QTest::addColumn<bool>("linear");
+        QTest::addColumn<int>("engine");
+        QTest::newRow("0") << 0 << true << -10000;
+        QTest::newRow("1") << 1 << true << -9247;
+        QTest::newRow("100") << 100 << true << -4989;
+        QTest::newRow("1000") << 1000 << true << -2499;
+        QTest::newRow("5000") << 5000 << true << -752;
+        QTest::newRow("9999") << 9999 << true << 0;
+        QTest::newRow("10000") << 10000 << true << 0;
+        QTest::newRow("below range") << -7 << true << -10000;
+        QTest::newRow("above range") << 25000 << true << 0;
+        QTest::newRow("straight 5000") << 5000 << false << -5000;
+        QTest::newRow("straight 0") << 0 << false << -10000;
+        QTest::newRow("straight 10000") << 10000 << false << 0;
+        QTest::newRow("straight above range") << 12000 << false << 0;
+    }
+    void volumeMapping()
+    {
+        QFETCH(int, volume);
+        QFETCH(bool, linear);
+        QFETCH(int, engine);
+        QCOMPARE(EngineVolume(volume, linear), engine);
+    }
+
+    void engineLevelBecomesGain()
+    {
+        QCOMPARE(GainFromEngineVolume(0), 1.0);
+        QCOMPARE(GainFromEngineVolume(-10000), 0.0);
+        QVERIFY(qAbs(GainFromEngineVolume(-2000) - 0.1) < 1e-9);   // -20 dB
+        QVERIFY(qAbs(GainFromEngineVolume(-600) - 0.501187) < 1e-6); // -6 dB
+    }
+
+    void exceptionCarriesCodeAndHexSuffix()
+    {
+        const EDirectShowException e(EngineCode::NothingLoaded, QStringLiteral("Nothing here"));
+        QCOMPARE(e.Code(), EngineCode::NothingLoaded);
+        QCOMPARE(e.Message(), QStringLiteral("Nothing here ($8004030A)."));
+        // The error box adds no second full stop.
+        QCOMPARE(ErrorBoxText(e.Message()), e.Message());
+        const Exception &base = e;
+        QCOMPARE(QString::fromUtf8(base.what()), e.Message());
+    }
+
+    void exceptionTextIsCutAt255Characters()
+    {
+        const EDirectShowException e(EngineCode::FileNotFound, QString(300, QLatin1Char('x')));
+        QCOMPARE(e.Message(), QString(255, QLatin1Char('x')) + QStringLiteral(" ($80070002)."));
+    }
+
+    void failureCodesAreDistinctFailuresWithTheirOwnTexts()
+    {
+        const QList<int32_t> codes = {EngineCode::FileNotFound, EngineCode::CannotOpen, EngineCode::EmptyFile,
+                                      EngineCode::NotAudio, EngineCode::BadFormat, EngineCode::MissingDecoder,
+                                      EngineCode::PlaylistEntryMissing, EngineCode::BadPlaylist,
+                                      EngineCode::EngineUnavailable, EngineCode::OpenTimeout,
+                                      EngineCode::PlaybackFailed, EngineCode::NothingLoaded};
+        QSet<int32_t> seenCodes;
+        QSet<QString> seenTexts;
+        for (int32_t code : codes) {
+            QVERIFY(Failed(code));
+            seenCodes.insert(code);
+            seenTexts.insert(EngineCodeText(code));
+        }
+        QCOMPARE(seenCodes.size(), codes.size());
+        QCOMPARE(seenTexts.size(), codes.size());
+        QVERIFY(!Failed(S_OK));
+        QVERIFY(!Failed(S_FALSE));
+    }
+
+    void gstreamerErrorCascadeIsReadByItsCause_data()
+    {
+        QTest::addColumn<QList<int>>("errors"); // domain index, code, fromSource, fromSink
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("textHas");
+        // Domains: 0 core, 1 resource, 2 stream.
+        QTest::newRow("missing file") << QList<int>{1, GST_RESOURCE_ERROR_NOT_FOUND, 1, 0, 0, GST_CORE_ERROR_STATE_CHANGE, 1, 0}
+                                      << QStringList() << EngineCode::FileNotFound << "/s/a.wav";
+        QTest::newRow("unknown type after generic") << QList<int>{2, GST_STREAM_ERROR_FAILED, 0, 0, 2, GST_STREAM_ERROR_TYPE_NOT_FOUND, 0, 0}
+                                                    << QStringList() << EngineCode::NotAudio << "no sound";
+        QTest::newRow("damaged header") << QList<int>{2, GST_STREAM_ERROR_WRONG_TYPE, 0, 0, 2, GST_STREAM_ERROR_FAILED, 0, 0}
+                                        << QStringList() << EngineCode::BadFormat << "damaged";
+        QTest::newRow("missing plug-in notice") << QList<int>{0, GST_CORE_ERROR_MISSING_PLUGIN, 0, 0}
+                                                << QStringList{"MPEG-1 Layer 3 (MP3) decoder"}
+                                                << EngineCode::MissingDecoder << "MPEG-1 Layer 3 (MP3) decoder";
+        QTest::newRow("codec not found") << QList<int>{2, GST_STREAM_ERROR_CODEC_NOT_FOUND, 0, 0}
+                                         << QStringList() << EngineCode::MissingDecoder << "not installed";
+        QTest::newRow("unreadable file") << QList<int>{1, GST_RESOURCE_ERROR_OPEN_READ, 1, 0}
+                                         << QStringList() << EngineCode::CannotOpen << "/s/a.wav";
+        QTest::newRow("audio output") << QList<int>{1, GST_RESOURCE_ERROR_OPEN_WRITE, 0, 1}
+                                      << QStringList() << EngineCode::PlaybackFailed << "output";
+        QTest::newRow("no message at all") << QList<int>{} << QStringList() << EngineCode::BadFormat << "/s/a.wav";
+    }
+    void gstreamerErrorCascadeIsReadByItsCause()
+    {
+        QFETCH(QList<int>, errors);
+        QFETCH(QStringList, missing);
+        QFETCH(int, code);
+        QFETCH(QString, textHas);
+        const GQuark domains[] = {GST_CORE_ERROR, GST_RESOURCE_ERROR, GST_STREAM_ERROR};
+        std::vector<GstErrorReport> reports;
+        for (int i = 0; i + 3 < errors.size(); i += 4) {
+            GstErrorReport r;
+            r.domain = domains[errors[i]];
+            r.code = errors[i + 1];
+            r.message = QStringLiteral("engine says %1").arg(i);
+            r.fromSource = errors[i + 2];
+            r.fromSink = errors[i + 3];
+            reports.push_back(r);
+        }
+        const EngineFailure failure = ClassifyGstFailure(reports, missing, QStringLiteral("/s/a.wav"));
+        QCOMPARE(failure.code, code);
+        QVERIFY2(failure.text.contains(textHas), qPrintable(failure.text));
+    }
+
+    void waxFirstEntryRef_data()
+    {
+        QTest::addColumn<QString>("asx");
+        QTest::addColumn<QString>("href");
+        QTest::newRow("plain") << R"(<ASX version="3.0"><Entry><Ref href="a.mp3"/></Entry></ASX>)" << "a.mp3";
+        QTest::newRow("any case") << R"(<asx><ENTRY><REF HREF="b.wav" /></ENTRY></asx>)" << "b.wav";
+        QTest::newRow("first entry wins")
+            << R"(<asx><entry><ref href="one.mp3"/></entry><entry><ref href="two.mp3"/></entry></asx>)" << "one.mp3";
+        QTest::newRow("ref outside an entry is no entry")
+            << R"(<asx><ref href="no.mp3"/><entry><title>T</title><ref href="yes.mp3"/><ref href="later.mp3"/></entry></asx>)"
+            << "yes.mp3";
+        QTest::newRow("single quotes") << "<asx><entry><ref href='c d.mp3'></entry></asx>" << "c d.mp3";
+        QTest::newRow("no quotes") << "<asx><entry><ref href=e.mp3></entry></asx>" << "e.mp3";
+        QTest::newRow("other attributes and blanks")
+            << R"(<asx><entry>
+                   <ref title="x" HREF = "f.mp3" >
+                 </entry></asx>)" << "f.mp3";
+        QTest::newRow("entities") << R"(<asx><entry><ref href="a&amp;b &#233;&#x41;&lt;&unknown;.mp3"/></entry></asx>)"
+                                  << QString::fromUtf8("a&b éA<&unknown;.mp3");
+        QTest::newRow("comment hides an entry")
+            << R"(<asx><!-- <entry><ref href="old.mp3"/></entry> --><entry><ref href="new.mp3"/></entry></asx>)"
+            << "new.mp3";
+        QTest::newRow("quoted angle bracket") << R"(<asx><entry><ref href="a>b.mp3"/></entry></asx>)" << "a>b.mp3";
+        QTest::newRow("xml declaration") << R"(<?xml version="1.0"?><asx><entry><ref href="g.mp3"/></entry></asx>)"
+                                         << "g.mp3";
+        QTest::newRow("no entry") << R"(<asx><ref href="a.mp3"/></asx>)" << QString();
+        QTest::newRow("entry without ref") << R"(<asx><entry><title>x</title></entry><entry><ref href="b.mp3"/></entry></asx>)"
+                                           << QString();
+        QTest::newRow("empty href") << R"(<asx><entry><ref href=""/></entry></asx>)" << QString();
+        QTest::newRow("not a playlist") << "just some words" << QString();
+    }
+    void waxFirstEntryRef()
+    {
+        QFETCH(QString, asx);
+        QFETCH(QString, href);
+        const std::optional<QString> found = WaxPlaylist::FirstEntryRef(asx);
+        if (href.isEmpty()) {
+            QVERIFY2(!found, qPrintable(found.value_or(QString())));
+        } else {
+            QVERIFY(found);
+            QCOMPARE(*found, href);
+        }
+    }
+
+    void waxRefResolution_data()
+    {
+        QTest::addColumn<QString>("href");
+        QTest::addColumn<QString>("resolved");
+        QTest::addColumn<bool>("remote");
+        QTest::newRow("relative") << "tone.mp3" << "/p/list/tone.mp3" << false;
+        QTest::newRow("windows separators") << "..\\sound\\Yee Haa.wav" << "/p/sound/Yee Haa.wav" << false;
+        QTest::newRow("absolute") << "/music/a.wav" << "/music/a.wav" << false;
+        QTest::newRow("file uri") << "file:///music/a%20b.mp3" << "/music/a b.mp3" << false;
+        QTest::newRow("file uri any case") << "FILE:///music/c.mp3" << "/music/c.mp3" << false;
+        QTest::newRow("web stream") << "http://example.org/s.mp3" << "http://example.org/s.mp3" << true;
+    }
+    void waxRefResolution()
+    {
+        QFETCH(QString, href);
+        QFETCH(QString, resolved);
+        QFETCH(bool, remote);
+        const QString target = WaxPlaylist::ResolveRef(href, QStringLiteral("/p/list"));
+        QCOMPARE(target, resolved);
+        QCOMPARE(WaxPlaylist::IsRemoteUri(target), remote);
+    }
+
+    void waxTextEncodings()
+    {
+        const QString expected = QString::fromUtf8("<ref href=\"é.mp3\">");
+        QByteArray utf16("\xFF\xFE");
+        for (QChar c : expected)
+            utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+        QCOMPARE(WaxPlaylist::DecodeText(utf16), expected);
+        QCOMPARE(WaxPlaylist::DecodeText("\xEF\xBB\xBF" + expected.toUtf8()), expected);
+        QCOMPARE(WaxPlaylist::DecodeText(expected.toUtf8()), expected);
+        QCOMPARE(WaxPlaylist::DecodeText(expected.toLatin1()), expected);
+    }
+
+    void waxPlaylistExtensions()
+    {
+        QVERIFY(WaxPlaylist::IsPlaylistPath("/a/b.wax"));
+        QVERIFY(WaxPlaylist::IsPlaylistPath("/a/B.WAX"));
+        QVERIFY(WaxPlaylist::IsPlaylistPath("/a/b.asx"));
+        QVERIFY(!WaxPlaylist::IsPlaylistPath("/a/b.wav"));
+        QVERIFY(!WaxPlaylist::IsPlaylistPath("/a/wax"));
+    }
+
+    void trackBarStartsAtZeroToTen()
+    {
+        TDSTrackBar bar;
+        QCOMPARE(bar.Min(), 0);
+        QCOMPARE(bar.Max(), 10);
+        QCOMPARE(bar.Position(), 0);
+        QCOMPARE(bar.TimerInterval(), 1000u);
+        QCOMPARE(bar.FilterGraph(), nullptr);
+        QCOMPARE(bar.orientation(), Qt::Horizontal);
+    }
+
+    void trackBarKeepsPositionInsideTheRange()
+    {
+        TDSTrackBar bar;
+        bar.SetPosition(25);
+        QCOMPARE(bar.Position(), 10); // pulled to the nearer bound
+        bar.SetPosition(-4);
+        QCOMPARE(bar.Position(), 0);
+        bar.SetPosition(8);
+        bar.SetMax(5); // a Max below Position pulls it down
+        QCOMPARE(bar.Max(), 5);
+        QCOMPARE(bar.Position(), 5);
+        bar.SetMax(-1); // a Max below Min is ignored (Qt would lower Min instead)
+        QCOMPARE(bar.Max(), 5);
+        QCOMPARE(bar.Min(), 0);
+        QCOMPARE(bar.Position(), 5);
+        bar.SetMax(0); // equal to Min is fine
+        QCOMPARE(bar.Max(), 0);
+        QCOMPARE(bar.Position(), 0);
+        bar.SetMax(12);
+        bar.SetMin(3); // Position follows a raised Min
+        QCOMPARE(bar.Position(), 3);
+        bar.SetMin(13); // a Min above Max is ignored too
+        QCOMPARE(bar.Min(), 3);
+        // The slider underneath shows the same values.
+        QCOMPARE(bar.minimum(), 3);
+        QCOMPARE(bar.maximum(), 12);
+        QCOMPARE(bar.value(), 3);
+    }
+};
+
+QTEST_MAIN(TestPlayerParts)
+#include "tst_playerparts.moc"
