@@ -1,0 +1,194 @@
+// Sound player benchmark, run by hand:
+//   build-player/bench/bench_player
+// Reports, for each format, the time from RenderFile to a playing position
+// above 0: for the first render in a fresh process (run as a child process,
+// GStreamer start-up and plug-in loading included) and for later renders in a
+// warm process; the cost of one position poll; and the resident memory of one
+// active, idle player.
+#include "PlayerDriver.h"
+#include "SoundSamples.h"
+
+#include "player/GstRuntime.h"
+#include "player/PlaybackEngine.h"
+#include "player/TDSTrackBar.h"
+#include "player/TFilterGraph.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Format {
+    const char *name;
+    const char *file;
+};
+const Format kFormats[] = {
+    {"wav", "tone.wav"}, {"mp3", "tone.mp3"}, {"mp2", "tone.mp2"}, {"wma", "tone.wma"},
+    {"au", "tone.au"},   {"mid", "chord.mid"}, {"rmi", "chord.rmi"}, {"wax", "list.wax"},
+};
+
+bool MakeSamples(const QString &dir)
+{
+    auto path = [&](const char *name) { return dir + QLatin1Char('/') + QLatin1String(name); };
+    return SoundSamples::EncodeTone(path("tone.wav"), 1500, "wavenc") &&
+           SoundSamples::EncodeTone(path("tone.mp3"), 1500, "lamemp3enc target=bitrate cbr=true bitrate=128 ! xingmux") &&
+           SoundSamples::EncodeTone(path("tone.mp2"), 1500, "twolamemp2enc") &&
+           SoundSamples::EncodeTone(path("tone.wma"), 1500, "avenc_wmav2 ! asfmux") &&
+           SoundSamples::WriteAu(path("tone.au"), 1500, false) &&
+           SoundSamples::WriteMidi(path("chord.mid"), 1500, false) &&
+           SoundSamples::WriteMidi(path("chord.rmi"), 1500, true) &&
+           SoundSamples::WriteBytes(path("list.wax"), "<asx version=\"3.0\"><entry><ref href=\"tone.mp3\"/></entry></asx>");
+}
+
+// Milliseconds from RenderFile until the engine reports a position above 0.
+double RenderToSoundMs(TFilterGraph &graph, const QString &file)
+{
+    graph.Stop();
+    graph.ClearGraph();
+    QElapsedTimer clock;
+    clock.start();
+    graph.RenderFile(file);
+    graph.Play();
+    int64_t position = 0;
+    while (!graph.Engine()->GetCurrentPosition(position) || position <= 0) {
+        if (clock.elapsed() > 5000)
+            return -1;
+        QThread::usleep(100);
+    }
+    return clock.nsecsElapsed() / 1e6;
+}
+
+long RssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// Child: the first render of one file in this process.
+int FirstRender(const QString &file)
+{
+    QElapsedTimer clock;
+    clock.start();
+    TFilterGraph graph;
+    graph.SetActive(true);
+    const double activation = clock.nsecsElapsed() / 1e6;
+    const double render = RenderToSoundMs(graph, file);
+    std::printf("%.1f %.1f\n", activation, render);
+    return render < 0 ? 1 : 0;
+}
+
+// Child: memory of one player, active and idle after a sound.
+int Memory(const QString &file)
+{
+    const long before = RssKb();
+    TFilterGraph graph;
+    TDSTrackBar bar;
+    bar.SetFilterGraph(&graph);
+    bar.SetTimerInterval(100);
+    graph.SetActive(true);
+    RenderToSoundMs(graph, file);
+    graph.Stop();
+    graph.ClearGraph();
+    std::printf("%ld %ld\n", before, RssKb());
+    return 0;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--first"))
+        return FirstRender(args[2]);
+    if (args.size() == 3 && args[1] == QLatin1String("--memory"))
+        return Memory(args[2]);
+
+    QTemporaryDir dir;
+    EnsurePlayerRuntime();
+    if (!dir.isValid() || !MakeSamples(dir.path())) {
+        std::fprintf(stderr, "cannot make the sample sounds\n");
+        return 1;
+    }
+
+    std::printf("Render to sound (RenderFile .. position > 0), ms\n");
+    std::printf("%-5s %22s %12s %12s %12s\n", "", "first: activate+render", "later: med", "later: max", "later: n");
+    TFilterGraph graph;
+    graph.SetActive(true);
+    for (const Format &format : kFormats) {
+        const QString file = dir.filePath(QLatin1String(format.file));
+        QProcess child;
+        child.setProcessChannelMode(QProcess::SeparateChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--first"), file});
+        child.waitForFinished(30000);
+        const QString first = QString::fromLatin1(child.readAllStandardOutput()).trimmed();
+        const QStringList parts = first.split(QLatin1Char(' '));
+
+        RenderToSoundMs(graph, file); // warm this format's plug-ins
+        std::vector<double> later;
+        for (int i = 0; i < 15; ++i)
+            later.push_back(RenderToSoundMs(graph, file));
+        std::printf("%-5s %10s + %9s %12.1f %12.1f %12zu\n", format.name,
+                    qPrintable(parts.value(0)), qPrintable(parts.value(1)), Median(later),
+                    *std::max_element(later.begin(), later.end()), later.size());
+    }
+
+    // One poll: what a tick of the bar reads, while a sound plays.
+    {
+        TDSTrackBar bar;
+        bar.SetFilterGraph(&graph);
+        bar.SetTimerInterval(100);
+        long reports = 0;
+        bar.SetOnTimer([&](TDSTrackBar *, uint32_t, uint32_t) { ++reports; });
+        RenderToSoundMs(graph, dir.filePath(QStringLiteral("tone.wav")));
+        QTimer *timer = bar.findChild<QTimer *>(QStringLiteral("PositionTimer"));
+        constexpr int kPolls = 100000;
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < kPolls; ++i)
+            QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        const double tickUs = clock.nsecsElapsed() / 1e3 / kPolls;
+        PlaybackEngine *engine = graph.Engine();
+        int64_t value = 0;
+        clock.restart();
+        for (int i = 0; i < kPolls; ++i) {
+            engine->GetDuration(value);
+            engine->GetCurrentPosition(value);
+        }
+        const double engineUs = clock.nsecsElapsed() / 1e3 / kPolls;
+        std::printf("\nOne position poll: %.2f us for the whole tick (%ld reports), %.2f us in the engine's two reads\n",
+                    tickUs, reports, engineUs);
+        graph.Stop();
+        graph.ClearGraph();
+    }
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory"), dir.filePath(QStringLiteral("tone.wav"))});
+    child.waitForFinished(30000);
+    const QStringList rss = QString::fromLatin1(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+    if (rss.size() == 2) {
+        std::printf("Resident memory: %s kB before the player, %s kB with one active idle player (+%ld kB)\n",
+                    qPrintable(rss[0]), qPrintable(rss[1]), rss[1].toLong() - rss[0].toLong());
+    }
+    return 0;
+}
