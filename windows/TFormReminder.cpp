@@ -1,15 +1,268 @@
 #include "windows/TFormReminder.h"
 
+#include "app/ErrorBox.h"
+#include "app/Now.h"
+#include "player/TDSTrackBar.h"
+#include "player/TFilterGraph.h"
+#include "store/AlarmFiles.h"
+#include "windows/ReminderText.h"
+#include "windows/TFormMain.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
 TFormReminder *FormReminder = nullptr;
 
-// The window that shows a due alarm (being written).
+namespace {
+const QColor kPaleYellow(255, 255, 187);
+
+// The fonts the window was drawn for, then what a Linux desktop is sure to have.
+QFont SansFont(int pixelSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont HeavyFont(int pixelSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans Condensed"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Black);
+    return font;
+}
+
+int64_t TimeKey(const DateTimeParts &t, bool twelveHour)
+{
+    return ((t.hour * 60LL + t.minute) * 60 + t.second) * 2 + (twelveHour ? 1 : 0);
+}
+
+int64_t DateKey(const DateTimeParts &t)
+{
+    return (t.year * 13LL + t.month) * 32 + t.day;
+}
+} // namespace
+
 TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormReminder"));
     setWindowTitle(QStringLiteral("Alarm"));
+    // A title but no system menu, minimise, maximise or close box; above the
+    // floating clock, which itself stays on top.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowStaysOnTopHint);
+    setFixedSize(329, 268);
+    setFont(SansFont(11, false));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kPaleYellow);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    const QPixmap face(QStringLiteral(":/pictures/ClockFace.png"));
+    Image1->setPixmap(face);
+    Image1->setGeometry(8, 8, 64, 64);
+    if (!face.isNull())
+        Image1->resize(face.size());
+
+    LabelTime = new QLabel(QStringLiteral("08:30:25 PM"), this);
+    LabelTime->setObjectName(QStringLiteral("LabelTime"));
+    LabelTime->setFont(HeavyFont(29));
+    LabelTime->move(88, 8);
+    LabelTime->adjustSize();
+
+    LabelDate = new QLabel(QStringLiteral("Thu, July 14 2004"), this);
+    LabelDate->setObjectName(QStringLiteral("LabelDate"));
+    LabelDate->setFont(SansFont(13, true));
+    LabelDate->setGeometry(88, 48, 225, 17);
+
+    Memo = new QPlainTextEdit(this);
+    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setGeometry(16, 80, 297, 137);
+    Memo->setFrameShape(QFrame::NoFrame);
+    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo->setFocusPolicy(Qt::ClickFocus); // not a tab stop, but can be typed in
+    QPalette memoPal = Memo->palette();
+    memoPal.setColor(QPalette::Base, kPaleYellow);
+    Memo->setPalette(memoPal);
+
+    FilterGraph = new TFilterGraph(this);
+    FilterGraph->setObjectName(QStringLiteral("FilterGraph"));
+    FilterGraph->SetLinearVolume(true);
+
+    DSTrackBar = new TDSTrackBar(this);
+    DSTrackBar->setObjectName(QStringLiteral("DSTrackBar"));
+    DSTrackBar->setGeometry(8, 232, 150, 25);
+    DSTrackBar->hide();
+    DSTrackBar->SetFilterGraph(FilterGraph);
+    DSTrackBar->SetTimerInterval(100);
+    DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t currentPos, uint32_t stopPos) {
+        Guarded([&] { DSTrackBarTimer(sender, currentPos, stopPos); });
+    });
+
+    Button1 = new QPushButton(QStringLiteral("Button1"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(152, 232, 65, 25);
+    Button1->setAutoDefault(false);
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
+
+    // Flat: no raised frame until the pointer is over it. It takes no focus and
+    // is not the default button, so only the mouse presses it.
+    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+    ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+    ButtonClose->setGeometry(216, 232, 89, 25);
+    ButtonClose->setFlat(true);
+    ButtonClose->setAutoDefault(false);
+    ButtonClose->setFocusPolicy(Qt::NoFocus);
+    ButtonClose->setStyleSheet(QStringLiteral(
+        "QPushButton { border: 1px solid transparent; background: transparent; }"
+        "QPushButton:hover { border-color: white gray gray white; }"
+        "QPushButton:pressed { border-color: gray white white gray; }"));
+    connect(ButtonClose, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonCloseClick(); }); });
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(200);
+    connect(Timer, &QTimer::timeout, this, [this] { Guarded([this] { TimerTimer(); }); });
+    Timer->start();
+
+    Guarded([this] { FormCreate(); });
+}
+
+TFormReminder::~TFormReminder() = default;
+
+void TFormReminder::FormCreate()
+{
+    AlarmId = 1;
+    RepeatFlag = true;
 }
 
 void TFormReminder::Button1Click()
 {
+    RefreshLabels();
+
+    SoundFile = AlarmFiles::ReadSoundFile(AlarmId);
+    // A missing message raises here: nothing plays and the window stays hidden.
+    Memo->setPlainText(AlarmFiles::ReadMessage(AlarmId).join(QLatin1Char('\n')));
+
+    StartPlayback();
+
+    CentreOnScreen();
     exec();
+}
+
+void TFormReminder::TimerTimer()
+{
+    RefreshLabels();
+}
+
+void TFormReminder::DSTrackBarTimer(TDSTrackBar * /*sender*/, uint32_t /*CurrentPos*/, uint32_t /*StopPos*/)
+{
+    // The end of the sound: its last whole tenth of a second has been reached.
+    if (DSTrackBar->Position() >= DSTrackBar->Max()) {
+        FilterGraph->Stop();
+        FilterGraph->ClearGraph();
+        if (RepeatFlag)
+            StartPlayback();
+    }
+    // Every pass, the first included, starts half a second into the file.
+    if (SkipPending) {
+        DSTrackBar->SeekTo(5);
+        SkipPending = false;
+    }
+}
+
+void TFormReminder::ButtonCloseClick()
+{
+    FilterGraph->Stop();
+    FilterGraph->ClearGraph();
+    done(QDialog::Accepted);
+}
+
+void TFormReminder::RefreshLabels()
+{
+    const DateTimeParts now = NowParts();
+    const bool twelveHour = FormMain == nullptr || FormMain->rbAMPM->isChecked();
+
+    const int64_t timeKey = TimeKey(now, twelveHour);
+    if (timeKey != shownTimeKey_) {
+        shownTimeKey_ = timeKey;
+        LabelTime->setText(ReminderText::TimeLabel(now, twelveHour));
+        LabelTime->adjustSize();
+    }
+    const int64_t dateKey = DateKey(now);
+    if (dateKey != shownDateKey_) {
+        shownDateKey_ = dateKey;
+        LabelDate->setText(ReminderText::DateLabel(now, QLocale::system()));
+    }
+}
+
+void TFormReminder::StartPlayback()
+{
+    SkipPending = true;
+    if (SoundFile.isEmpty())
+        return;
+    FilterGraph->Stop();
+    // A sound that cannot be played leaves the reminder silent, with no message.
+    try {
+        if (!FilterGraph->Active())
+            FilterGraph->SetActive(true);
+        FilterGraph->ClearGraph();
+        FilterGraph->RenderFile(SoundFile);
+        FilterGraph->Play();
+    } catch (...) {
+        FilterGraph->SetActive(false);
+    }
+}
+
+void TFormReminder::CentreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame's size is known once the window has been shown; the first
+    // showing centres the client area instead.
+    const QSize outer = frameGeometry().size();
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+void TFormReminder::keyPressEvent(QKeyEvent *event)
+{
+    // Esc would reject the dialog; only "Close" closes this window.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFormReminder::closeEvent(QCloseEvent *event)
+{
+    // A close request from the window manager (or Alt+F4) is refused.
+    event->ignore();
+}
+
+void TFormReminder::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A window without a parent may map behind the always-on-top clock.
+    raise();
+    activateWindow();
 }

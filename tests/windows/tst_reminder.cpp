@@ -1,0 +1,650 @@
+// The reminder window: its look, its labels, loading an alarm, playback with
+// and without repetition, the silent fallbacks and the missing-message error,
+// and the rule that only "Close" closes it.
+#include "app/DateTime.h"
+#include "app/ErrorBox.h"
+#include "app/Exception.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "player/TDSTrackBar.h"
+#include "player/TFilterGraph.h"
+#include "store/AlarmFiles.h"
+#include "windows/TFormMain.h"
+#include "windows/TFormReminder.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// A mono 16-bit PCM WAV file of a 440 Hz tone, written by hand.
+void WriteWav(const QString &path, int milliseconds)
+{
+    const int rate = 8000;
+    const int frames = rate * milliseconds / 1000;
+    QByteArray data;
+    QDataStream pcm(&data, QIODevice::WriteOnly);
+    pcm.setByteOrder(QDataStream::LittleEndian);
+    for (int i = 0; i < frames; ++i)
+        pcm << static_cast<qint16>(8000 * std::sin(2 * 3.14159265 * 440 * i / rate));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + data.size());
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(data.size());
+    out.writeRawData(data.constData(), data.size());
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void SetClock(int year, int month, int day, int hour, int minute, int second, int msec = 0)
+{
+    const TDateTime t = EncodeDateTime(year, month, day, hour, minute, second, msec);
+    SetNowOverride([t] { return t; });
+}
+
+// One position report as the window's handler saw it.
+struct Report {
+    int position = 0;
+    int max = 0;
+    uint32_t currentPos = 0;
+    bool ended() const { return position >= max; }
+};
+
+// Counts Show events, to prove a window never appeared.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestReminder : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void lookAndControls();
+    void timeLabelFollowsOption_data();
+    void timeLabelFollowsOption();
+    void refreshRunsWhileHidden();
+    void dateChangesAcrossMidnightWhileShown();
+    void entryShowsMessageAndFreshLabels_data();
+    void entryShowsMessageAndFreshLabels();
+    void missingMessageRaisesBeforeAnything();
+    void missingMessageThroughButtonGoesToErrorBox();
+    void silentFallbacks_data();
+    void silentFallbacks();
+    void repeatRestartsEveryPassAtHalfASecond();
+    void withoutRepeatPlaysOnceAndStaysOpen();
+    void tinySound_data();
+    void tinySound();
+    void onlyCloseCloses();
+    void typingChangesNothingOnDisk();
+
+private:
+    // Calls Button1Click; once the window is shown and `delayMs` has passed,
+    // runs `inside` and then presses "Close". A watchdog ends a window that
+    // never closes, so a broken build fails instead of hanging.
+    void RunAlarm(int delayMs, const std::function<void()> &inside);
+    // Replaces the window's position report with one that records each report
+    // and then runs the window's own handler.
+    void RecordReports();
+    QString AlarmPath(const QString &name) const { return ProgramFolder() + QStringLiteral("alarm/") + name; }
+    void WriteAlarm(int id, const QString &soundFile, const QByteArray &message);
+
+    QTemporaryDir folder_;
+    TFormReminder *w = nullptr;
+    QList<Report> reports_;
+    QStringList errorBoxes_;
+    bool closedByTest_ = false;
+};
+
+void TestReminder::initTestCase()
+{
+    QVERIFY(folder_.isValid());
+    SetProgramFolderOverride(folder_.path() + QLatin1Char('/'));
+    QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("alarm")));
+    SetErrorBoxHandler([this](const QString &text) { errorBoxes_.append(text); });
+    // The options page that the reminder reads; its files go to the temporary folder.
+    FormMain = new TFormMain;
+}
+
+void TestReminder::cleanupTestCase()
+{
+    delete FormMain;
+    FormMain = nullptr;
+    SetErrorBoxHandler({});
+    SetNowOverride({});
+    SetProgramFolderOverride(QString());
+}
+
+void TestReminder::init()
+{
+    SetNowOverride({});
+    FormMain->rbAMPM->setChecked(true);
+    reports_.clear();
+    errorBoxes_.clear();
+    closedByTest_ = false;
+    w = new TFormReminder;
+}
+
+void TestReminder::cleanup()
+{
+    delete w;
+    w = nullptr;
+}
+
+void TestReminder::RunAlarm(int delayMs, const std::function<void()> &inside)
+{
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (!w->isVisible())
+            return;
+        poll.stop();
+        QTimer::singleShot(delayMs, w, [&] {
+            inside();
+            closedByTest_ = true;
+            QTest::mouseClick(w->ButtonClose, Qt::LeftButton);
+        });
+    });
+    poll.start();
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, w, [this] { w->done(QDialog::Rejected); });
+    watchdog.start(delayMs + 10000);
+
+    w->Button1Click();
+    QVERIFY2(watchdog.isActive(), "the reminder did not close with \"Close\"");
+}
+
+void TestReminder::RecordReports()
+{
+    w->DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t currentPos, uint32_t stopPos) {
+        reports_.append({sender->Position(), sender->Max(), currentPos});
+        w->DSTrackBarTimer(sender, currentPos, stopPos);
+    });
+}
+
+void TestReminder::WriteAlarm(int id, const QString &soundFile, const QByteArray &message)
+{
+    WriteBytes(AlarmPath(QStringLiteral("%1.ini").arg(id)),
+               "[AlarmMode]\r\nDaily=1\r\n[AlarmSound]\r\nFile=" + soundFile.toLocal8Bit() + "\r\n");
+    WriteBytes(AlarmPath(QStringLiteral("%1Memo.ini").arg(id)), message);
+}
+
+void TestReminder::lookAndControls()
+{
+    QCOMPARE(w->windowTitle(), QStringLiteral("Alarm"));
+    QCOMPARE(w->size(), QSize(329, 268));
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    const Qt::WindowFlags flags = w->windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(w->palette().color(QPalette::Window), QColor(255, 255, 187));
+
+    // Every control is reachable by its name.
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("Image1")), w->Image1);
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("LabelTime")), w->LabelTime);
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("LabelDate")), w->LabelDate);
+    QCOMPARE(w->findChild<QPlainTextEdit *>(QStringLiteral("Memo")), w->Memo);
+    QCOMPARE(w->findChild<TDSTrackBar *>(QStringLiteral("DSTrackBar")), w->DSTrackBar);
+    QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("Button1")), w->Button1);
+    QCOMPARE(w->findChild<QPushButton *>(QStringLiteral("ButtonClose")), w->ButtonClose);
+    QCOMPARE(w->findChild<QTimer *>(QStringLiteral("Timer")), w->Timer);
+    QCOMPARE(w->findChild<TFilterGraph *>(QStringLiteral("FilterGraph")), w->FilterGraph);
+
+    // The clock face drawn by the artwork generator, embedded in the program.
+    const QPixmap face = w->Image1->pixmap();
+    QVERIFY(!face.isNull());
+    QCOMPARE(face.size(), QSize(64, 64));
+    QCOMPARE(w->Image1->geometry(), QRect(8, 8, 64, 64));
+
+    QCOMPARE(w->LabelTime->pos(), QPoint(88, 8));
+    QCOMPARE(w->LabelDate->geometry(), QRect(88, 48, 225, 17));
+    QVERIFY(w->LabelDate->font().bold());
+    QCOMPARE(w->LabelTime->font().pixelSize(), 29);
+    QCOMPARE(w->Memo->geometry(), QRect(16, 80, 297, 137));
+    QCOMPARE(w->Memo->frameShape(), QFrame::NoFrame);
+    QCOMPARE(w->Memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(w->Memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(w->Memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QVERIFY(!w->Memo->isReadOnly());
+    QVERIFY(!(w->Memo->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(w->Memo->palette().color(QPalette::Base), QColor(255, 255, 187));
+
+    QVERIFY(w->DSTrackBar->isHidden());
+    QVERIFY(w->Button1->isHidden());
+    QCOMPARE(w->ButtonClose->text(), QStringLiteral("Close"));
+    QCOMPARE(w->ButtonClose->geometry(), QRect(216, 232, 89, 25));
+    QVERIFY(w->ButtonClose->isFlat());
+    QCOMPARE(w->ButtonClose->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!w->ButtonClose->autoDefault() && !w->ButtonClose->isDefault());
+
+    QVERIFY(w->Timer->isActive());
+    QCOMPARE(w->Timer->interval(), 200);
+    QVERIFY(w->FilterGraph->LinearVolume());
+    QVERIFY(!w->FilterGraph->Active());
+
+    // The state after creation.
+    QCOMPARE(w->AlarmId, 1);
+    QCOMPARE(w->RepeatFlag, true);
+    QVERIFY(w->SoundFile.isEmpty());
+    QCOMPARE(w->SkipPending, false);
+}
+
+void TestReminder::timeLabelFollowsOption_data()
+{
+    QTest::addColumn<QString>("option"); // "none": no options page at all
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("AM/PM, after midnight") << "ampm" << 0 << 5 << 9 << "12:05:09 AM";
+    QTest::newRow("AM/PM, after noon") << "ampm" << 12 << 30 << 0 << "12:30:00 PM";
+    QTest::newRow("24 hours, after midnight") << "24" << 0 << 5 << 9 << "00:05:09";
+    QTest::newRow("24 hours, after noon") << "24" << 12 << 30 << 0 << "12:30:00";
+    QTest::newRow("24 hours, evening") << "24" << 20 << 30 << 25 << "20:30:25";
+    QTest::newRow("no options page: AM/PM") << "none" << 0 << 5 << 9 << "12:05:09 AM";
+}
+
+void TestReminder::timeLabelFollowsOption()
+{
+    QFETCH(QString, option);
+    QFETCH(int, hour);
+    QFETCH(int, minute);
+    QFETCH(int, second);
+    QFETCH(QString, expected);
+
+    TFormMain *const options = FormMain;
+    if (option == QLatin1String("none"))
+        FormMain = nullptr;
+    else
+        (option == QLatin1String("ampm") ? options->rbAMPM : options->rb24Hours)->setChecked(true);
+
+    SetClock(2004, 7, 14, hour, minute, second);
+    w->TimerTimer();
+    const QString shown = w->LabelTime->text();
+    FormMain = options;
+    QCOMPARE(shown, expected);
+    // The label is sized to its text.
+    QCOMPARE(w->LabelTime->size(), w->LabelTime->sizeHint());
+}
+
+void TestReminder::refreshRunsWhileHidden()
+{
+    QVERIFY(!w->isVisible());
+    SetClock(2004, 7, 14, 20, 30, 25);
+    // In German, as this test's system locale is.
+    QTRY_COMPARE_WITH_TIMEOUT(w->LabelDate->text(), QStringLiteral("Mi., Juli 14, 2004"), 1000);
+    QCOMPARE(w->LabelTime->text(), QStringLiteral("08:30:25 PM"));
+
+    // The option is read afresh: switching it changes the label at the next tick.
+    FormMain->rb24Hours->setChecked(true);
+    QTRY_COMPARE_WITH_TIMEOUT(w->LabelTime->text(), QStringLiteral("20:30:25"), 1000);
+    SetClock(2004, 7, 14, 20, 30, 26);
+    QTRY_COMPARE_WITH_TIMEOUT(w->LabelTime->text(), QStringLiteral("20:30:26"), 1000);
+    QVERIFY(!w->isVisible());
+}
+
+void TestReminder::dateChangesAcrossMidnightWhileShown()
+{
+    WriteAlarm(4, QString(), "Midnight");
+    w->AlarmId = 4;
+    SetClock(2026, 12, 31, 23, 59, 59, 900);
+    QString dateBefore, timeBefore, dateAfter, timeAfter;
+    RunAlarm(0, [&] {
+        dateBefore = w->LabelDate->text();
+        timeBefore = w->LabelTime->text();
+        SetClock(2027, 1, 1, 0, 0, 0, 100);
+        // The window's own timer keeps running inside its modal loop.
+        QTest::qWait(450);
+        dateAfter = w->LabelDate->text();
+        timeAfter = w->LabelTime->text();
+    });
+    QCOMPARE(dateBefore, QStringLiteral("Do., Dez. 31, 2026"));
+    QCOMPARE(timeBefore, QStringLiteral("11:59:59 PM"));
+    QCOMPARE(dateAfter, QStringLiteral("Fr., Jan. 01, 2027"));
+    QCOMPARE(timeAfter, QStringLiteral("12:00:00 AM"));
+}
+
+void TestReminder::entryShowsMessageAndFreshLabels_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("two lines") << QByteArray("Dentist\r\nbring the card") << "Dentist\nbring the card";
+    QTest::newRow("lone line feeds") << QByteArray("one\ntwo\nthree") << "one\ntwo\nthree";
+    QTest::newRow("empty file") << QByteArray() << "";
+}
+
+void TestReminder::entryShowsMessageAndFreshLabels()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+
+    WriteAlarm(3, QString(), file);
+    w->AlarmId = 3;
+    // With the window's timer stopped, only the entry itself can refresh the labels.
+    w->Timer->stop();
+    SetClock(2026, 3, 1, 6, 59, 58);
+
+    bool visible = false, modal = false, active = false;
+    QString memo, time, date;
+    QPoint centre;
+    QSize frameSlack;
+    RunAlarm(0, [&] {
+        visible = w->isVisible();
+        modal = w->isModal();
+        active = QApplication::activeWindow() == w;
+        memo = w->Memo->toPlainText();
+        time = w->LabelTime->text();
+        date = w->LabelDate->text();
+        centre = w->frameGeometry().center();
+        frameSlack = (w->frameGeometry().size() - w->size()) / 2;
+    });
+    QVERIFY(closedByTest_);
+    QVERIFY(visible);
+    QVERIFY(modal);
+    QVERIFY(active);
+    QCOMPARE(memo, shown);
+    QCOMPARE(time, QStringLiteral("06:59:58 AM"));
+    QCOMPARE(date, QStringLiteral("So., März 01, 2026"));
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Before its first showing the window cannot know its frame, so it may be
+    // off by up to half the frame's thickness.
+    const QPoint off = centre - screenCentre;
+    QVERIFY2(qAbs(off.x()) <= frameSlack.width() + 1 && qAbs(off.y()) <= frameSlack.height() + 1,
+             qPrintable(QStringLiteral("centre %1,%2 on a screen centred at %3,%4")
+                            .arg(centre.x()).arg(centre.y()).arg(screenCentre.x()).arg(screenCentre.y())));
+
+    QVERIFY(!w->isVisible());
+    // The message stays until the next alarm replaces it.
+    QCOMPARE(w->Memo->toPlainText(), shown);
+    QVERIFY(errorBoxes_.isEmpty());
+}
+
+void TestReminder::missingMessageRaisesBeforeAnything()
+{
+    const QString sound = folder_.filePath(QStringLiteral("tone.wav"));
+    WriteWav(sound, 1000);
+    WriteAlarm(5, sound, "never shown");
+    QVERIFY(QFile::remove(AlarmPath(QStringLiteral("5Memo.ini"))));
+    w->AlarmId = 5;
+    w->Memo->setPlainText(QStringLiteral("previous alarm"));
+    w->Timer->stop();
+    SetClock(2026, 3, 1, 7, 0, 0);
+    ShowCounter counter;
+    w->installEventFilter(&counter);
+
+    QString message;
+    try {
+        w->Button1Click();
+    } catch (const EFOpenError &e) {
+        message = e.Message();
+    }
+    QCOMPARE(message, QStringLiteral("Cannot open file ") + ProgramFolder() + QStringLiteral("alarm/5Memo.ini"));
+    // Labels refreshed and sound file read before the failure...
+    QCOMPARE(w->LabelTime->text(), QStringLiteral("07:00:00 AM"));
+    QCOMPARE(w->SoundFile, sound);
+    // ...but nothing played and nothing appeared.
+    QVERIFY(!w->FilterGraph->Active());
+    QCOMPARE(w->SkipPending, false);
+    QCOMPARE(counter.shows, 0);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(w->Memo->toPlainText(), QStringLiteral("previous alarm"));
+}
+
+void TestReminder::missingMessageThroughButtonGoesToErrorBox()
+{
+    w->AlarmId = 77; // no files at all
+    w->Button1->click();
+    QCOMPARE(errorBoxes_, QStringList{QStringLiteral("Cannot open file ") + ProgramFolder()
+                                      + QStringLiteral("alarm/77Memo.ini.")});
+    QVERIFY(!w->isVisible());
+}
+
+void TestReminder::silentFallbacks_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("settings"); // written as the alarm's settings file; "-" for none
+    QTest::newRow("no settings file") << "none" << "-";
+    QTest::newRow("no sound section") << "none" << "[AlarmMode]\r\nDaily=1\r\n";
+    QTest::newRow("empty sound file name") << "none" << "[AlarmSound]\r\nFile=\r\n";
+    QTest::newRow("sound file missing") << "failed" << "[AlarmSound]\r\nFile=%1/nowhere.wav\r\n";
+    QTest::newRow("empty sound file") << "failed" << "[AlarmSound]\r\nFile=%1/empty.wav\r\n";
+    QTest::newRow("not a sound") << "failed" << "[AlarmSound]\r\nFile=%1/garbage.wav\r\n";
+}
+
+void TestReminder::silentFallbacks()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, settings);
+    WriteBytes(folder_.filePath(QStringLiteral("empty.wav")), QByteArray());
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(static_cast<char>((i * 7919) % 251));
+    WriteBytes(folder_.filePath(QStringLiteral("garbage.wav")), garbage);
+
+    QFile::remove(AlarmPath(QStringLiteral("6.ini")));
+    if (settings != QLatin1String("-"))
+        WriteBytes(AlarmPath(QStringLiteral("6.ini")), QString(settings).replace(QStringLiteral("%1"), folder_.path()).toLocal8Bit());
+    WriteBytes(AlarmPath(QStringLiteral("6Memo.ini")), "Still here");
+    w->AlarmId = 6;
+    RecordReports();
+
+    bool visible = false;
+    QString memo;
+    RunAlarm(400, [&] {
+        visible = w->isVisible();
+        memo = w->Memo->toPlainText();
+    });
+    QVERIFY(visible);
+    QCOMPARE(memo, QStringLiteral("Still here"));
+    QVERIFY(errorBoxes_.isEmpty());
+    QVERIFY(reports_.isEmpty());
+    QVERIFY(!w->FilterGraph->Active());
+    // The skip is armed even when there is nothing to play.
+    QVERIFY(w->SkipPending);
+    if (kind == QLatin1String("none"))
+        QVERIFY(w->SoundFile.isEmpty());
+    else
+        QVERIFY(w->SoundFile.startsWith(folder_.path()));
+}
+
+void TestReminder::repeatRestartsEveryPassAtHalfASecond()
+{
+    const QString sound = folder_.filePath(QStringLiteral("one-second.wav"));
+    WriteWav(sound, 1000);
+    WriteAlarm(7, sound, "Repeat");
+    w->AlarmId = 7;
+    w->RepeatFlag = true;
+    RecordReports();
+
+    int reportsWhenClosed = 0;
+    RunAlarm(3000, [&] { reportsWhenClosed = int(reports_.size()); });
+    QVERIFY(reportsWhenClosed > 10);
+
+    int ends = 0;
+    for (qsizetype i = 0; i < reports_.size(); ++i) {
+        const Report &r = reports_.at(i);
+        QCOMPARE(r.max, 10);
+        // Only the very first report comes before a move to 0.5 s: every pass,
+        // restarts included, is moved there by the report that started it.
+        if (i > 0)
+            QVERIFY2(r.currentPos >= 500,
+                     qPrintable(QStringLiteral("report %1 found the sound at %2 ms").arg(i).arg(r.currentPos)));
+        if (r.ended())
+            ++ends;
+    }
+    // Each pass lasts about half a second after the move: several in three seconds.
+    QVERIFY2(ends >= 3, qPrintable(QStringLiteral("only %1 passes ended").arg(ends)));
+
+    // "Close" silenced it: no more reports; the player stays active and the
+    // sound file is kept.
+    QTest::qWait(400);
+    QCOMPARE(int(reports_.size()), reportsWhenClosed);
+    QVERIFY(w->FilterGraph->Active());
+    QCOMPARE(w->SoundFile, sound);
+}
+
+void TestReminder::withoutRepeatPlaysOnceAndStaysOpen()
+{
+    const QString sound = folder_.filePath(QStringLiteral("short.wav"));
+    WriteWav(sound, 800);
+    WriteAlarm(8, sound, "Once");
+    w->AlarmId = 8;
+    w->RepeatFlag = false;
+    RecordReports();
+
+    bool stillShown = false;
+    RunAlarm(2000, [&] { stillShown = w->isVisible(); });
+    QVERIFY(stillShown);
+    QVERIFY(reports_.size() >= 2);
+    // One pass, moved to 0.5 s at its first report, ended by its last report.
+    QVERIFY(reports_.first().currentPos < 500);
+    for (qsizetype i = 1; i < reports_.size(); ++i)
+        QVERIFY(reports_.at(i).currentPos >= 500);
+    for (qsizetype i = 0; i + 1 < reports_.size(); ++i)
+        QVERIFY(!reports_.at(i).ended());
+    QVERIFY(reports_.last().ended());
+}
+
+void TestReminder::tinySound_data()
+{
+    QTest::addColumn<bool>("repeat");
+    QTest::newRow("repeated") << true;
+    QTest::newRow("once") << false;
+}
+
+void TestReminder::tinySound()
+{
+    QFETCH(bool, repeat);
+    const QString sound = folder_.filePath(QStringLiteral("blip.wav"));
+    WriteWav(sound, 50);
+    WriteAlarm(9, sound, "Blip");
+    w->AlarmId = 9;
+    w->RepeatFlag = repeat;
+    RecordReports();
+
+    RunAlarm(1200, [] {});
+    QVERIFY(!reports_.isEmpty());
+    // Shorter than a tenth of a second: every report finds it ended.
+    for (const Report &r : std::as_const(reports_)) {
+        QCOMPARE(r.max, 0);
+        QVERIFY(r.ended());
+    }
+    if (repeat)
+        QVERIFY2(reports_.size() >= 4, "a repeated blip restarts at every report");
+    else
+        QCOMPARE(int(reports_.size()), 1);
+}
+
+void TestReminder::onlyCloseCloses()
+{
+    WriteAlarm(10, QString(), "Stay");
+    w->AlarmId = 10;
+    bool afterEsc = false, afterEnter = false, afterCloseRequest = false, closeAccepted = true;
+    RunAlarm(0, [&] {
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(w->Memo, Qt::Key_Escape);
+        QApplication::processEvents();
+        afterEsc = w->isVisible();
+        QTest::keyClick(w, Qt::Key_Return);
+        QApplication::processEvents();
+        afterEnter = w->isVisible();
+        // What a window manager's close request (or Alt+F4) amounts to.
+        closeAccepted = w->close();
+        QApplication::processEvents();
+        afterCloseRequest = w->isVisible();
+    });
+    QVERIFY(afterEsc);
+    QVERIFY(afterEnter);
+    QVERIFY(!closeAccepted);
+    QVERIFY(afterCloseRequest);
+    QVERIFY(closedByTest_);
+    QVERIFY(!w->isVisible());
+}
+
+void TestReminder::typingChangesNothingOnDisk()
+{
+    const QString sound = folder_.filePath(QStringLiteral("typing.wav"));
+    WriteWav(sound, 1000);
+    WriteAlarm(11, sound, "Call Bob");
+    const QByteArray settingsBefore = ReadBytes(AlarmPath(QStringLiteral("11.ini")));
+    const QByteArray messageBefore = ReadBytes(AlarmPath(QStringLiteral("11Memo.ini")));
+    w->AlarmId = 11;
+
+    QString typed;
+    RunAlarm(0, [&] {
+        QTest::mouseClick(w->Memo->viewport(), Qt::LeftButton);
+        w->Memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w->Memo, QStringLiteral(" back"));
+        typed = w->Memo->toPlainText();
+    });
+    QCOMPARE(typed, QStringLiteral("Call Bob back"));
+    QCOMPARE(ReadBytes(AlarmPath(QStringLiteral("11.ini"))), settingsBefore);
+    QCOMPARE(ReadBytes(AlarmPath(QStringLiteral("11Memo.ini"))), messageBefore);
+    QCOMPARE(QDir(ProgramFolder() + QStringLiteral("alarm")).entryList(QDir::Files).filter(QStringLiteral("11")),
+             (QStringList{QStringLiteral("11.ini"), QStringLiteral("11Memo.ini")}));
+}
+
+int main(int argc, char *argv[])
+{
+    // The weekday and month names must come from the user's locale.
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    // The options page writes an autostart entry: keep it out of the real profile.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    TestReminder test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_reminder.moc"
