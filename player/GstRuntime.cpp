@@ -8,15 +8,16 @@
 #include <gst/gst.h>
 
 namespace {
-enum class RuntimeState { NotStarted, Started, ShutDown };
+enum class RuntimeState { NotStarted, Started, ShutdownPending, ShutDown };
 RuntimeState state = RuntimeState::NotStarted;
+int activePlayers = 0;
 } // namespace
 
 void EnsurePlayerRuntime()
 {
     if (state == RuntimeState::Started)
         return;
-    if (state == RuntimeState::ShutDown)
+    if (state == RuntimeState::ShutdownPending || state == RuntimeState::ShutDown)
         throw EDirectShowException(EngineCode::EngineUnavailable,
                                    QStringLiteral("The sound engine was already shut down"));
     GError *error = nullptr;
@@ -38,8 +39,25 @@ void ShutdownPlayerRuntime()
 {
     if (state != RuntimeState::Started)
         return;
+    if (activePlayers > 0) {
+        state = RuntimeState::ShutdownPending;
+        return;
+    }
     gst_deinit();
     state = RuntimeState::ShutDown;
+}
+
+void RetainPlayerRuntime()
+{
+    ++activePlayers;
+}
+
+void ReleasePlayerRuntime()
+{
+    if (--activePlayers == 0 && state == RuntimeState::ShutdownPending) {
+        gst_deinit();
+        state = RuntimeState::ShutDown;
+    }
 }
 
 QString GeneralMidiSoundFont()

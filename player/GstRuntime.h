@@ -9,9 +9,14 @@ void EnsurePlayerRuntime();
 // True once EnsurePlayerRuntime has succeeded and until shutdown.
 bool PlayerRuntimeStarted();
 
-// Releases GStreamer (gst_deinit) if it was started. Call once at program exit,
-// after every TFilterGraph is gone; the player cannot be used again afterwards.
+// Releases GStreamer (gst_deinit) if it was started. Call once at program exit;
+// if a player is still active then, the release waits until it deactivates.
+// The player cannot be activated again afterwards.
 void ShutdownPlayerRuntime();
+
+// Held by each active player, so that GStreamer outlives every engine.
+void RetainPlayerRuntime();
+void ReleasePlayerRuntime();
 
 // The General MIDI sound font that MIDI files are played with; empty if none
 // is installed (the timgm6mb-soundfont package provides one).

@@ -36,6 +36,7 @@ void TFilterGraph::SetActive(bool active)
         if (!engine->IsValid())
             throw EDirectShowException(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
         engine_ = std::move(engine);
+        RetainPlayerRuntime();
         // Queued, so a listener may deactivate the graph (and so destroy the
         // engine) while handling an event.
         connect(engine_.get(), &PlaybackEngine::EventNotice, this, &TFilterGraph::PumpEvents,
@@ -44,6 +45,7 @@ void TFilterGraph::SetActive(bool active)
     } else {
         Notify(IGraphListener::Notice::Active, 0);
         engine_.reset();
+        ReleasePlayerRuntime();
     }
 }
 

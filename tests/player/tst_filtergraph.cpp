@@ -373,12 +373,17 @@ private slots:
     }
 
     // Last: the runtime cannot come back after it was shut down.
-    void shutdownReleasesTheRuntimeForGood()
+    void shutdownWaitsForTheLastActivePlayer()
     {
-        graph_.reset();
         bar_.reset();
+        graph_->SetActive(true);
         ShutdownPlayerRuntime();
         QVERIFY(!PlayerRuntimeStarted());
+        // Still usable until it deactivates: GStreamer has not gone yet.
+        graph_->ClearGraph();
+        QCOMPARE(graph_->RenderFile(shortWav_), S_OK);
+        QVERIFY(graph_->Play());
+        graph_.reset();
         ShutdownPlayerRuntime(); // a second call does nothing
         TFilterGraph graph;
         try {
