@@ -70,12 +70,21 @@ alarm_xmark() {
   return 1
 }
 
+# of_pid WINDOW PID: true when the window belongs to PID, or to a child of
+# PID (the program run under a wrapper such as strace).
+of_pid() {
+  local wpid
+  wpid=$(window_pid "$1")
+  [ -n "$wpid" ] || return 1
+  [ "$wpid" = "$2" ] || [ "$(ps -o ppid= -p "$wpid" 2>/dev/null | tr -d " ")" = "$2" ]
+}
+
 # alarm_window_of PID: the id (decimal) of PID's window titled "Alarm",
-# mapped or not (it is created once and reused).
+# mapped or not.
 alarm_window_of() {
   local w
   for w in $(xdotool search --name '^Alarm$' 2>/dev/null); do
-    [ "$(window_pid "$w")" = "$1" ] && { echo "$w"; return 0; }
+    of_pid "$w" "$1" && { echo "$w"; return 0; }
   done
   return 1
 }
@@ -84,7 +93,7 @@ alarm_window_of() {
 alarm_visible_window_of() {
   local w
   for w in $(xdotool search --onlyvisible --name '^Alarm$' 2>/dev/null); do
-    [ "$(window_pid "$w")" = "$1" ] && { echo "$w"; return 0; }
+    of_pid "$w" "$1" && { echo "$w"; return 0; }
   done
   return 1
 }
@@ -142,7 +151,9 @@ alarm_click_close() {
   local X Y
   # (xdotool getwindowgeometry is off by the frame under openbox; xwininfo is not.)
   read -r X Y < <(xwininfo -id "$1" | awk "/Absolute upper-left X:/ { x = \$4 } /Absolute upper-left Y:/ { y = \$4 } END { print x, y }")
-  xdotool mousemove --sync $((X + 216 + 44)) $((Y + 232 + 12)) click 1
+  # From a corner, so the pointer always moves: --sync waits for a move, and
+  # a second reminder opens at the same place as the first.
+  xdotool mousemove 0 0 mousemove --sync $((X + 216 + 44)) $((Y + 232 + 12)) click 1
 }
 
 # ---- recording ----------------------------------------------------------------
@@ -211,14 +222,16 @@ alarm_loud_blocks() {
 # runs "WRITER T" to write the alarm folder for it, starts the program and
 # waits for its clock. When the program was not running a second before T
 # (a slow start on a busy machine), it is stopped and tried again further
-# ahead, so the alarm never falls before the program can see it.
+# ahead, so the alarm never falls before the program can see it. A wrapper
+# command (strace, valgrind) may be put in ALARM_WRAPPER.
+ALARM_WRAPPER=()
 alarm_start() {
   local -n _alarm_pid_ref=$1 _alarm_t_ref=$2
   local folder=$3 writer=$4 lead clock
   for lead in 8 15 30; do
     _alarm_t_ref=$(($(date +%s) + lead))
     "$writer" "$_alarm_t_ref"
-    start_program _alarm_pid_ref "$E2E_TMP" "$folder/tocsimo"
+    start_program _alarm_pid_ref "$E2E_TMP" "${ALARM_WRAPPER[@]}" "$folder/tocsimo"
     wait_clock_window clock "$_alarm_pid_ref" 30000 || fatal "the program mapped no clock window"
     [ "$(now_ms)" -le $((_alarm_t_ref * 1000 - 1000)) ] && return 0
     log "the program took too long to start for an alarm $lead s ahead; again further ahead"
