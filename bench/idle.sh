@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The whole program's CPU while idle: 255 alarms loaded (none due during the
+# measurement), the clock shown, hourly chimes on, nothing happening. Its CPU
+# time over the measured seconds, from /proc, as a share of one core; also
+# how often its threads woke up.
+# Run by hand, from the repository:
+#   scripts/x11-session -- bash bench/idle.sh build/Tocsimo/tocsimo [seconds]
+bench_dir=$(cd "$(dirname "$0")" && pwd)
+set -- "$1" "${2:-60}"
+SECONDS_MEASURED=$2
+SETTLE=5
+source "$bench_dir/../tests/e2e/lib.sh"
+source "$bench_dir/../tests/e2e/alarm_lib.sh"
+
+folder=$E2E_TMP/Tocsimo
+make_program_folder "$folder"
+# Repeat on, the clock shown, hourly chimes on.
+write_options "$folder" 1 0 1
+
+# 255 alarms of every mode, none due in the next ten minutes: every one is
+# set at least ten minutes past the present minute.
+write_alarms() {
+  local i h m s y mo d mode modes=(Once Hourly Daily Weekly Monthly Yearly) ids=()
+  read -r h m s y mo d < <(local_parts "$(date +%s)")
+  for ((i = 1; i <= 255; i++)); do
+    mode=${modes[i % 6]}
+    write_alarm "$folder" "$i" "$mode" $((y + i % 3)) $((1 + i % 12)) $((1 + i % 28)) \
+      $(((h + 1 + i % 20) % 24)) $(((m + 10 + i % 40) % 60)) $((i * 7 % 60)) "/home/user/Music/alarm $i.mp3"
+    write_message "$folder" "$i" "Alarm number $i" "second line"
+    ids+=("$i")
+  done
+  write_index "$folder" "${ids[@]}"
+}
+
+# The hourly chime must not sound during the measurement.
+left=$((3600 - $(date +%s) % 3600))
+if [ "$left" -lt $((SECONDS_MEASURED + SETTLE + 40)) ]; then
+  log "waiting $((left + 5)) s for the hour's chime to pass"
+  sleep $((left + 5))
+fi
+
+write_alarms
+start_program pid "$E2E_TMP" "$folder/tocsimo"
+wait_clock_window clock "$pid" 30000 || fatal "the program mapped no clock window"
+sleep "$SETTLE"
+running "$pid" || fatal "the program ended"
+
+tck=$(getconf CLK_TCK)
+# utime + stime of the process (all threads, ended ones included), in ticks.
+stat_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
+# CPU of the threads that exist now, in ns, and their context switches.
+sched_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'; }
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
+
+t0=${EPOCHREALTIME/./}
+ticks0=$(stat_ticks "$pid") ns0=$(sched_ns "$pid") sw0=$(switches "$pid")
+threads0=$(ls /proc/"$pid"/task | wc -l)
+sleep "$SECONDS_MEASURED"
+t1=${EPOCHREALTIME/./}
+ticks1=$(stat_ticks "$pid") ns1=$(sched_ns "$pid") sw1=$(switches "$pid")
+threads1=$(ls /proc/"$pid"/task | wc -l)
+running "$pid" || fatal "the program ended during the measurement"
+[ -n "$(alarm_visible_window_of "$pid")" ] && log "warning: a reminder was shown during the measurement"
+
+awk -v wall=$((t1 - t0)) -v ticks=$((ticks1 - ticks0)) -v tck="$tck" -v ns=$((ns1 - ns0)) -v sw=$((sw1 - sw0)) \
+  -v th0="$threads0" -v th1="$threads1" '
+  BEGIN {
+    w = wall / 1e6
+    printf "idle for %.1f s with 255 alarms and the clock shown (%d threads, then %d)\n", w, th0, th1
+    printf "  /proc/<pid>/stat utime+stime: %d ticks of %.0f ms = %.0f ms, %.4f%% of one core\n", ticks, 1000 / tck, ticks * 1000 / tck, ticks / tck / w * 100
+    printf "  /proc/<pid>/task/*/schedstat: %.2f ms, %.4f%% of one core (target under 0.035%%)\n", ns / 1e6, ns / 1e9 / w * 100
+    printf "  context switches: %d, %.1f a second\n", sw, sw / w
+  }'
+
+close_window_by_wm "$clock"
+wait_exit status "$pid" 10000 || stop_program "$pid"
+exit 0
