@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034,SC2154
 # Shared steps of the end-to-end tests. Each test is a bash script run inside
 # scripts/x11-session with the built program's path as its first argument:
 #   scripts/x11-session -- bash tests/e2e/<test>.sh build/Tocsimo/tocsimo

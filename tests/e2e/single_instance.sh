@@ -68,7 +68,7 @@ for round in 1 2 3; do
   x_mark || fatal "mark"
   from=$E2E_MARK
   copies=()
-  for i in 1 2 3; do
+  for _ in 1 2 3; do
     start_program pid "$E2E_TMP" "$folder/tocsimo"
     copies+=("$pid")
   done
