@@ -79,7 +79,7 @@ done
 # handlers first (only code inside the handlers was counted).
 echo
 echo "inclusive instructions inside the handlers, largest first:"
-awk '/^-+$/ { rule++; next } rule >= 3 && NF { print; if (++n == 25) exit }' <<<"$annotated"
+awk '/^-+$/ { rule++; next } rule >= 3 && NF && !/\(100\.0%\)/ && !/\?\?\?:0x/ { print; if (++n == 25) exit }' <<<"$annotated" | cut -c1-160
 if [ -n "${CALLGRIND_KEEP:-}" ]; then
   cp "$out" "$CALLGRIND_KEEP" && log "profile kept in $CALLGRIND_KEEP (callgrind_annotate --inclusive=yes $CALLGRIND_KEEP)"
 fi
