@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
+#include "player/GstRuntime.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
@@ -36,5 +37,6 @@ int main(int argc, char *argv[])
     delete FormAlarm;
     delete FormMain;
     delete FormClock;
+    ShutdownPlayerRuntime();
     return result;
 }

@@ -1,6 +1,9 @@
 #include "windows/TFormMain.h"
 
 #include "app/ErrorBox.h"
+#include "app/ProgramFolder.h"
+#include "player/TDSTrackBar.h"
+#include "player/TFilterGraph.h"
 #include "windows/AutoRun.h"
 #include "windows/TFormReminder.h"
 
@@ -12,7 +15,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -162,6 +167,30 @@ void TFormMain::BuildOptionsPage()
     cbChime->addItems(ChimeNames);
     cbChime->setCurrentIndex(0);
 
+    // Preview of the chosen chime: play and stop share one place, one visible at a time.
+    ButtonPlay = Named(new QPushButton(GroupBox1), "ButtonPlay");
+    ButtonPlay->setGeometry(234, 90, 23, 22);
+    ButtonPlay->setFlat(true);
+    ButtonPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    ButtonStop = Named(new QPushButton(GroupBox1), "ButtonStop");
+    ButtonStop->setGeometry(234, 90, 23, 22);
+    ButtonStop->setFlat(true);
+    ButtonStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    ButtonStop->hide();
+    connect(ButtonPlay, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonPlayClick(); }); });
+    connect(ButtonStop, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonStopClick(); }); });
+
+    FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
+    FilterGraph->SetLinearVolume(true);
+    DSTrackBar = Named(new TDSTrackBar(GroupBox1), "DSTrackBar");
+    DSTrackBar->setGeometry(112, 64, 150, 25);
+    DSTrackBar->hide();
+    DSTrackBar->SetFilterGraph(FilterGraph);
+    DSTrackBar->SetTimerInterval(100);
+    DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+        Guarded([&] { DSTrackBarTimer(sender, current, stop); });
+    });
+
     // Loading the options changes the box too, and that updates the entry as a click does.
     connect(chkAutoRun, &QCheckBox::toggled, this, [this] { Guarded([this] { chkAutoRunClick(); }); });
 }
@@ -203,6 +232,40 @@ void TFormMain::showEvent(QShowEvent *event)
 void TFormMain::chkAutoRunClick()
 {
     AutoRun::Update(chkAutoRun->isChecked(), QCoreApplication::applicationFilePath());
+}
+
+void TFormMain::ButtonPlayClick()
+{
+    const QString name = cbChime->currentText();
+    if (name.isEmpty())
+        return;
+    FilterGraph->Stop();
+    // A chime that cannot be played stays silent, with no message.
+    try {
+        if (!FilterGraph->Active())
+            FilterGraph->SetActive(true);
+        FilterGraph->ClearGraph();
+        FilterGraph->RenderFile(ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav"));
+        FilterGraph->Play();
+        ButtonPlay->hide();
+        ButtonStop->show();
+    } catch (...) {
+        FilterGraph->SetActive(false);
+    }
+}
+
+void TFormMain::ButtonStopClick()
+{
+    FilterGraph->Stop();
+    FilterGraph->ClearGraph();
+    ButtonPlay->show();
+    ButtonStop->hide();
+}
+
+void TFormMain::DSTrackBarTimer(TDSTrackBar *, uint32_t, uint32_t)
+{
+    if (DSTrackBar->Position() >= DSTrackBar->Max())
+        ButtonStop->click();
 }
 
 void TFormMain::LoadOptions()

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <cstdint>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -17,6 +19,8 @@ class QRadioButton;
 class QTimer;
 class QTreeWidget;
 class QWidget;
+class TDSTrackBar;
+class TFilterGraph;
 
 // The alarm manager. Hidden most of the time, it lives for the whole run: it
 // owns the alarm table and the alarm list, runs the scheduler, and its options
@@ -50,6 +54,12 @@ public:
     QRadioButton *rbQuartarHourly = nullptr;
     QLabel *Label2 = nullptr;
     QComboBox *cbChime = nullptr;
+    QPushButton *ButtonPlay = nullptr;
+    QPushButton *ButtonStop = nullptr;
+
+    // The chime player; the hidden bar reports the end of the sound.
+    TFilterGraph *FilterGraph = nullptr;
+    TDSTrackBar *DSTrackBar = nullptr;
 
     // The scheduler's tick.
     QTimer *Timer = nullptr;
@@ -63,6 +73,9 @@ public:
     void FormClose(); // an error keeps the window open
     void TimerTimer();
     void chkAutoRunClick();
+    void ButtonPlayClick();
+    void ButtonStopClick();
+    void DSTrackBarTimer(TDSTrackBar *sender, uint32_t CurrentPos, uint32_t StopPos);
 
     // Options between the page and the options file.
     void LoadOptions();

@@ -3,6 +3,7 @@
 #include "app/TIniFile.h"
 #include "windows/AutoRun.h"
 #include "windows/Options.h"
+#include "player/TFilterGraph.h"
 #include "windows/TFormMain.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -241,6 +243,49 @@ private slots:
         } catch (const Exception &e) {
             QCOMPARE(e.Message(), QString("Failed to set data for 'Tocsimo'"));
         }
+    }
+
+    void chimePreviewPlaysThroughAndComesBackToIdle()
+    {
+        FormMain = new TFormMain;
+        // Missing sound folder: nothing plays and nothing is said.
+        FormMain->ButtonPlay->click();
+        QVERIFY(!FormMain->ButtonPlay->isHidden());
+        QVERIFY(FormMain->ButtonStop->isHidden());
+        QVERIFY(errors_.isEmpty());
+
+        // A 0.4 s tone as "Yee Haa": the blank in the name is part of the file name.
+        QDir(dir_->path()).mkdir("sound");
+        const int rate = 8000, samples = rate * 4 / 10;
+        QByteArray pcm;
+        for (int i = 0; i < samples; ++i) {
+            const qint16 v = qint16(8000 * ((i / 10) % 2 ? 1 : -1));
+            pcm.append(reinterpret_cast<const char *>(&v), 2);
+        }
+        QByteArray wav("RIFF");
+        auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
+        auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char *>(&v), 2); };
+        u32(36 + pcm.size());
+        wav.append("WAVEfmt ");
+        u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
+        wav.append("data");
+        u32(pcm.size());
+        wav.append(pcm);
+        WriteFile(dir_->filePath("sound/Yee Haa.wav"), wav);
+
+        FormMain->cbChime->setCurrentIndex(4);
+        FormMain->ButtonPlay->click();
+        QVERIFY(FormMain->ButtonPlay->isHidden());
+        QVERIFY(!FormMain->ButtonStop->isHidden());
+        QVERIFY(FormMain->FilterGraph->Active());
+        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->ButtonPlay->isHidden(), 3000);
+        QVERIFY(FormMain->ButtonStop->isHidden());
+
+        // No chime selected: the preview does nothing.
+        FormMain->cbChime->setCurrentIndex(-1);
+        FormMain->ButtonPlay->click();
+        QVERIFY(!FormMain->ButtonPlay->isHidden());
+        QVERIFY(errors_.isEmpty());
     }
 
     void entryStartsTheProgramThroughAShell()

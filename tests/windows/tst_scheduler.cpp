@@ -1,0 +1,135 @@
+#include "app/ErrorBox.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "store/AlarmFiles.h"
+#include "windows/TFormMain.h"
+#include "windows/TFormReminder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The manager's timer with the real reminder window and a fake clock. The test
+// plays the user: it notes each reminder that opens and closes it.
+class TestScheduler : public QObject {
+    Q_OBJECT
+
+    struct Seen {
+        int alarmId;
+        bool repeat;
+        bool schedulerRunning;
+        QString message;
+    };
+
+    QTemporaryDir *dir_ = nullptr;
+    TDateTime clock_ = 0;
+    QList<Seen> seen_;
+    QStringList errors_;
+
+    void AddAlarm(int id, AlarmMode mode, const AlarmTime &t, const QStringList &message, bool withMessage = true)
+    {
+        AlarmFiles::WriteSettings(id, mode, t, QString());
+        if (withMessage)
+            AlarmFiles::WriteMessage(id, message);
+        FormMain->Alarms.Append(id, {AlarmStore::CaptionOf(message), AlarmModeName(mode)}, t);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == FormReminder && event->type() == QEvent::Show) {
+            seen_.append({FormReminder->AlarmId, FormReminder->RepeatFlag, FormMain->Timer->isActive(),
+                          FormReminder->Memo->toPlainText()});
+            QTimer::singleShot(0, FormReminder->ButtonClose, &QPushButton::click);
+        }
+        return false;
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = new QTemporaryDir;
+        QDir(dir_->path()).mkdir("alarm");
+        SetProgramFolderOverride(dir_->path());
+        qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
+        SetNowOverride([this] { return clock_; });
+        clock_ = EncodeDateTime(2027, 3, 1, 6, 0, 0, 0);
+        seen_.clear();
+        errors_.clear();
+        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+        FormMain = new TFormMain;
+        FormReminder = new TFormReminder;
+        FormReminder->installEventFilter(this);
+    }
+    void cleanup()
+    {
+        delete FormReminder;
+        delete FormMain;
+        FormReminder = nullptr;
+        FormMain = nullptr;
+        SetErrorBoxHandler({});
+        SetNowOverride({});
+        SetProgramFolderOverride({});
+        delete dir_;
+    }
+
+    void firesOnceInItsSecondWithTheRepeatOptionOfTheMoment()
+    {
+        AddAlarm(4, AlarmMode::Daily, {2027, 1, 1, 7, 0, 0}, {"Pill", "with water"});
+        QTest::qWait(300);
+        QVERIFY(seen_.isEmpty());
+
+        // The clock stands still inside the alarm's second: one reminder only.
+        clock_ = EncodeDateTime(2027, 3, 1, 7, 0, 0, 0);
+        QTRY_COMPARE(seen_.size(), 1);
+        QTest::qWait(800);
+        QCOMPARE(seen_.size(), 1);
+        QCOMPARE(seen_[0].alarmId, 4);
+        QVERIFY(seen_[0].repeat);
+        QVERIFY(!seen_[0].schedulerRunning);
+        QCOMPARE(seen_[0].message, QString("Pill\nwith water"));
+        QTRY_VERIFY(!FormReminder->isVisible());
+        QVERIFY(FormMain->Timer->isActive());
+
+        // "Repeat alarm sound" changed on the page: the next firing takes it.
+        FormMain->chkRepeat->setChecked(false);
+        clock_ = EncodeDateTime(2027, 3, 2, 7, 0, 0, 0);
+        QTRY_COMPARE(seen_.size(), 2);
+        QVERIFY(!seen_[1].repeat);
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void alarmsInTheSameSecondRingUpperFirst()
+    {
+        AddAlarm(1, AlarmMode::Once, {2027, 3, 1, 9, 0, 0}, {"upper"});
+        AddAlarm(2, AlarmMode::Daily, {2027, 1, 1, 9, 0, 0}, {"lower"});
+        clock_ = EncodeDateTime(2027, 3, 1, 9, 0, 0, 0);
+        QTRY_COMPARE(seen_.size(), 2);
+        QCOMPARE(seen_[0].alarmId, 1);
+        QCOMPARE(seen_[1].alarmId, 2);
+        QTest::qWait(500);
+        QCOMPARE(seen_.size(), 2);
+    }
+
+    void failingReminderShowsOneErrorAndTheSchedulerGoesOn()
+    {
+        AddAlarm(3, AlarmMode::Daily, {2027, 1, 1, 10, 0, 0}, {"lost"}, false);
+        AddAlarm(5, AlarmMode::Daily, {2027, 1, 1, 10, 0, 1}, {"next"});
+        clock_ = EncodeDateTime(2027, 3, 1, 10, 0, 0, 0);
+        QTRY_COMPARE(errors_.size(), 1);
+        QTest::qWait(700);
+        QCOMPARE(errors_, QStringList({"Cannot open file " + AlarmFiles::MessagePath(3) + "."}));
+        QVERIFY(seen_.isEmpty());
+        QVERIFY(FormMain->Timer->isActive());
+        clock_ = EncodeDateTime(2027, 3, 1, 10, 0, 1, 0);
+        QTRY_COMPARE(seen_.size(), 1);
+        QCOMPARE(seen_[0].alarmId, 5);
+    }
+};
+
+QTEST_MAIN(TestScheduler)
+#include "tst_scheduler.moc"
