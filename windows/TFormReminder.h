@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/DateTime.h"
-
 #include <QDialog>
 
 #include <cstdint>
