@@ -27,6 +27,10 @@ bool IsDue(AlarmMode mode, const AlarmTime &a, const DateTimeParts &now)
 
 bool IsDue(const QString &modeText, const AlarmTime &alarm, const DateTimeParts &now)
 {
+    // Every mode wants the minute and the second: most rows end here, before
+    // their mode text is looked at.
+    if (alarm.Minute != now.minute || alarm.Second != now.second)
+        return false;
     AlarmMode mode;
     return AlarmModeFromText(modeText, mode) && IsDue(mode, alarm, now);
 }

@@ -1,16 +1,20 @@
 #include "store/AlarmMode.h"
 
-QString AlarmModeName(AlarmMode mode)
+namespace {
+// Built once: the scheduler compares against these on every tick.
+const std::array<QString, 6> &Names()
 {
-    switch (mode) {
-    case AlarmMode::Once: return QStringLiteral("Once");
-    case AlarmMode::Hourly: return QStringLiteral("Hourly");
-    case AlarmMode::Daily: return QStringLiteral("Daily");
-    case AlarmMode::Weekly: return QStringLiteral("Weekly");
-    case AlarmMode::Monthly: return QStringLiteral("Monthly");
-    case AlarmMode::Yearly: return QStringLiteral("Yearly");
-    }
-    return {};
+    static const std::array<QString, 6> names = {
+        QStringLiteral("Once"), QStringLiteral("Hourly"), QStringLiteral("Daily"),
+        QStringLiteral("Weekly"), QStringLiteral("Monthly"), QStringLiteral("Yearly"),
+    };
+    return names;
+}
+} // namespace
+
+const QString &AlarmModeName(AlarmMode mode)
+{
+    return Names()[static_cast<size_t>(mode)];
 }
 
 bool AlarmModeFromText(const QString &text, AlarmMode &mode)

@@ -12,7 +12,7 @@ inline constexpr std::array<AlarmMode, 6> kAllAlarmModes = {
     AlarmMode::Weekly, AlarmMode::Monthly, AlarmMode::Yearly,
 };
 
-QString AlarmModeName(AlarmMode mode);
+const QString &AlarmModeName(AlarmMode mode);
 
 // Exact, case-sensitive match; false for any other text (such a row is never due).
 bool AlarmModeFromText(const QString &text, AlarmMode &mode);
