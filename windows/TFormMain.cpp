@@ -1,6 +1,7 @@
 #include "windows/TFormMain.h"
 
 #include "app/ErrorBox.h"
+#include "app/Now.h"
 #include "app/ProgramFolder.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
@@ -81,10 +82,18 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     BuildAlarmsPage();
     BuildOptionsPage();
 
+    // The scheduler's tick. An alarm can only fall due when a new second begins,
+    // so the tick comes just after each second starts rather than every 100 ms:
+    // an alarm goes off within a few milliseconds of its second, and an idle
+    // program wakes once a second.
     Timer = Named(new QTimer(this), "Timer");
-    Timer->setInterval(100);
-    connect(Timer, &QTimer::timeout, this, [this] { Guarded([this] { TimerTimer(); }); });
-    Timer->start();
+    Timer->setSingleShot(true);
+    Timer->setTimerType(Qt::PreciseTimer);
+    connect(Timer, &QTimer::timeout, this, [this] {
+        Guarded([this] { TimerTimer(); });
+        Timer->start(MsToNextTick());
+    });
+    Timer->start(MsToNextTick());
 
     Guarded([this] { FormCreate(); });
 }
@@ -330,13 +339,20 @@ void TFormMain::TimerTimer()
     // The chime test follows here.
 }
 
+int TFormMain::MsToNextTick()
+{
+    // A little past the boundary, so a tick never lands just before it.
+    constexpr int kPastTheSecondMs = 3;
+    return 1000 - NowParts().msec + kPastTheSecondMs;
+}
+
 void TFormMain::FireAlarm(int alarmId)
 {
     Timer->stop();
     // The scheduler runs again however the reminder ends, an error included.
     struct Restart {
         QTimer *timer;
-        ~Restart() { timer->start(); }
+        ~Restart() { timer->start(MsToNextTick()); }
     } restart{Timer};
     FormReminder->AlarmId = alarmId;
     FormReminder->RepeatFlag = chkRepeat->isChecked();

@@ -61,7 +61,7 @@ public:
     TFilterGraph *FilterGraph = nullptr;
     TDSTrackBar *DSTrackBar = nullptr;
 
-    // The scheduler's tick.
+    // The scheduler's tick, once a second, just after the second begins.
     QTimer *Timer = nullptr;
 
     // The alarm table and list rows behind AlarmsList.
@@ -98,6 +98,8 @@ private:
     void BuildOptionsPage();
     // Opens the reminder for one alarm and waits until it is closed.
     void FireAlarm(int alarmId);
+    // Time until just after the next second begins.
+    static int MsToNextTick();
 
     QButtonGroup *timeFormatGroup_ = nullptr;
     QButtonGroup *intervalGroup_ = nullptr;

@@ -140,7 +140,9 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(200);
     connect(Timer, &QTimer::timeout, this, [this] { Guarded([this] { TimerTimer(); }); });
-    Timer->start();
+    // The refresh runs while the window is on screen. Hidden labels need no
+    // refresh (the entry refreshes them before showing), and an idle program
+    // should not wake five times a second for nothing.
 
     Guarded([this] { FormCreate(); });
 }
@@ -259,9 +261,16 @@ void TFormReminder::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
+void TFormReminder::hideEvent(QHideEvent *event)
+{
+    Timer->stop();
+    QDialog::hideEvent(event);
+}
+
 void TFormReminder::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    Timer->start();
     // A window without a parent may map behind the always-on-top clock.
     raise();
     activateWindow();

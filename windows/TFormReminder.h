@@ -28,7 +28,7 @@ public:
     TDSTrackBar *DSTrackBar = nullptr;
     QPushButton *Button1 = nullptr;     // hidden entry point of the scheduler
     QPushButton *ButtonClose = nullptr;
-    QTimer *Timer = nullptr;            // label refresh, runs for the whole run
+    QTimer *Timer = nullptr;            // label refresh, runs while shown
     TFilterGraph *FilterGraph = nullptr;
 
     // Set by the scheduler before each alarm.
@@ -49,6 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void RefreshLabels();

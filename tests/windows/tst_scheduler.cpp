@@ -103,6 +103,15 @@ private slots:
         QVERIFY(errors_.isEmpty());
     }
 
+    void tickComesJustAfterEachSecondBegins()
+    {
+        // Created at 06:00:00.000: the first tick is due at 06:00:01.003.
+        QCOMPARE(FormMain->Timer->interval(), 1003);
+        clock_ = EncodeDateTime(2027, 3, 1, 6, 0, 0, 750);
+        QTRY_COMPARE_WITH_TIMEOUT(FormMain->Timer->interval(), 253, 3000);
+        QVERIFY(FormMain->Timer->isActive());
+    }
+
     void alarmsInTheSameSecondRingUpperFirst()
     {
         AddAlarm(1, AlarmMode::Once, {2027, 3, 1, 9, 0, 0}, {"upper"});
