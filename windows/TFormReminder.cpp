@@ -82,7 +82,7 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     LabelTime->setObjectName(QStringLiteral("LabelTime"));
     LabelTime->setFont(HeavyFont(29));
     LabelTime->move(88, 8);
-    LabelTime->adjustSize();
+    LabelTime->resize(192, 41); // sized to its text at every refresh
 
     LabelDate = new QLabel(QStringLiteral("Thu, July 14 2004"), this);
     LabelDate->setObjectName(QStringLiteral("LabelDate"));
