@@ -3,11 +3,13 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
-// One copy of the program per user. The first copy listens on a local socket in
+// One copy of the program per user. The first copy listens on a Unix socket in
 // the abstract namespace (nothing on disk, gone with the process); a later copy
 // finds it there, asks it to raise its clock, and ends before making any window.
+// Plain sockets rather than Qt's network module, which the program would load
+// at every start for this alone.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -25,9 +27,11 @@ signals:
     void RaiseRequested();
 
 private:
-    bool AskRunningCopy();
-    void OnNewConnection();
+    bool AskRunningCopy() const;
+    bool Listen();
+    void Accept();
 
     QString name_;
-    QLocalServer *server_ = nullptr;
+    int listener_ = -1;
+    QSocketNotifier *notifier_ = nullptr;
 };
