@@ -5,6 +5,7 @@
 #include "app/ProgramFolder.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
+#include "windows/AlarmListModel.h"
 #include "windows/AutoRun.h"
 #include "windows/TFormReminder.h"
 
@@ -14,13 +15,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QHeaderView>
+#include <QTreeView>
 
 TFormMain *FormMain = nullptr;
 
@@ -106,19 +107,15 @@ void TFormMain::BuildAlarmsPage()
     PanelAlarms->setGeometry(96, 8, 313, 337);
     TitleBar(PanelAlarms, "Label6", QStringLiteral("Alarms"));
 
-    AlarmsList = Named(new QTreeWidget(PanelAlarms), "AlarmsList");
+    AlarmsModel = new AlarmListModel(Alarms, this);
+    AlarmsList = Named(new QTreeView(PanelAlarms), "AlarmsList");
     AlarmsList->setGeometry(0, 32, 305, 249);
     AlarmsList->setRootIsDecorated(false);
+    AlarmsList->setItemsExpandable(false);
+    AlarmsList->setUniformRowHeights(true);
     AlarmsList->setSelectionMode(QAbstractItemView::SingleSelection);
     AlarmsList->setSelectionBehavior(QAbstractItemView::SelectRows);
     AlarmsList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    AlarmsList->setHeaderLabels({QStringLiteral("Caption"), QStringLiteral("Mode"), QStringLiteral("ID")});
-    AlarmsList->setColumnWidth(0, 200);
-    AlarmsList->setColumnWidth(1, 80);
-    AlarmsList->setColumnHidden(2, true);
-
-    Memo1 = Named(new QPlainTextEdit(PanelAlarms), "Memo1");
-    Memo1->hide();
 }
 
 void TFormMain::BuildOptionsPage()
@@ -233,6 +230,7 @@ void TFormMain::done(int result)
 
 void TFormMain::showEvent(QShowEvent *event)
 {
+    ShowAlarmsModel();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
@@ -326,11 +324,18 @@ void TFormMain::SaveOptions() const
 
 void TFormMain::RefreshAlarmsList()
 {
-    AlarmsList->clear();
-    QList<QTreeWidgetItem *> items;
-    for (int r = 0; r < Alarms.Count(); ++r)
-        items.append(new QTreeWidgetItem({Alarms.Row(r).Caption, Alarms.Row(r).ModeText}));
-    AlarmsList->addTopLevelItems(items);
+    AlarmsModel->Reload();
+}
+
+void TFormMain::ShowAlarmsModel()
+{
+    if (AlarmsList->model() == AlarmsModel)
+        return;
+    AlarmsList->setModel(AlarmsModel);
+    AlarmsList->header()->setStretchLastSection(false);
+    AlarmsList->setColumnWidth(AlarmListModel::CaptionColumn, 200);
+    AlarmsList->setColumnWidth(AlarmListModel::ModeColumn, 80);
+    AlarmsList->setColumnHidden(AlarmListModel::IdColumn, true);
 }
 
 void TFormMain::TimerTimer()

@@ -13,11 +13,11 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class QTreeWidget;
+class QTreeView;
+class AlarmListModel;
 class QWidget;
 class TDSTrackBar;
 class TFilterGraph;
@@ -33,8 +33,10 @@ public:
 
     // The alarms page.
     QWidget *PanelAlarms = nullptr;
-    QTreeWidget *AlarmsList = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
+    QTreeView *AlarmsList = nullptr;
+    // The rows AlarmsList shows. The view takes it when the window is first
+    // shown, so a manager that stays hidden lays out no text at all.
+    AlarmListModel *AlarmsModel = nullptr;
 
     // The options page.
     QWidget *PanelOptions = nullptr;
@@ -83,7 +85,7 @@ public:
     Options OptionsFromPage() const;
     void ShowOptions(const Options &options);
 
-    // Shows the store's rows in AlarmsList.
+    // AlarmsList shows the store's rows again.
     void RefreshAlarmsList();
 
     // The chime names, in list order; the chime file is "sound/" + name + ".wav".
@@ -96,6 +98,8 @@ protected:
 private:
     void BuildAlarmsPage();
     void BuildOptionsPage();
+    // Binds the list view to its rows, once.
+    void ShowAlarmsModel();
     // Opens the reminder for one alarm and waits until it is closed.
     void FireAlarm(int alarmId);
     // Time until just after the next second begins.

@@ -1,6 +1,7 @@
 #include "app/ErrorBox.h"
 #include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
+#include "windows/AlarmListModel.h"
 #include "windows/AutoRun.h"
 #include "windows/Options.h"
 #include "player/TFilterGraph.h"
@@ -16,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 QByteArray Contents(const QString &path)
@@ -200,10 +201,21 @@ private slots:
         WriteFile(dir_->filePath("alarm/2Memo.ini"), "Dentist\r\nbring the card");
         WriteFile(dir_->filePath("alarm/2.ini"), "[AlarmMode]\r\nWeekly=1\r\n");
         FormMain = new TFormMain;
-        QCOMPARE(FormMain->AlarmsList->topLevelItemCount(), 1);
-        QCOMPARE(FormMain->AlarmsList->topLevelItem(0)->text(0), QString("Dentist"));
-        QCOMPARE(FormMain->AlarmsList->topLevelItem(0)->text(1), QString("Weekly"));
         QVERIFY(FormMain->Timer->isActive());
+        // The list view shows the rows once the window shows.
+        QVERIFY(FormMain->AlarmsList->model() != FormMain->AlarmsModel);
+        FormMain->show();
+        QAbstractItemModel *rows = FormMain->AlarmsList->model();
+        QCOMPARE(rows, FormMain->AlarmsModel);
+        QCOMPARE(rows->rowCount(), 1);
+        QCOMPARE(rows->index(0, 0).data().toString(), QString("Dentist"));
+        QCOMPARE(rows->index(0, 1).data().toString(), QString("Weekly"));
+        QCOMPARE(rows->headerData(0, Qt::Horizontal).toString(), QString("Caption"));
+        QCOMPARE(rows->headerData(1, Qt::Horizontal).toString(), QString("Mode"));
+        QCOMPARE(FormMain->AlarmsList->columnWidth(0), 200);
+        QCOMPARE(FormMain->AlarmsList->columnWidth(1), 80);
+        QVERIFY(FormMain->AlarmsList->isColumnHidden(2));
+        FormMain->hide();
     }
 
     void autorunEntryFollowsTheBox()
