@@ -28,3 +28,11 @@ void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
         fire(slot.Id);
     }
 }
+
+bool AlarmPass::AnyDue(const AlarmStore &store, const DateTimeParts &at)
+{
+    for (int r = 0; r < store.Count(); ++r)
+        if (IsDue(store.Row(r).ModeText, store.Slot(r + 1).Time, at))
+            return true;
+    return false;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DateTime.h"
 #include "store/AlarmStore.h"
 
 #include <bitset>
@@ -19,6 +20,9 @@ public:
 
     // Errors raised by fire end the pass and reach the caller.
     void Run(const AlarmStore &store, const FireFunction &fire);
+
+    // Whether any alarm falls due at the given second (nothing is fired).
+    static bool AnyDue(const AlarmStore &store, const DateTimeParts &at);
 
 private:
     int64_t second_ = -1;                           // the second fired_ is about

@@ -233,6 +233,17 @@ void TFormReminder::StartPlayback()
     }
 }
 
+void TFormReminder::PreparePlayer()
+{
+    if (FilterGraph->Active())
+        return;
+    try {
+        FilterGraph->SetActive(true);
+    } catch (...) {
+        FilterGraph->SetActive(false);
+    }
+}
+
 void TFormReminder::CentreOnScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -45,6 +45,10 @@ public:
     void DSTrackBarTimer(TDSTrackBar *sender, uint32_t CurrentPos, uint32_t StopPos);
     void ButtonCloseClick();
 
+    // Starts the sound engine ahead of an alarm that is about to go off; a
+    // failure is left for the alarm itself to meet.
+    void PreparePlayer();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

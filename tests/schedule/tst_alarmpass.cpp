@@ -186,6 +186,16 @@ private slots:
         QCOMPARE(fired_, QList<int>({2}));
     }
 
+    void lookingAheadFiresNothing()
+    {
+        store_.Append(1, {"a", "Daily"}, {2027, 1, 1, 9, 0, 0});
+        store_.Append(2, {"b", ""}, {2027, 1, 1, 9, 0, 2});
+        QVERIFY(AlarmPass::AnyDue(store_, {2027, 3, 1, 9, 0, 0, 0}));
+        QVERIFY(!AlarmPass::AnyDue(store_, {2027, 3, 1, 9, 0, 1, 0}));
+        QVERIFY(!AlarmPass::AnyDue(store_, {2027, 3, 1, 9, 0, 2, 0})); // no mode: never due
+        QVERIFY(!AlarmPass::AnyDue(AlarmStore(), {2027, 3, 1, 9, 0, 0, 0}));
+    }
+
     void hourlyRingsEveryHour()
     {
         store_.Append(1, {"stretch", "Hourly"}, {2004, 7, 14, 20, 30, 25});

@@ -2,6 +2,7 @@
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
 #include "store/AlarmFiles.h"
+#include "player/TFilterGraph.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
@@ -110,6 +111,17 @@ private slots:
         clock_ = EncodeDateTime(2027, 3, 1, 6, 0, 0, 750);
         QTRY_COMPARE_WITH_TIMEOUT(FormMain->Timer->interval(), 253, 3000);
         QVERIFY(FormMain->Timer->isActive());
+    }
+
+    void soundEngineStartsJustBeforeAnAlarm()
+    {
+        AddAlarm(6, AlarmMode::Hourly, {2027, 1, 1, 0, 30, 0}, {"stretch"});
+        clock_ = EncodeDateTime(2027, 3, 1, 6, 20, 0, 0);
+        QTest::qWait(1200);
+        QVERIFY(!FormReminder->FilterGraph->Active()); // nothing near: nothing loaded
+        clock_ = EncodeDateTime(2027, 3, 1, 6, 29, 58, 500);
+        QTRY_VERIFY_WITH_TIMEOUT(FormReminder->FilterGraph->Active(), 3000);
+        QVERIFY(seen_.isEmpty());
     }
 
     void alarmsInTheSameSecondRingUpperFirst()
