@@ -7,6 +7,7 @@
 #include "player/TFilterGraph.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AutoRun.h"
+#include "windows/StartSound.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -246,18 +247,10 @@ void TFormMain::ButtonPlayClick()
     const QString name = cbChime->currentText();
     if (name.isEmpty())
         return;
-    FilterGraph->Stop();
-    // A chime that cannot be played stays silent, with no message.
-    try {
-        if (!FilterGraph->Active())
-            FilterGraph->SetActive(true);
-        FilterGraph->ClearGraph();
-        FilterGraph->RenderFile(ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav"));
-        FilterGraph->Play();
+    // A chime that cannot be played stays silent, with no message, and the buttons stay as they are.
+    if (StartSound(*FilterGraph, ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav"))) {
         ButtonPlay->hide();
         ButtonStop->show();
-    } catch (...) {
-        FilterGraph->SetActive(false);
     }
 }
 

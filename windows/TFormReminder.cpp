@@ -6,6 +6,7 @@
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/ReminderText.h"
+#include "windows/StartSound.h"
 #include "windows/TFormMain.h"
 
 #include <QCloseEvent>
@@ -220,17 +221,8 @@ void TFormReminder::StartPlayback()
     SkipPending = true;
     if (SoundFile.isEmpty())
         return;
-    FilterGraph->Stop();
     // A sound that cannot be played leaves the reminder silent, with no message.
-    try {
-        if (!FilterGraph->Active())
-            FilterGraph->SetActive(true);
-        FilterGraph->ClearGraph();
-        FilterGraph->RenderFile(SoundFile);
-        FilterGraph->Play();
-    } catch (...) {
-        FilterGraph->SetActive(false);
-    }
+    StartSound(*FilterGraph, SoundFile);
 }
 
 void TFormReminder::PreparePlayer()
