@@ -215,7 +215,12 @@ private slots:
         QCOMPARE(FormMain->AlarmsList->columnWidth(0), 200);
         QCOMPARE(FormMain->AlarmsList->columnWidth(1), 80);
         QVERIFY(FormMain->AlarmsList->isColumnHidden(2));
-        FormMain->hide();
+
+        // Closing writes the options, then the index.
+        QFile::remove(dir_->filePath("alarm/Alarms.ini"));
+        FormMain->accept();
+        QCOMPARE(Contents(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
+        QVERIFY(QFile::exists(OptionsPath()));
     }
 
     void autorunEntryFollowsTheBox()
