@@ -4,7 +4,7 @@
 #include "app/SingleInstance.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
-#include "player/GstRuntime.h"
+#include "player/PlayerRuntime.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"

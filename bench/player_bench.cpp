@@ -8,7 +8,7 @@
 #include "PlayerDriver.h"
 #include "SoundSamples.h"
 
-#include "player/GstRuntime.h"
+#include "player/PlayerRuntime.h"
 #include "player/PlaybackEngine.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"

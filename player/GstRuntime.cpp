@@ -1,63 +1,22 @@
 #include "player/GstRuntime.h"
 
-#include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
-
 #include <QFileInfo>
 
 #include <gst/gst.h>
 
-namespace {
-enum class RuntimeState { NotStarted, Started, ShutdownPending, ShutDown };
-RuntimeState state = RuntimeState::NotStarted;
-int activePlayers = 0;
-} // namespace
-
-void EnsurePlayerRuntime()
+bool StartGStreamer(QString &error)
 {
-    if (state == RuntimeState::Started)
-        return;
-    if (state == RuntimeState::ShutdownPending || state == RuntimeState::ShutDown)
-        throw EDirectShowException(EngineCode::EngineUnavailable,
-                                   QStringLiteral("The sound engine was already shut down"));
-    GError *error = nullptr;
-    if (!gst_init_check(nullptr, nullptr, &error)) {
-        const QString reason = error ? QString::fromUtf8(error->message) : QString();
-        g_clear_error(&error);
-        throw EDirectShowException(EngineCode::EngineUnavailable,
-                                   QStringLiteral("The sound engine (GStreamer) cannot be started: ") + reason);
-    }
-    state = RuntimeState::Started;
+    GError *failure = nullptr;
+    if (gst_init_check(nullptr, nullptr, &failure))
+        return true;
+    error = failure ? QString::fromUtf8(failure->message) : QStringLiteral("unknown reason");
+    g_clear_error(&failure);
+    return false;
 }
 
-bool PlayerRuntimeStarted()
+void StopGStreamer()
 {
-    return state == RuntimeState::Started;
-}
-
-void ShutdownPlayerRuntime()
-{
-    if (state != RuntimeState::Started)
-        return;
-    if (activePlayers > 0) {
-        state = RuntimeState::ShutdownPending;
-        return;
-    }
     gst_deinit();
-    state = RuntimeState::ShutDown;
-}
-
-void RetainPlayerRuntime()
-{
-    ++activePlayers;
-}
-
-void ReleasePlayerRuntime()
-{
-    if (--activePlayers == 0 && state == RuntimeState::ShutdownPending) {
-        gst_deinit();
-        state = RuntimeState::ShutDown;
-    }
 }
 
 QString GeneralMidiSoundFont()

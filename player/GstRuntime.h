@@ -2,21 +2,14 @@
 
 #include <QString>
 
-// GStreamer is started on the first player activation, not at program start,
-// so start-up stays light. Raises EDirectShowException when it cannot start.
-void EnsurePlayerRuntime();
+// GStreamer itself, inside the sound engine library. The program reaches
+// these through the library's entry points (PlayerRuntime.h).
 
-// True once EnsurePlayerRuntime has succeeded and until shutdown.
-bool PlayerRuntimeStarted();
+// gst_init; false with the reason when GStreamer cannot start.
+bool StartGStreamer(QString &error);
 
-// Releases GStreamer (gst_deinit) if it was started. Call once at program exit;
-// if a player is still active then, the release waits until it deactivates.
-// The player cannot be activated again afterwards.
-void ShutdownPlayerRuntime();
-
-// Held by each active player, so that GStreamer outlives every engine.
-void RetainPlayerRuntime();
-void ReleasePlayerRuntime();
+// gst_deinit; GStreamer cannot start again afterwards.
+void StopGStreamer();
 
 // The General MIDI sound font that MIDI files are played with; empty if none
 // is installed (the timgm6mb-soundfont package provides one).

@@ -3,8 +3,8 @@
 #include "app/ErrorBox.h"
 #include "player/EDirectShowException.h"
 #include "player/EngineCodes.h"
-#include "player/GstRuntime.h"
 #include "player/PlaybackEngine.h"
+#include "player/PlayerRuntime.h"
 #include "player/VolumeMapping.h"
 
 #include <algorithm>
@@ -32,15 +32,16 @@ void TFilterGraph::SetActive(bool active)
         return;
     if (active) {
         EnsurePlayerRuntime();
-        auto engine = std::make_unique<PlaybackEngine>();
-        if (!engine->IsValid())
+        std::unique_ptr<PlaybackEngine> engine = CreatePlaybackEngine();
+        if (!engine)
             throw EDirectShowException(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
         engine_ = std::move(engine);
         RetainPlayerRuntime();
         // Queued, so a listener may deactivate the graph (and so destroy the
         // engine) while handling an event.
-        connect(engine_.get(), &PlaybackEngine::EventNotice, this, &TFilterGraph::PumpEvents,
-                Qt::QueuedConnection);
+        engine_->SetEventNotice([this] {
+            QMetaObject::invokeMethod(this, &TFilterGraph::PumpEvents, Qt::QueuedConnection);
+        });
         Notify(IGraphListener::Notice::Active, 1);
     } else {
         Notify(IGraphListener::Notice::Active, 0);

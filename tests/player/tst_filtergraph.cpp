@@ -5,7 +5,7 @@
 #include "app/ErrorBox.h"
 #include "player/EDirectShowException.h"
 #include "player/EngineCodes.h"
-#include "player/GstRuntime.h"
+#include "player/PlayerRuntime.h"
 #include "player/PlaybackEngine.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"

@@ -4,7 +4,7 @@
 #include "SoundSamples.h"
 
 #include "player/EngineCodes.h"
-#include "player/GstRuntime.h"
+#include "player/PlayerRuntime.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "PlayerDriver.h"
 #include "SoundSamples.h"
 
-#include "player/GstRuntime.h"
-#include "player/PlaybackEngine.h"
+#include "player/PlayerRuntime.h"
+#include "player/GstPlaybackEngine.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -80,14 +80,14 @@ private slots:
         QVERIFY(SoundSamples::EncodeTone(dir_.filePath("tone.mp3"), 1000, "lamemp3enc"));
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.mid"), 1000, false));
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.rmi"), 1000, true));
-        PlaybackEngine::SetAudioSinkFactory(&MeteredSink);
-        PlaybackEngine::SetMessageObserver(&ObserveLevel);
+        GstPlaybackEngine::SetAudioSinkFactory(&MeteredSink);
+        GstPlaybackEngine::SetMessageObserver(&ObserveLevel);
     }
 
     void cleanupTestCase()
     {
-        PlaybackEngine::SetAudioSinkFactory({});
-        PlaybackEngine::SetMessageObserver({});
+        GstPlaybackEngine::SetAudioSinkFactory({});
+        GstPlaybackEngine::SetMessageObserver({});
     }
 
     void soundComesOut_data()

@@ -1,4 +1,4 @@
-#include "player/PlaybackEngine.h"
+#include "player/GstPlaybackEngine.h"
 
 #include "player/EngineCodes.h"
 #include "player/GstFailure.h"
@@ -52,14 +52,14 @@ std::mutex &HooksMutex()
     static std::mutex mutex;
     return mutex;
 }
-PlaybackEngine::SinkFactory &SinkFactoryHook()
+GstPlaybackEngine::SinkFactory &SinkFactoryHook()
 {
-    static PlaybackEngine::SinkFactory factory;
+    static GstPlaybackEngine::SinkFactory factory;
     return factory;
 }
-PlaybackEngine::MessageObserver &ObserverHook()
+GstPlaybackEngine::MessageObserver &ObserverHook()
 {
-    static PlaybackEngine::MessageObserver observer;
+    static GstPlaybackEngine::MessageObserver observer;
     return observer;
 }
 
@@ -76,10 +76,10 @@ QString Quoted(const QString &name)
 } // namespace
 
 // What the engine shares with GStreamer's threads.
-struct PlaybackEngine::Shared {
+struct GstPlaybackEngine::Shared {
     std::mutex mutex;
     std::condition_variable errorPosted;
-    PlaybackEngine *receiver = nullptr; // cleared before the engine goes
+    GstPlaybackEngine *receiver = nullptr; // cleared before the engine goes
     std::atomic<unsigned> generation{0};
     std::atomic<bool> durationDirty{true};
     // What went wrong while a sound was being opened or started.
@@ -92,7 +92,7 @@ struct PlaybackEngine::Shared {
 struct BusRelay {
     static GstBusSyncReply OnMessage(GstBus *, GstMessage *message, gpointer data)
     {
-        PlaybackEngine::Shared &shared = **static_cast<std::shared_ptr<PlaybackEngine::Shared> *>(data);
+        GstPlaybackEngine::Shared &shared = **static_cast<std::shared_ptr<GstPlaybackEngine::Shared> *>(data);
         {
             std::lock_guard<std::mutex> lock(HooksMutex());
             if (ObserverHook())
@@ -124,10 +124,10 @@ struct BusRelay {
 
     static void FreeData(gpointer data)
     {
-        delete static_cast<std::shared_ptr<PlaybackEngine::Shared> *>(data);
+        delete static_cast<std::shared_ptr<GstPlaybackEngine::Shared> *>(data);
     }
 
-    static void Record(PlaybackEngine::Shared &shared, GstMessage *message)
+    static void Record(GstPlaybackEngine::Shared &shared, GstMessage *message)
     {
         GError *error = nullptr;
         gst_message_parse_error(message, &error, nullptr);
@@ -146,7 +146,7 @@ struct BusRelay {
         shared.errorPosted.notify_all();
     }
 
-    static void RecordMissingPlugin(PlaybackEngine::Shared &shared, GstMessage *message)
+    static void RecordMissingPlugin(GstPlaybackEngine::Shared &shared, GstMessage *message)
     {
         gchar *description = gst_missing_plugin_message_get_description(message);
         const QString text = QString::fromUtf8(description ? description : "unknown plug-in");
@@ -159,10 +159,10 @@ struct BusRelay {
 
     // Hands the message to the engine's thread. If the engine is destroyed
     // first, Qt drops the queued call and with it our reference.
-    static void Queue(PlaybackEngine::Shared &shared, GstMessage *message)
+    static void Queue(GstPlaybackEngine::Shared &shared, GstMessage *message)
     {
         std::lock_guard<std::mutex> lock(shared.mutex);
-        PlaybackEngine *engine = shared.receiver;
+        GstPlaybackEngine *engine = shared.receiver;
         if (!engine)
             return;
         const unsigned generation = shared.generation;
@@ -179,7 +179,7 @@ struct BusRelay {
             return;
         const QString font = GeneralMidiSoundFont();
         if (font.isEmpty()) {
-            auto *shared = static_cast<PlaybackEngine::Shared *>(data);
+            auto *shared = static_cast<GstPlaybackEngine::Shared *>(data);
             std::lock_guard<std::mutex> lock(shared->mutex);
             shared->midiWithoutFont = true;
             return;
@@ -189,8 +189,7 @@ struct BusRelay {
     }
 };
 
-PlaybackEngine::PlaybackEngine(QObject *parent)
-    : QObject(parent), shared_(std::make_shared<Shared>())
+GstPlaybackEngine::GstPlaybackEngine() : shared_(std::make_shared<Shared>())
 {
     playbin_ = gst_element_factory_make("playbin", nullptr);
     if (!playbin_)
@@ -217,7 +216,7 @@ PlaybackEngine::PlaybackEngine(QObject *parent)
     gst_element_set_state(playbin_, GST_STATE_READY);
 }
 
-PlaybackEngine::~PlaybackEngine()
+GstPlaybackEngine::~GstPlaybackEngine()
 {
     if (playbin_)
         gst_element_set_state(playbin_, GST_STATE_NULL); // joins GStreamer's threads
@@ -233,33 +232,33 @@ PlaybackEngine::~PlaybackEngine()
     }
 }
 
-void PlaybackEngine::SetAudioSinkFactory(SinkFactory factory)
+void GstPlaybackEngine::SetAudioSinkFactory(SinkFactory factory)
 {
     std::lock_guard<std::mutex> lock(HooksMutex());
     SinkFactoryHook() = std::move(factory);
 }
 
-void PlaybackEngine::SetMessageObserver(MessageObserver observer)
+void GstPlaybackEngine::SetMessageObserver(MessageObserver observer)
 {
     std::lock_guard<std::mutex> lock(HooksMutex());
     ObserverHook() = std::move(observer);
 }
 
-int32_t PlaybackEngine::Fail(int32_t code, const QString &text)
+int32_t GstPlaybackEngine::Fail(int32_t code, const QString &text)
 {
     lastErrorCode_ = code;
     lastErrorText_ = text;
     return code;
 }
 
-QString PlaybackEngine::ErrorText(int32_t code) const
+QString GstPlaybackEngine::ErrorText(int32_t code) const
 {
     if (code == lastErrorCode_ && !lastErrorText_.isEmpty())
         return lastErrorText_;
     return EngineCodeText(code);
 }
 
-void PlaybackEngine::Reset(bool hard)
+void GstPlaybackEngine::Reset(bool hard)
 {
     // NULL also closes the output and is the only state that surely ends the
     // threads of an open that failed half-way.
@@ -299,7 +298,7 @@ int32_t CheckLocalFile(const QString &path, QString &text)
 
 } // namespace
 
-int32_t PlaybackEngine::ResolvePlaylist(QString &target)
+int32_t GstPlaybackEngine::ResolvePlaylist(QString &target)
 {
     constexpr int kMaxNesting = 4;
     for (int depth = 0; WaxPlaylist::IsPlaylistPath(target); ++depth) {
@@ -328,7 +327,7 @@ int32_t PlaybackEngine::ResolvePlaylist(QString &target)
     return S_OK;
 }
 
-int32_t PlaybackEngine::RenderFile(const QString &fileName)
+int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
 {
     if (!playbin_)
         return Fail(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
@@ -352,7 +351,7 @@ int32_t PlaybackEngine::RenderFile(const QString &fileName)
     return OpenUri(uriText, target);
 }
 
-int32_t PlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
+int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
 {
     {
         std::lock_guard<std::mutex> lock(shared_->mutex);
@@ -404,7 +403,7 @@ int32_t PlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
     return S_OK;
 }
 
-int32_t PlaybackEngine::FailFromBus(const QString &shownName)
+int32_t GstPlaybackEngine::FailFromBus(const QString &shownName)
 {
     std::vector<GstErrorReport> errors;
     QStringList missingPlugins;
@@ -421,14 +420,14 @@ int32_t PlaybackEngine::FailFromBus(const QString &shownName)
     return Fail(failure.code, failure.text);
 }
 
-int32_t PlaybackEngine::Clear()
+int32_t GstPlaybackEngine::Clear()
 {
     if (playbin_)
         Reset(false);
     return S_OK;
 }
 
-int32_t PlaybackEngine::Run()
+int32_t GstPlaybackEngine::Run()
 {
     if (!loaded_)
         return S_OK;
@@ -442,7 +441,7 @@ int32_t PlaybackEngine::Run()
     return S_OK;
 }
 
-int32_t PlaybackEngine::Stop()
+int32_t GstPlaybackEngine::Stop()
 {
     if (!loaded_)
         return S_OK;
@@ -451,7 +450,7 @@ int32_t PlaybackEngine::Stop()
     return S_OK;
 }
 
-bool PlaybackEngine::QueryDuration(int64_t &ns) const
+bool GstPlaybackEngine::QueryDuration(int64_t &ns) const
 {
     gint64 value = -1;
     if (!gst_element_query_duration(playbin_, GST_FORMAT_TIME, &value) || value < 0)
@@ -460,7 +459,7 @@ bool PlaybackEngine::QueryDuration(int64_t &ns) const
     return true;
 }
 
-bool PlaybackEngine::GetDuration(int64_t &duration)
+bool GstPlaybackEngine::GetDuration(int64_t &duration)
 {
     if (!loaded_)
         return false;
@@ -482,7 +481,7 @@ bool PlaybackEngine::GetDuration(int64_t &duration)
     return true;
 }
 
-bool PlaybackEngine::GetCurrentPosition(int64_t &position) const
+bool GstPlaybackEngine::GetCurrentPosition(int64_t &position) const
 {
     if (!loaded_)
         return false;
@@ -497,7 +496,7 @@ bool PlaybackEngine::GetCurrentPosition(int64_t &position) const
     return true;
 }
 
-bool PlaybackEngine::GetStopPosition(int64_t &stop)
+bool GstPlaybackEngine::GetStopPosition(int64_t &stop)
 {
     if (!loaded_)
         return false;
@@ -508,7 +507,7 @@ bool PlaybackEngine::GetStopPosition(int64_t &stop)
     return GetDuration(stop);
 }
 
-int32_t PlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
+int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
 {
     if (!loaded_)
         return Fail(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
@@ -530,14 +529,14 @@ int32_t PlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positio
     return S_OK;
 }
 
-void PlaybackEngine::SetVolume(int hundredthsOfDecibel)
+void GstPlaybackEngine::SetVolume(int hundredthsOfDecibel)
 {
     volume_ = hundredthsOfDecibel;
     if (playbin_)
         g_object_set(playbin_, "volume", GainFromEngineVolume(hundredthsOfDecibel), nullptr);
 }
 
-double PlaybackEngine::OutputGain() const
+double GstPlaybackEngine::OutputGain() const
 {
     gdouble gain = 0;
     if (playbin_)
@@ -545,7 +544,7 @@ double PlaybackEngine::OutputGain() const
     return gain;
 }
 
-bool PlaybackEngine::GetEvent(Event &event)
+bool GstPlaybackEngine::GetEvent(Event &event)
 {
     if (events_.empty())
         return false;
@@ -554,13 +553,14 @@ bool PlaybackEngine::GetEvent(Event &event)
     return true;
 }
 
-void PlaybackEngine::QueueEvent(long code, intptr_t param1, intptr_t param2)
+void GstPlaybackEngine::QueueEvent(long code, intptr_t param1, intptr_t param2)
 {
     events_.push_back(Event{code, param1, param2});
-    emit EventNotice();
+    if (eventNotice_)
+        eventNotice_();
 }
 
-void PlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
+void GstPlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
 {
     if (generation != shared_->generation || !loaded_)
         return; // about a sound that is no longer loaded, or from before a move
