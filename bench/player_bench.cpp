@@ -1,17 +1,17 @@
 // Sound player benchmark, run by hand:
-//   build-player/bench/bench_player
+//   build/bench/bench_player
 // Reports, for each format, the time from RenderFile to a playing position
-// above 0: for the first render in a fresh process (run as a child process,
-// GStreamer start-up and plug-in loading included) and for later renders in a
-// warm process; the cost of one position poll; and the resident memory of one
-// active, idle player.
+// above 0: for the first render in a fresh process (bench_player_first, which
+// like the program links no GStreamer: loading the sound engine library,
+// GStreamer's start-up and plug-in loading included) and for later renders in
+// a warm process; the cost of one position poll; and the resident memory of
+// one player before its activation and active and idle after a sound.
 #include "PlayerDriver.h"
 #include "SoundSamples.h"
 
 #include "player/PlayerRuntime.h"
-#include "player/PlaybackEngine.h"
 #include "player/TDSTrackBar.h"
-#include "player/TFilterGraph.h"
+#include "player_bench_steps.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,65 +48,6 @@ bool MakeSamples(const QString &dir)
            SoundSamples::WriteBytes(path("list.wax"), "<asx version=\"3.0\"><entry><ref href=\"tone.mp3\"/></entry></asx>");
 }
 
-// Milliseconds from RenderFile until the engine reports a position above 0.
-double RenderToSoundMs(TFilterGraph &graph, const QString &file)
-{
-    graph.Stop();
-    graph.ClearGraph();
-    QElapsedTimer clock;
-    clock.start();
-    graph.RenderFile(file);
-    graph.Play();
-    int64_t position = 0;
-    while (!graph.Engine()->GetCurrentPosition(position) || position <= 0) {
-        if (clock.elapsed() > 5000)
-            return -1;
-        QThread::usleep(100);
-    }
-    return clock.nsecsElapsed() / 1e6;
-}
-
-long RssKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-// Child: the first render of one file in this process.
-int FirstRender(const QString &file)
-{
-    QElapsedTimer clock;
-    clock.start();
-    TFilterGraph graph;
-    graph.SetActive(true);
-    const double activation = clock.nsecsElapsed() / 1e6;
-    const double render = RenderToSoundMs(graph, file);
-    std::printf("%.1f %.1f\n", activation, render);
-    return render < 0 ? 1 : 0;
-}
-
-// Child: memory of one player, active and idle after a sound.
-int Memory(const QString &file)
-{
-    const long before = RssKb();
-    TFilterGraph graph;
-    TDSTrackBar bar;
-    bar.SetFilterGraph(&graph);
-    bar.SetTimerInterval(100);
-    graph.SetActive(true);
-    RenderToSoundMs(graph, file);
-    graph.Stop();
-    graph.ClearGraph();
-    std::printf("%ld %ld\n", before, RssKb());
-    return 0;
-}
-
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -119,10 +60,9 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--first"))
-        return FirstRender(args[2]);
-    if (args.size() == 3 && args[1] == QLatin1String("--memory"))
-        return Memory(args[2]);
+    // The fresh-process figures come from a child that, like the program,
+    // does not link GStreamer (this benchmark does, to make its samples).
+    const QString child = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_player_first");
 
     QTemporaryDir dir;
     EnsurePlayerRuntime();
@@ -137,11 +77,11 @@ int main(int argc, char **argv)
     graph.SetActive(true);
     for (const Format &format : kFormats) {
         const QString file = dir.filePath(QLatin1String(format.file));
-        QProcess child;
-        child.setProcessChannelMode(QProcess::SeparateChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--first"), file});
-        child.waitForFinished(30000);
-        const QString first = QString::fromLatin1(child.readAllStandardOutput()).trimmed();
+        QProcess fresh;
+        fresh.setProcessChannelMode(QProcess::SeparateChannels);
+        fresh.start(child, {QStringLiteral("--first"), file});
+        fresh.waitForFinished(30000);
+        const QString first = QString::fromLatin1(fresh.readAllStandardOutput()).trimmed();
         const QStringList parts = first.split(QLatin1Char(' '));
 
         RenderToSoundMs(graph, file); // warm this format's plug-ins
@@ -182,12 +122,12 @@ int main(int argc, char **argv)
         graph.ClearGraph();
     }
 
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory"), dir.filePath(QStringLiteral("tone.wav"))});
-    child.waitForFinished(30000);
-    const QStringList rss = QString::fromLatin1(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+    QProcess memory;
+    memory.start(child, {QStringLiteral("--memory"), dir.filePath(QStringLiteral("tone.wav"))});
+    memory.waitForFinished(30000);
+    const QStringList rss = QString::fromLatin1(memory.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
     if (rss.size() == 2) {
-        std::printf("Resident memory: %s kB before the player, %s kB with one active idle player (+%ld kB)\n",
+        std::printf("Resident memory: %s kB with a player not yet activated, %s kB once active and idle (+%ld kB)\n",
                     qPrintable(rss[0]), qPrintable(rss[1]), rss[1].toLong() - rss[0].toLong());
     }
     return 0;
