@@ -22,7 +22,7 @@ public:
     ~TFilterGraph() override; // deactivates
 
     bool Active() const;
-    // Activation starts GStreamer if needed and creates the engine; failure
+    // Activation loads and starts GStreamer if needed and creates the engine; failure
     // raises. Deactivation copes with a missing engine.
     void SetActive(bool active);
 
