@@ -29,10 +29,10 @@ void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
     }
 }
 
-bool AlarmPass::AnyDue(const AlarmStore &store, const DateTimeParts &at)
+int AlarmPass::FirstDue(const AlarmStore &store, const DateTimeParts &at)
 {
     for (int r = 0; r < store.Count(); ++r)
         if (IsDue(store.Row(r).ModeText, store.Slot(r + 1).Time, at))
-            return true;
-    return false;
+            return store.Slot(r + 1).Id;
+    return 0;
 }

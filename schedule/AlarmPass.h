@@ -21,8 +21,8 @@ public:
     // Errors raised by fire end the pass and reach the caller.
     void Run(const AlarmStore &store, const FireFunction &fire);
 
-    // Whether any alarm falls due at the given second (nothing is fired).
-    static bool AnyDue(const AlarmStore &store, const DateTimeParts &at);
+    // The first alarm that falls due at the given second, or 0 (nothing is fired).
+    static int FirstDue(const AlarmStore &store, const DateTimeParts &at);
 
 private:
     int64_t second_ = -1;                           // the second fired_ is about

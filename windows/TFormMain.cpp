@@ -334,11 +334,12 @@ void TFormMain::ShowAlarmsModel()
 void TFormMain::TimerTimer()
 {
     alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
-    // An alarm a moment away: start the reminder's sound engine now, so the
-    // alarm is not kept waiting while it starts.
+    // An alarm a moment away: get the reminder's sound engine ready now, so
+    // the alarm is not kept waiting while it starts.
     constexpr double kLookAheadDays = 2.0 / 86400;
-    if (FormReminder && AlarmPass::AnyDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
-        FormReminder->PreparePlayer();
+    if (FormReminder)
+        if (const int soon = AlarmPass::FirstDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
+            FormReminder->PreparePlayer(soon);
     // The chime test follows here.
 }
 

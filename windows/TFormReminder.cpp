@@ -225,12 +225,20 @@ void TFormReminder::StartPlayback()
     StartSound(*FilterGraph, SoundFile);
 }
 
-void TFormReminder::PreparePlayer()
+void TFormReminder::PreparePlayer(int alarmId)
 {
-    if (FilterGraph->Active())
-        return;
+    if (isVisible())
+        return; // a reminder is sounding: leave its player alone
     try {
-        FilterGraph->SetActive(true);
+        if (!FilterGraph->Active())
+            FilterGraph->SetActive(true);
+        // Rendering loads the decoder and opens the sound output; the alarm
+        // renders the file again when it goes off.
+        const QString sound = AlarmFiles::ReadSoundFile(alarmId);
+        if (!sound.isEmpty()) {
+            FilterGraph->ClearGraph();
+            FilterGraph->RenderFile(sound);
+        }
     } catch (...) {
         FilterGraph->SetActive(false);
     }

@@ -45,9 +45,10 @@ public:
     void DSTrackBarTimer(TDSTrackBar *sender, uint32_t CurrentPos, uint32_t StopPos);
     void ButtonCloseClick();
 
-    // Starts the sound engine ahead of an alarm that is about to go off; a
-    // failure is left for the alarm itself to meet.
-    void PreparePlayer();
+    // Starts the sound engine ahead of an alarm that is about to go off and
+    // loads its sound, without playing it; a failure is left for the alarm
+    // itself to meet.
+    void PreparePlayer(int alarmId);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -190,10 +190,13 @@ private slots:
     {
         store_.Append(1, {"a", "Daily"}, {2027, 1, 1, 9, 0, 0});
         store_.Append(2, {"b", ""}, {2027, 1, 1, 9, 0, 2});
-        QVERIFY(AlarmPass::AnyDue(store_, {2027, 3, 1, 9, 0, 0, 0}));
-        QVERIFY(!AlarmPass::AnyDue(store_, {2027, 3, 1, 9, 0, 1, 0}));
-        QVERIFY(!AlarmPass::AnyDue(store_, {2027, 3, 1, 9, 0, 2, 0})); // no mode: never due
-        QVERIFY(!AlarmPass::AnyDue(AlarmStore(), {2027, 3, 1, 9, 0, 0, 0}));
+        store_.Append(3, {"c", "Hourly"}, {2027, 1, 1, 9, 0, 0});
+        QCOMPARE(AlarmPass::FirstDue(store_, {2027, 3, 1, 9, 0, 0, 0}), 1);
+        QCOMPARE(AlarmPass::FirstDue(store_, {2027, 3, 1, 10, 0, 0, 0}), 3);
+        QCOMPARE(AlarmPass::FirstDue(store_, {2027, 3, 1, 9, 0, 1, 0}), 0);
+        QCOMPARE(AlarmPass::FirstDue(store_, {2027, 3, 1, 9, 0, 2, 0}), 0); // no mode: never due
+        QCOMPARE(AlarmPass::FirstDue(AlarmStore(), {2027, 3, 1, 9, 0, 0, 0}), 0);
+        QVERIFY(fired_.isEmpty());
     }
 
     void hourlyRingsEveryHour()
