@@ -21,19 +21,7 @@ HANDLERS=('TFormMain::TimerTimer()' 'TFormReminder::TimerTimer()' 'TFormClock::T
 folder=$E2E_TMP/Tocsimo
 make_program_folder "$folder"
 write_options "$folder" 1 0 1
-write_alarms() {
-  local i h m s y mo d mode modes=(Once Hourly Daily Weekly Monthly Yearly) ids=()
-  read -r h m s y mo d < <(local_parts "$(date +%s)")
-  for ((i = 1; i <= 255; i++)); do
-    mode=${modes[i % 6]}
-    write_alarm "$folder" "$i" "$mode" $((y + i % 3)) $((1 + i % 12)) $((1 + i % 28)) \
-      $(((h + 1 + i % 20) % 24)) $(((m + 10 + i % 40) % 60)) $((i * 7 % 60)) "/home/user/Music/alarm $i.mp3"
-    write_message "$folder" "$i" "Alarm number $i" "second line"
-    ids+=("$i")
-  done
-  write_index "$folder" "${ids[@]}"
-}
-write_alarms
+write_idle_alarms "$folder"
 
 out=$E2E_TMP/callgrind.out
 toggles=()

@@ -17,21 +17,6 @@ make_program_folder "$folder"
 # Repeat on, the clock shown, hourly chimes on.
 write_options "$folder" 1 0 1
 
-# 255 alarms of every mode, none due in the next ten minutes: every one is
-# set at least ten minutes past the present minute.
-write_alarms() {
-  local i h m s y mo d mode modes=(Once Hourly Daily Weekly Monthly Yearly) ids=()
-  read -r h m s y mo d < <(local_parts "$(date +%s)")
-  for ((i = 1; i <= 255; i++)); do
-    mode=${modes[i % 6]}
-    write_alarm "$folder" "$i" "$mode" $((y + i % 3)) $((1 + i % 12)) $((1 + i % 28)) \
-      $(((h + 1 + i % 20) % 24)) $(((m + 10 + i % 40) % 60)) $((i * 7 % 60)) "/home/user/Music/alarm $i.mp3"
-    write_message "$folder" "$i" "Alarm number $i" "second line"
-    ids+=("$i")
-  done
-  write_index "$folder" "${ids[@]}"
-}
-
 # The hourly chime must not sound during the measurement.
 left=$((3600 - $(date +%s) % 3600))
 if [ "$left" -lt $((SECONDS_MEASURED + SETTLE + 40)) ]; then
@@ -39,7 +24,7 @@ if [ "$left" -lt $((SECONDS_MEASURED + SETTLE + 40)) ]; then
   sleep $((left + 5))
 fi
 
-write_alarms
+write_idle_alarms "$folder"
 start_program pid "$E2E_TMP" "$folder/tocsimo"
 wait_clock_window clock "$pid" 30000 || fatal "the program mapped no clock window"
 sleep "$SETTLE"

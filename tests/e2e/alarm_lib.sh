@@ -252,3 +252,19 @@ need_null_sink() {
   pactl list short sinks 2>/dev/null | grep -q nullsink ||
     fatal "no null sink: run me inside scripts/x11-session --sound"
 }
+
+# 255 alarms of every mode in the program folder $1, none due in the next ten
+# minutes (each is set at least ten minutes past the present minute): a full
+# store for the idle measurements.
+write_idle_alarms() {
+  local folder=$1 i h m s y mo d mode modes=(Once Hourly Daily Weekly Monthly Yearly) ids=()
+  read -r h m s y mo d < <(local_parts "$(date +%s)")
+  for ((i = 1; i <= 255; i++)); do
+    mode=${modes[i % 6]}
+    write_alarm "$folder" "$i" "$mode" $((y + i % 3)) $((1 + i % 12)) $((1 + i % 28)) \
+      $(((h + 1 + i % 20) % 24)) $(((m + 10 + i % 40) % 60)) $((i * 7 % 60)) "/home/user/Music/alarm $i.mp3"
+    write_message "$folder" "$i" "Alarm number $i" "second line"
+    ids+=("$i")
+  done
+  write_index "$folder" "${ids[@]}"
+}
