@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
 #include <QHeaderView>
@@ -205,6 +206,8 @@ void TFormMain::BuildOptionsPage()
 void TFormMain::FormCreate()
 {
     LoadOptions();
+    // Loaded whatever happened above: a manager that had not loaded the alarms
+    // would write an empty index over them when it is next closed.
     Alarms.Load();
     RefreshAlarmsList();
 }
@@ -271,11 +274,14 @@ void TFormMain::DSTrackBarTimer(TDSTrackBar *, uint32_t, uint32_t)
 void TFormMain::LoadOptions()
 {
     const Options options = OptionsFile::Read(OptionsFile::Path());
-    // The autorun entry follows the box: updated here and again by the box's own
-    // handler when the value changes it.
-    chkAutoRun->setChecked(options.AutoRun);
-    chkAutoRunClick();
-    ShowOptions(options);
+    {
+        // The entry is updated once below, not also by the box's own handler.
+        const QSignalBlocker quiet(chkAutoRun);
+        ShowOptions(options);
+    }
+    // An entry that cannot be written is reported, and the options are still
+    // the file's: otherwise the next close would save defaults over them.
+    Guarded([this] { chkAutoRunClick(); });
 }
 
 void TFormMain::ShowOptions(const Options &o)

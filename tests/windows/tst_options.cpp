@@ -304,6 +304,26 @@ private slots:
         QVERIFY(errors_.isEmpty());
     }
 
+    void unwritableAutorunEntryLosesNoOptionsAndNoAlarms()
+    {
+        QDir().mkpath(AutoRun::EntryPath()); // a folder where the entry should go
+        WriteFile(OptionsPath(), "[General]\r\nAutoRun=0\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=3\r\n");
+        WriteFile(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
+        FormMain = new TFormMain;
+        QCOMPARE(errors_, QStringList({"Failed to set data for 'Tocsimo'"})); // a quote mark sorts before the full stop
+        QVERIFY(!FormMain->chkAutoRun->isChecked());
+        QVERIFY(FormMain->rb24Hours->isChecked());
+        QCOMPARE(FormMain->cbChime->currentIndex(), 3);
+        QCOMPARE(FormMain->Alarms.Count(), 1);
+
+        FormMain->show();
+        FormMain->accept();
+        const Options saved = OptionsFile::Read(OptionsPath());
+        QVERIFY(!saved.AMPM);
+        QCOMPARE(saved.ChimeSound, 3);
+        QCOMPARE(Contents(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
+    }
+
     void entryStartsTheProgramThroughAShell()
     {
         // What a session manager does with Exec: the argument reaches exec intact.
