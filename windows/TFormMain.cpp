@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 #include <QPushButton>
@@ -48,14 +49,16 @@ QFont Font(const QString &family, int pixels, bool bold = false)
     return font;
 }
 
-// A teal title strip with a white caption, as on top of each page.
-QLabel *TitleBar(QWidget *parent, const char *labelName, const QString &caption)
+// A teal title strip (a lowered panel) with a white caption, as on top of each page.
+QLabel *TitleBar(QWidget *parent, const char *panelName, const char *labelName, const QString &caption)
 {
-    auto *label = Named(new QLabel(caption, parent), labelName);
-    label->setGeometry(0, 8, 305, 17);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setStyleSheet(QStringLiteral("background: #008080; color: white; padding-left: 4px;"));
+    auto *panel = Named(new QFrame(parent), panelName);
+    panel->setGeometry(0, 8, 305, 17);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setStyleSheet(QStringLiteral("QFrame { background: #008080; }"));
+    auto *label = Named(new QLabel(caption, panel), labelName);
+    label->setGeometry(4, 1, 297, 15);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->setFont(Font(QStringLiteral("Tahoma"), 11, true));
     return label;
 }
@@ -107,7 +110,7 @@ void TFormMain::BuildAlarmsPage()
 {
     PanelAlarms = Named(new QWidget(this), "PanelAlarms");
     PanelAlarms->setGeometry(96, 8, 313, 337);
-    TitleBar(PanelAlarms, "Label6", QStringLiteral("Alarms"));
+    TitleBar(PanelAlarms, "Panel3", "Label6", QStringLiteral("Alarms"));
 
     AlarmsModel = new AlarmListModel(Alarms, this);
     AlarmsList = Named(new QTreeView(PanelAlarms), "AlarmsList");
@@ -125,7 +128,7 @@ void TFormMain::BuildOptionsPage()
     PanelOptions = Named(new QWidget(this), "PanelOptions");
     PanelOptions->setGeometry(96, 5, 313, 332);
     PanelOptions->hide();
-    Label1 = TitleBar(PanelOptions, "Label1", QStringLiteral("Options"));
+    Label1 = TitleBar(PanelOptions, "Panel4", "Label1", QStringLiteral("Options"));
 
     GroupBox2 = Named(new QGroupBox(QStringLiteral("General "), PanelOptions), "GroupBox2");
     GroupBox2->setGeometry(0, 32, 305, 97);
