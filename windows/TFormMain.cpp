@@ -41,9 +41,12 @@ W *Named(W *widget, const char *name)
     return widget;
 }
 
+// The page was laid out for narrow Windows fonts; where they are missing a
+// condensed face keeps the captions inside their boxes.
 QFont Font(const QString &family, int pixels, bool bold = false)
 {
-    QFont font(family);
+    QFont font;
+    font.setFamilies({family, QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Sans Serif")});
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
