@@ -54,7 +54,7 @@ for ((i = 1; i <= ALARMS; i++)); do
   alarm_click_close "$win"
   alarm_wait_hidden "$win" 2000 || log "alarm $i: reminder still shown 2 s after \"Close\""
 done
-alarm_xmark
+x_mark "$ALARM_XLOG"
 alarm_record_stop
 
 # Every showing of the reminder window(s), in order, against the alarm seconds.

@@ -64,7 +64,7 @@ fi
 # ---- yesterday's once alarm comes round; nothing may show ----
 sleep_until_us $(((T + ONCE_AFTER + 3) * 1000000))
 running "$pid" || fatal "the program ended by itself"
-alarm_xmark || fatal "mark"
+x_mark "$ALARM_XLOG" || fatal "mark"
 alarm_record_stop
 
 # ---- the window's showings ----

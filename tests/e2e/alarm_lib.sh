@@ -35,7 +35,6 @@ local_parts() { date -d "@$1" '+%-H %-M %-S %Y %-m %-d'; }
 # arrived (microseconds since the epoch), one event to a line.
 
 ALARM_XLOG=$E2E_TMP/xev-timed.log
-ALARM_XMARK=0
 
 alarm_watch_start() {
   local fifo=$E2E_TMP/xev.fifo pid
@@ -55,19 +54,7 @@ alarm_watch_start() {
       fi
     done' bash "$fifo" "$ALARM_XLOG"
   start_program pid "$E2E_TMP" sh -c 'exec stdbuf -oL xev -root -event substructure -event property >"$1"' sh "$fifo"
-  alarm_xmark || fatal "the timed X event watcher (xev) did not start"
-}
-
-# Sets a root property and waits until the watcher has logged it, so every
-# event before it is in the log.
-alarm_xmark() {
-  ALARM_XMARK=$((ALARM_XMARK + 1))
-  local atom=_TOCSIMO_ALARM_MARK_$ALARM_XMARK i
-  for ((i = 0; i < 100; i++)); do
-    xprop -root -format "$atom" 32c -set "$atom" "$i"
-    poll 50 grep -q "($atom)" "$ALARM_XLOG" && return 0
-  done
-  return 1
+  x_mark "$ALARM_XLOG" || fatal "the timed X event watcher (xev) did not start"
 }
 
 # of_pid WINDOW PID: true when the window belongs to PID, or to a child of

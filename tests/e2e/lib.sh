@@ -263,16 +263,18 @@ start_x_watcher() {
   x_mark || fatal "the X event watcher (xev) did not start"
 }
 
-# Sets a new mark (a root property of a name of its own) and waits until the
-# watcher has logged it, so every event before it is logged. Its number is
-# then in E2E_MARK. (Not to be called in a subshell.)
+# x_mark [LOG]: sets a new mark (a root property of a name of its own) and
+# waits until the watcher writing LOG (default: E2E_XEV_LOG) has logged it, so
+# every event before it is logged. Its number is then in E2E_MARK. (Not to be
+# called in a subshell.)
 x_mark() {
+  local log=${1:-$E2E_XEV_LOG}
   E2E_MARK=$((E2E_MARK + 1))
   local atom=_TOCSIMO_E2E_MARK_$E2E_MARK i
   # Set again until seen: the watcher may not be listening yet at the first.
   for ((i = 0; i < 100; i++)); do
     xprop -root -format "$atom" 32c -set "$atom" "$i"
-    poll 50 grep -q "($atom)" "$E2E_XEV_LOG" && return 0
+    poll 50 grep -q "($atom)" "$log" && return 0
   done
   return 1
 }
