@@ -2,12 +2,14 @@
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
 #include "store/AlarmFiles.h"
+#include "player/PlaybackEngine.h"
 #include "player/TFilterGraph.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,9 +33,10 @@ class TestScheduler : public QObject {
     QList<Seen> seen_;
     QStringList errors_;
 
-    void AddAlarm(int id, AlarmMode mode, const AlarmTime &t, const QStringList &message, bool withMessage = true)
+    void AddAlarm(int id, AlarmMode mode, const AlarmTime &t, const QStringList &message, bool withMessage = true,
+                  const QString &sound = QString())
     {
-        AlarmFiles::WriteSettings(id, mode, t, QString());
+        AlarmFiles::WriteSettings(id, mode, t, sound);
         if (withMessage)
             AlarmFiles::WriteMessage(id, message);
         FormMain->Alarms.Append(id, {AlarmStore::CaptionOf(message), AlarmModeName(mode)}, t);
@@ -115,12 +118,38 @@ private slots:
 
     void soundEngineStartsJustBeforeAnAlarm()
     {
-        AddAlarm(6, AlarmMode::Hourly, {2027, 1, 1, 0, 30, 0}, {"stretch"});
+        // A 0.2 s tone, 8 kHz mono 16-bit.
+        QByteArray pcm(3200, '\0');
+        for (int i = 0; i < pcm.size(); i += 2)
+            pcm[i + 1] = (i / 20) % 2 ? 0x20 : char(0xE0);
+        QByteArray wav("RIFF");
+        auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
+        auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char *>(&v), 2); };
+        u32(36 + pcm.size());
+        wav.append("WAVEfmt ");
+        u32(16); u16(1); u16(1); u32(8000); u32(16000); u16(2); u16(16);
+        wav.append("data");
+        u32(pcm.size());
+        wav.append(pcm);
+        const QString sound = dir_->filePath("tone.wav");
+        QFile file(sound);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(wav);
+        file.close();
+
+        AddAlarm(6, AlarmMode::Hourly, {2027, 1, 1, 0, 30, 0}, {"stretch"}, true, sound);
         clock_ = EncodeDateTime(2027, 3, 1, 6, 20, 0, 0);
         QTest::qWait(1200);
         QVERIFY(!FormReminder->FilterGraph->Active()); // nothing near: nothing loaded
         clock_ = EncodeDateTime(2027, 3, 1, 6, 29, 58, 500);
         QTRY_VERIFY_WITH_TIMEOUT(FormReminder->FilterGraph->Active(), 3000);
+        // Its sound is loaded, not playing, and no reminder has opened.
+        QVERIFY(FormReminder->FilterGraph->Engine()->HasSound());
+        int64_t before = 0, after = 0;
+        QVERIFY(FormReminder->FilterGraph->Engine()->GetCurrentPosition(before));
+        QTest::qWait(300);
+        QVERIFY(FormReminder->FilterGraph->Engine()->GetCurrentPosition(after));
+        QCOMPARE(after, before);
         QVERIFY(seen_.isEmpty());
     }
 
