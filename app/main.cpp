@@ -1,7 +1,9 @@
 // Tocsimo: a desktop alarm clock. Start-up creates the windows in a fixed
 // order; the clock, created first, is the main window, and closing it ends
 // the program.
+#include "app/DisplayPlatform.h"
 #include "app/SingleInstance.h"
+#include "clock/ProgramIcon.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
 #include "player/PlayerRuntime.h"
@@ -13,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    PreferX11OnWayland();
     QApplication app(argc, argv);
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -21,6 +24,7 @@ int main(int argc, char *argv[])
     if (!instance.Claim())
         return 0;
 
+    QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;
     FormMain = new TFormMain;
     FormAlarm = new TFormAlarm;

@@ -1,18 +1,203 @@
 #include "clock/TFormClock.h"
 
+#include "app/ErrorBox.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "clock/BuildRegion.h"
+#include "clock/ChmLibrary.h"
+#include "clock/ProgramIcon.h"
+#include "clock/QtTrayShell.h"
+#include "clock/TFormAbout.h"
+#include "clock/THelpWindow.h"
+#include "clock/TImage.h"
+#include "clock/TSysTray.h"
+#include "windows/TFormMain.h"
+
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QPainter>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 TFormClock *FormClock = nullptr;
 
-TFormClock::TFormClock(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+namespace {
+// The face ticks this long after each half-second boundary. The scheduler
+// ticks 3 ms after each second begins; a face tick a little later than that
+// rides on the scheduler's wake-up at the full second (see ShareSchedulerWakeUp).
+constexpr int kPastHalfSecondMs = 12;
+// A face tick due within this long when the scheduler's tick comes is done at once.
+constexpr int kShareWindowMs = 20;
+// The first tick comes this soon after creation, as the 50 ms tick's would:
+// the auto-hide must not leave the clock on the screen for long.
+constexpr int kFirstTickMs = 50;
+} // namespace
+
+TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FormClock"));
     // The title is never shown, but it names the window to the window manager.
     setWindowTitle(QStringLiteral("Tocsimo"));
     setFixedSize(168, 132);
+
+    BuildFace();
+    BuildMenu();
+    BuildTray(trayShell ? std::move(trayShell) : std::make_unique<QtTrayShell>());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        Guarded([this] { Timer1Timer(); });
+        Timer1->start(MsToNextFaceTick(NowParts().msec));
+    });
+
+    Guarded([this] { FormCreate(); });
+}
+
+TFormClock::~TFormClock() = default;
+
+void TFormClock::BuildFace()
+{
+    auto slot = [this](const char *name, void (TFormClock::*handler)(QMouseEvent *)) {
+        auto *image = new TImage(this, name);
+        image->OnMouseDown = [this, handler](QMouseEvent *e) { (this->*handler)(e); };
+        image->OnMouseMove = [this](QMouseEvent *e) { DragMove(e); };
+        return image;
+    };
+    // Created bottom to top: later slots are drawn over earlier ones.
+    ImageBack = slot("ImageBack", &TFormClock::ImageBackMouseDown);
+    ImageHour1 = slot("ImageHour1", &TFormClock::ImageHour1MouseDown);
+    ImageHour2 = slot("ImageHour2", &TFormClock::ImageHour2MouseDown);
+    ImageMin1 = slot("ImageMin1", &TFormClock::ImageMin1MouseDown);
+    ImageMin2 = slot("ImageMin2", &TFormClock::ImageMin2MouseDown);
+    ImageSec1 = slot("ImageSec1", &TFormClock::ImageSec1MouseDown);
+    ImageSec2 = slot("ImageSec2", &TFormClock::ImageSec2MouseDown);
+    ImageAMorPM = slot("ImageAMorPM", &TFormClock::ImageAMorPMMouseDown);
+    ImageColon1 = slot("ImageColon1", &TFormClock::ImageColon1MouseDown);
+    ImageColon2 = slot("ImageColon2", &TFormClock::ImageColon1MouseDown);
+}
+
+void TFormClock::BuildMenu()
+{
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    auto item = [this](const char *name, const QString &caption, void (TFormClock::*handler)(), bool glyph) {
+        QAction *action = PopupMenu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        if (glyph)
+            action->setIcon(QIcon(QStringLiteral(":/pictures/glyphs/%1.png").arg(QLatin1String(name))));
+        connect(action, &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+        return action;
+    };
+    auto separator = [this](const char *name) {
+        QAction *action = PopupMenu->addSeparator();
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    Sendtotray = item("Sendtotray", QStringLiteral("Send to tray"), &TFormClock::SendtotrayClick, true);
+    N1 = separator("N1");
+    Alarms1 = item("Alarms1", QStringLiteral("Alarms"), &TFormClock::Alarms1Click, true);
+    Options1 = item("Options1", QStringLiteral("Options"), &TFormClock::Options1Click, true);
+
+    // The skins other than "Small", in a submenu that is never shown.
+    auto *skins = new QMenu(QStringLiteral("Skins"), PopupMenu);
+    Skins1 = PopupMenu->addMenu(skins);
+    Skins1->setObjectName(QStringLiteral("Skins1"));
+    Skins1->setVisible(false);
+    MenuSkinDigital = skins->addAction(QStringLiteral("Digital"));
+    MenuSkinDigital->setObjectName(QStringLiteral("MenuSkinDigital"));
+    MenuSkinSantaClaus = skins->addAction(QStringLiteral("Santa Claus"));
+    MenuSkinSantaClaus->setObjectName(QStringLiteral("MenuSkinSantaClaus"));
+    for (QAction *a : {MenuSkinDigital, MenuSkinSantaClaus})
+        a->setCheckable(true);
+    connect(MenuSkinDigital, &QAction::triggered, this, [this] { Guarded([this] { MenuSkinDigitalClick(); }); });
+    connect(MenuSkinSantaClaus, &QAction::triggered, this, [this] { Guarded([this] { MenuSkinSantaClausClick(); }); });
+
+    N4 = separator("N4");
+    menuAbout = item("menuAbout", QStringLiteral("About"), &TFormClock::menuAboutClick, true);
+    Help1 = item("Help1", QStringLiteral("Help"), &TFormClock::Help1Click, true);
+    N2 = separator("N2");
+    menuExit = item("menuExit", QStringLiteral("Exit"), &TFormClock::menuExitClick, true);
+
+    // Without a notification area a hidden clock could not be brought back.
+    connect(PopupMenu, &QMenu::aboutToShow, this, [this] {
+        const bool offer = TrayAvailable() || !isVisible();
+        Sendtotray->setVisible(offer);
+        N1->setVisible(offer);
+    });
+}
+
+void TFormClock::BuildTray(std::unique_ptr<ITrayShell> shell)
+{
+    SysTray = new TSysTray(this, std::move(shell));
+    SysTray->setObjectName(QStringLiteral("SysTray"));
+    SysTray->SetActive(true);
+    SysTray->SetIcon(ProgramIcon());
+    SysTray->SetHint(QStringLiteral("Tocsimo"));
+    SysTray->PopupMenu = PopupMenu;
+    SysTray->PopupMode = pmRightClick;
+    SysTray->PopupAlign = paRight;
+    SysTray->OnIconDoubleClick = [this](TSysTray *, TMouseButton, int, int) {
+        Guarded([this] { SysTrayIconDoubleClick(); });
+    };
+}
+
+bool TFormClock::TrayAvailable() const
+{
+    return SysTray->Shell().Available();
+}
+
+// ---- creation and close -------------------------------------------------------
+
+void TFormClock::FormCreate()
+{
+    Is24Hour = false;
+    Was24Hour = false;
+    SkinFile.emplace(ProgramFolder() + RelPath::SkinName);
+    // The stored skin is not applied: the clock always starts with "Small".
+    SkinName = SkinNames::Small;
+    ApplyLayout();
+    ApplySkin();
+    RenderFace();
+    FirstTick = true;
+    Timer1->start(kFirstTickMs);
+}
+
+void TFormClock::FormClose()
+{
+    if (SkinFile)
+        SkinFile->WriteString(QStringLiteral("Skin Name"), QStringLiteral("Skin Name"), SkinName);
+}
+
+void TFormClock::closeEvent(QCloseEvent *event)
+{
+    if (!Guarded([this] { FormClose(); })) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The other windows are destroyed without their close handlers.
+    QCoreApplication::quit();
+}
+
+void TFormClock::showEvent(QShowEvent *event)
+{
+    // Centred when first shown, never again: a clock dragged elsewhere stays there.
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    QWidget::showEvent(event);
 }
 
 void TFormClock::RaiseIfVisible()
@@ -23,15 +208,291 @@ void TFormClock::RaiseIfVisible()
     activateWindow();
 }
 
-void TFormClock::closeEvent(QCloseEvent *event)
+// ---- skins --------------------------------------------------------------------
+
+void TFormClock::ApplyLayout()
 {
-    event->accept();
-    // The other windows are destroyed without their close handlers.
-    QCoreApplication::quit();
+    Profile = SkinProfileOf(SkinName);
+    ResetFaceLayout(Face, Profile);
+    ImageColon2->setVisible(Face[FaceSlot::Colon2].visible);
 }
 
-void TFormClock::paintEvent(QPaintEvent *)
+QPixmap TFormClock::LoadPicture(const QString &fileName, QImage *image) const
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0, 0, 0));
+    const QString path = ProgramFolder() + SkinName + QLatin1Char('/') + fileName;
+    QImage loaded;
+    if (!loaded.load(path))
+        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
+    if (image)
+        *image = loaded;
+    return QPixmap::fromImage(loaded);
+}
+
+void TFormClock::LoadSkin()
+{
+    // Each picture is emptied before it is loaded: when a load fails, the
+    // pictures before it are the new skin's, the failing one is empty, the
+    // later ones are still the old skin's.
+    auto load = [this](QPixmap &target, const QString &fileName) {
+        target = QPixmap();
+        target = LoadPicture(fileName);
+    };
+    auto digit = [](const char *prefix, int d) { return QLatin1String(prefix) + QString::number(d) + QLatin1String(".bmp"); };
+
+    ImageBack->SetPicture(QPixmap());
+    backImage_ = QImage();
+    ImageBack->SetPicture(LoadPicture(QStringLiteral("Background.bmp"), &backImage_));
+    setFixedSize(ImageBack->Picture().size());
+    for (int d = 0; d < 10; ++d)
+        load(HourDigits[d], digit("hour_", d));
+    MinuteDigits = HourDigits;
+    if (Profile.SmallSeconds) {
+        for (int d = 0; d < 10; ++d)
+            load(SecondDigits[d], digit("Second_", d));
+    } else {
+        SecondDigits = HourDigits;
+    }
+    load(PicAM, QStringLiteral("AM.bmp"));
+    load(PicPM, QStringLiteral("PM.bmp"));
+    load(PicColonOn, QStringLiteral("Colon_ON.bmp"));
+    load(PicColonOff, QStringLiteral("Colon_OFF.bmp"));
+}
+
+void TFormClock::ApplySkin()
+{
+    LoadSkin();
+    ImageBack->move(0, 0);
+    const QRegion region = BuildRegion(backImage_, KeyColourOf(backImage_, Profile.FixedKey));
+    // An empty mask would mean no mask at all: a background of nothing but
+    // key gets a mask outside the window, so nothing of it shows.
+    setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
+    update();
+}
+
+void TFormClock::SwitchSkin(const QString &skinName)
+{
+    SkinName = skinName;
+    ApplyLayout();
+    ApplySkin();
+    RenderFace();
+}
+
+// ---- the face -------------------------------------------------------------------
+
+const QPixmap &TFormClock::PictureOf(FacePicture picture) const
+{
+    static const QPixmap none;
+    switch (picture.set) {
+    case FacePicture::Background: return ImageBack->Picture();
+    case FacePicture::Hour: return HourDigits[picture.digit];
+    case FacePicture::Minute: return MinuteDigits[picture.digit];
+    case FacePicture::Second: return SecondDigits[picture.digit];
+    case FacePicture::AM: return PicAM;
+    case FacePicture::PM: return PicPM;
+    case FacePicture::ColonOn: return PicColonOn;
+    case FacePicture::ColonOff: return PicColonOff;
+    case FacePicture::None: break;
+    }
+    return none;
+}
+
+void TFormClock::RenderFace()
+{
+    const DateTimeParts now = NowParts();
+    RenderFaceAt({now.hour, now.minute, now.second, now.msec});
+}
+
+void TFormClock::RenderFaceAt(const TimeOfDay &time)
+{
+    const FaceSlots given =
+        LayoutFace(Face, Profile, Is24Hour, time, [this](FacePicture p) { return PictureOf(p).size(); });
+    const std::array<TImage *, kFaceSlotCount> faceSlots = {ImageBack, ImageHour1, ImageHour2, ImageMin1, ImageMin2,
+                                                        ImageSec1, ImageSec2, ImageAMorPM, ImageColon1, ImageColon2};
+    // Only what changed is repainted: a slot given the picture it shows, or
+    // set where it stands, draws nothing.
+    for (size_t i = 1; i < faceSlots.size(); ++i) {
+        const FaceSlotState &state = Face.Slots[i];
+        if (given.test(i))
+            faceSlots[i]->SetPicture(PictureOf(state.picture));
+        faceSlots[i]->move(state.pos);
+        faceSlots[i]->setVisible(state.visible);
+    }
+}
+
+int TFormClock::MsToNextFaceTick(int ms)
+{
+    return 500 - ms % 500 + kPastHalfSecondMs;
+}
+
+void TFormClock::Timer1Timer()
+{
+    if (FirstTick) {
+        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible() && TrayAvailable())
+            SendtotrayClick();
+        FirstTick = false;
+        if (FormMain && !sharingWakeUps_) {
+            sharingWakeUps_ = true;
+            connect(FormMain->Timer, &QTimer::timeout, this, &TFormClock::ShareSchedulerWakeUp);
+        }
+    }
+
+    Is24Hour = FormMain && FormMain->rb24Hours->isChecked();
+    if (Is24Hour != Was24Hour)
+        ApplyLayout();
+    Was24Hour = Is24Hour;
+
+    // One render in each half of every second.
+    const DateTimeParts now = NowParts();
+    if (HalfPhase == 0 && now.msec < 500) {
+        HalfPhase = 500;
+        RenderFaceAt({now.hour, now.minute, now.second, now.msec});
+    } else if (HalfPhase == 500 && now.msec >= 500) {
+        HalfPhase = 0;
+        RenderFaceAt({now.hour, now.minute, now.second, now.msec});
+    }
+}
+
+void TFormClock::ShareSchedulerWakeUp()
+{
+    if (!Timer1->isActive() || Timer1->remainingTime() > kShareWindowMs)
+        return;
+    Timer1->stop();
+    Guarded([this] { Timer1Timer(); });
+    Timer1->start(MsToNextFaceTick(NowParts().msec));
+}
+
+// ---- mouse and keyboard ----------------------------------------------------------
+
+void TFormClock::DragByFace(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The window manager moves the window while the button is held.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void TFormClock::DragMove(QMouseEvent *event)
+{
+    // Only where the window manager cannot move the window itself.
+    if (!dragOffset_)
+        return;
+    if (event->buttons() & Qt::LeftButton)
+        move(event->globalPosition().toPoint() - *dragOffset_);
+    else
+        dragOffset_.reset();
+}
+
+void TFormClock::ImageBackMouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageHour1MouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageHour2MouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageMin1MouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageMin2MouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageSec1MouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageSec2MouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageAMorPMMouseDown(QMouseEvent *event) { DragByFace(event); }
+void TFormClock::ImageColon1MouseDown(QMouseEvent *event) { DragByFace(event); }
+
+void TFormClock::contextMenuEvent(QContextMenuEvent *event)
+{
+    PopupMenuAt(PopupMenu, event->globalPos(), paRight);
+}
+
+void TFormClock::keyPressEvent(QKeyEvent *event)
+{
+    Guarded([this, event] { FormKeyDown(event->key()); });
+}
+
+void TFormClock::FormKeyDown(int key)
+{
+    if (key == Qt::Key_F1)
+        Help1Click();
+}
+
+// ---- menu ---------------------------------------------------------------------------
+
+void TFormClock::SendtotrayClick()
+{
+    if (isVisible()) {
+        hiddenAt_ = pos();
+        Sendtotray->setText(QStringLiteral("Restore"));
+        hide();
+    } else {
+        Sendtotray->setText(QStringLiteral("Send to tray"));
+        // Back where it was: a window manager may place a re-shown window afresh.
+        if (hiddenAt_)
+            move(*hiddenAt_);
+        show();
+    }
+}
+
+void TFormClock::SysTrayIconDoubleClick()
+{
+    SendtotrayClick();
+}
+
+void TFormClock::ShowManager(const char *pageButton)
+{
+    if (!FormMain)
+        return;
+    if (auto *button = FormMain->findChild<QPushButton *>(QLatin1String(pageButton)))
+        button->click();
+    if (!FormMain->isVisible())
+        FormMain->exec();
+}
+
+void TFormClock::Alarms1Click()
+{
+    ShowManager("ButtonAlarms");
+}
+
+void TFormClock::Options1Click()
+{
+    ShowManager("ButtonOptions");
+    // The options may have changed the time form: every picture afresh.
+    ApplyLayout();
+    RenderFace();
+}
+
+void TFormClock::ChooseSkin(const QString &skinName, QAction *chosen, QAction *other)
+{
+    if (FormMain && FormMain->isVisible()) {
+        FormMain->hide();
+        SwitchSkin(skinName);
+        FormMain->show();
+    } else {
+        SwitchSkin(skinName);
+    }
+    chosen->setChecked(true);
+    other->setChecked(false);
+}
+
+void TFormClock::MenuSkinDigitalClick()
+{
+    ChooseSkin(SkinNames::Digital, MenuSkinDigital, MenuSkinSantaClaus);
+}
+
+void TFormClock::MenuSkinSantaClausClick()
+{
+    ChooseSkin(SkinNames::SantaClaus, MenuSkinSantaClaus, MenuSkinDigital);
+}
+
+void TFormClock::menuAboutClick()
+{
+    if (FormAbout)
+        FormAbout->exec();
+}
+
+void TFormClock::Help1Click()
+{
+    ChmLibrary::Instance().Load();
+    if (!HelpWindow)
+        HelpWindow = new THelpWindow(this);
+    HelpWindow->ShowTopic(ProgramFolder() + RelPath::Help, QStringLiteral("index.htm"));
+}
+
+void TFormClock::menuExitClick()
+{
+    close();
 }

@@ -1,21 +1,150 @@
 #pragma once
 
+#include "app/TIniFile.h"
+#include "clock/FaceLayout.h"
+#include "clock/SkinProfile.h"
+#include "clock/TrayShell.h"
+
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
-// The desktop clock: a small frameless window that floats above the others.
-// It is the main window: closing it ends the program.
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QMouseEvent;
+class QTimer;
+class TImage;
+class THelpWindow;
+class TSysTray;
+
+// The desktop clock: a small frameless window that floats above the others and
+// shows the time as pictures of the current skin, cut to the outline of the
+// skin's background. It is the main window: closing it ends the program. Its
+// popup menu, also opened from the tray icon, leads to the rest of the program.
 class TFormClock : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormClock(QWidget *parent = nullptr);
+    // The tray shell is the desktop's unless a test passes its own.
+    explicit TFormClock(std::unique_ptr<ITrayShell> trayShell = nullptr);
+    ~TFormClock() override;
 
     // Another copy of the program was started: come to the front, but only
     // when the clock is showing (a clock hidden in the tray stays hidden).
     void RaiseIfVisible();
 
+    // Face slots, bottom to top.
+    TImage *ImageBack = nullptr;
+    TImage *ImageHour1 = nullptr;
+    TImage *ImageHour2 = nullptr;
+    TImage *ImageMin1 = nullptr;
+    TImage *ImageMin2 = nullptr;
+    TImage *ImageSec1 = nullptr;
+    TImage *ImageSec2 = nullptr;
+    TImage *ImageAMorPM = nullptr;
+    TImage *ImageColon1 = nullptr;
+    TImage *ImageColon2 = nullptr;
+
+    // The popup menu and its items.
+    QMenu *PopupMenu = nullptr;
+    QAction *Sendtotray = nullptr;
+    QAction *N1 = nullptr;
+    QAction *Alarms1 = nullptr;
+    QAction *Options1 = nullptr;
+    QAction *Skins1 = nullptr;
+    QAction *MenuSkinDigital = nullptr;
+    QAction *MenuSkinSantaClaus = nullptr;
+    QAction *N4 = nullptr;
+    QAction *menuAbout = nullptr;
+    QAction *Help1 = nullptr;
+    QAction *N2 = nullptr;
+    QAction *menuExit = nullptr;
+
+    TSysTray *SysTray = nullptr;
+    // The face's tick: at each half-second boundary, not every 50 ms.
+    QTimer *Timer1 = nullptr;
+
+    // Face state.
+    QString SkinName;
+    std::optional<TIniFile> SkinFile;
+    SkinProfile Profile;
+    std::array<QPixmap, 10> HourDigits, MinuteDigits, SecondDigits;
+    QPixmap PicAM, PicPM, PicColonOn, PicColonOff;
+    bool Is24Hour = false;
+    bool Was24Hour = false;
+    int HalfPhase = 0;
+    bool FirstTick = false;
+    FaceState Face;
+
+    // Face operations.
+    void ApplyLayout();
+    void LoadSkin();
+    void ApplySkin();
+    void RenderFace();
+    void RenderFaceAt(const TimeOfDay &time);
+    void SwitchSkin(const QString &skinName);
+    void Timer1Timer();
+
+    // Handlers.
+    void FormCreate();
+    void FormClose(); // an error keeps the window open
+    void FormKeyDown(int key);
+    void SendtotrayClick();
+    void Alarms1Click();
+    void Options1Click();
+    void MenuSkinDigitalClick();
+    void MenuSkinSantaClausClick();
+    void menuAboutClick();
+    void Help1Click();
+    void menuExitClick();
+    void SysTrayIconDoubleClick();
+    // Every face slot drags the window with the left button; the two colons share one.
+    void ImageBackMouseDown(QMouseEvent *event);
+    void ImageHour1MouseDown(QMouseEvent *event);
+    void ImageHour2MouseDown(QMouseEvent *event);
+    void ImageMin1MouseDown(QMouseEvent *event);
+    void ImageMin2MouseDown(QMouseEvent *event);
+    void ImageSec1MouseDown(QMouseEvent *event);
+    void ImageSec2MouseDown(QMouseEvent *event);
+    void ImageAMorPMMouseDown(QMouseEvent *event);
+    void ImageColon1MouseDown(QMouseEvent *event);
+
+    // Whether the desktop has a notification area: without one the clock is never hidden.
+    bool TrayAvailable() const;
+
+    // The help window, once the help has been asked for.
+    THelpWindow *HelpWindow = nullptr;
+
+    // Time from a moment of the second (its milliseconds) to the face's next tick.
+    static int MsToNextFaceTick(int ms);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BuildFace();
+    void BuildMenu();
+    void BuildTray(std::unique_ptr<ITrayShell> shell);
+    QPixmap LoadPicture(const QString &fileName, QImage *image = nullptr) const;
+    const QPixmap &PictureOf(FacePicture picture) const;
+    void DragByFace(QMouseEvent *event);
+    void DragMove(QMouseEvent *event);
+    void ShowManager(const char *pageButton);
+    void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
+    // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
+    void ShareSchedulerWakeUp();
+
+    QImage backImage_;
+    bool centred_ = false;
+    std::optional<QPoint> hiddenAt_;
+    std::optional<QPoint> dragOffset_;
+    bool sharingWakeUps_ = false;
 };
 
 extern TFormClock *FormClock;

@@ -1,6 +1,7 @@
 #include "generator/Picture.h"
 
 #include "generator/ClockFace.h"
+#include "generator/ClockArtwork.h"
 
 #include <QList>
 
@@ -11,7 +12,8 @@ const QList<Picture> &AllPictures()
     static const QList<Picture> pictures = {
         {QStringLiteral("ClockFace.png"), DrawClockFace},
     };
-    return pictures;
+    static const QList<Picture> all = pictures + SkinPictures() + ProgramIconPictures() + MenuGlyphPictures();
+    return all;
 }
 } // namespace
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+
+// The clock floats above other windows and is cut to the shape of its skin,
+// which needs X: on a Wayland session the program runs through XWayland,
+// unless the user has chosen a platform with QT_QPA_PLATFORM.
+
+// The platform to ask Qt for, or empty to leave Qt's own choice; from the
+// values of QT_QPA_PLATFORM, XDG_SESSION_TYPE, WAYLAND_DISPLAY and DISPLAY.
+QByteArray PreferredPlatform(const QByteArray &qpaPlatform, const QByteArray &sessionType,
+                             const QByteArray &waylandDisplay, const QByteArray &x11Display);
+
+// Applies that choice to this process; call before the application object exists.
+void PreferX11OnWayland();

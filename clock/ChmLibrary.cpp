@@ -1,0 +1,83 @@
+#include "clock/ChmLibrary.h"
+
+#include "app/Exception.h"
+
+#include <QFile>
+
+#include <dlfcn.h>
+
+namespace {
+QString &LibraryName()
+{
+    static QString name = QStringLiteral("libchm.so.1");
+    return name;
+}
+
+// chmlib's description of one object in the file (struct chmUnitInfo).
+struct ChmUnitInfo {
+    unsigned long long start;
+    unsigned long long length;
+    int space;
+    int flags;
+    char path[513];
+};
+
+// A page or picture larger than this is not a help page of ours.
+constexpr unsigned long long kMaxObjectBytes = 16ull << 20;
+} // namespace
+
+const QString ChmLibrary::kNotInstalled = QStringLiteral("HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
+const QString ChmLibrary::kNoFunction = QStringLiteral("Function HTMLHELP cannot loaded!");
+
+ChmLibrary &ChmLibrary::Instance()
+{
+    static ChmLibrary library;
+    return library;
+}
+
+void ChmLibrary::SetLibraryNameForTests(const QString &name)
+{
+    LibraryName() = name;
+}
+
+void ChmLibrary::Load()
+{
+    if (Loaded())
+        return;
+    if (!handle_)
+        handle_ = dlopen(QFile::encodeName(LibraryName()).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle_)
+        throw Exception(kNotInstalled);
+    auto open = reinterpret_cast<OpenFn>(dlsym(handle_, "chm_open"));
+    auto close = reinterpret_cast<CloseFn>(dlsym(handle_, "chm_close"));
+    auto resolve = reinterpret_cast<ResolveFn>(dlsym(handle_, "chm_resolve_object"));
+    auto retrieve = reinterpret_cast<RetrieveFn>(dlsym(handle_, "chm_retrieve_object"));
+    if (!open || !close || !resolve || !retrieve)
+        throw Exception(kNoFunction);
+    close_ = close;
+    resolve_ = resolve;
+    retrieve_ = retrieve;
+    open_ = open;
+}
+
+std::optional<QByteArray> ChmLibrary::Read(const QString &chmPath, const QString &objectPath) const
+{
+    if (!Loaded())
+        return std::nullopt;
+    void *file = open_(QFile::encodeName(chmPath).constData());
+    if (!file)
+        return std::nullopt;
+    std::optional<QByteArray> result;
+    ChmUnitInfo info{};
+    const QByteArray object = objectPath.toUtf8();
+    if (resolve_(file, object.constData(), &info) == 0 && info.length <= kMaxObjectBytes) {
+        QByteArray bytes(static_cast<qsizetype>(info.length), Qt::Uninitialized);
+        const long long got = info.length == 0 ? 0
+                                               : retrieve_(file, &info, reinterpret_cast<unsigned char *>(bytes.data()),
+                                                           0, static_cast<long long>(info.length));
+        if (got == static_cast<long long>(info.length))
+            result = bytes;
+    }
+    close_(file);
+    return result;
+}

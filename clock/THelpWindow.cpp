@@ -1,0 +1,62 @@
+#include "clock/THelpWindow.h"
+
+#include "clock/ChmLibrary.h"
+
+#include <QImage>
+#include <QVBoxLayout>
+
+THelpBrowser::THelpBrowser(QWidget *parent) : QTextBrowser(parent)
+{
+    setObjectName(QStringLiteral("HelpBrowser"));
+}
+
+QVariant THelpBrowser::loadResource(int type, const QUrl &name)
+{
+    // Pages link to each other by relative paths inside the file.
+    QString path = name.path();
+    while (path.startsWith(QLatin1String("./")))
+        path.remove(0, 2);
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/'));
+    const std::optional<QByteArray> bytes = ChmLibrary::Instance().Read(HelpFile, path);
+    if (!bytes) {
+        if (type == QTextDocument::HtmlResource)
+            return tr("<html><head><title>Tocsimo Help</title></head><body><p>The page %1 cannot be read "
+                      "from the help file %2.</p></body></html>")
+                .arg(name.toString().toHtmlEscaped(), HelpFile.toHtmlEscaped());
+        return {};
+    }
+    switch (type) {
+    case QTextDocument::HtmlResource:
+    case QTextDocument::StyleSheetResource:
+        return QString::fromUtf8(*bytes);
+    case QTextDocument::ImageResource:
+        return QImage::fromData(*bytes);
+    default:
+        return *bytes;
+    }
+}
+
+THelpWindow::THelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    resize(640, 520);
+    Browser = new THelpBrowser(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Browser);
+    connect(Browser, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(Browser->documentTitle()); });
+}
+
+void THelpWindow::ShowTopic(const QString &helpFile, const QString &page)
+{
+    Browser->HelpFile = helpFile;
+    Browser->clearHistory();
+    Browser->setSource(QUrl(page));
+    // The same page again is not reloaded by setSource: the file may have changed.
+    Browser->reload();
+    setWindowTitle(Browser->documentTitle());
+    show();
+    raise();
+    activateWindow();
+}
