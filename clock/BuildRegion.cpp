@@ -1,10 +1,10 @@
 #include "clock/BuildRegion.h"
 
 namespace {
-// Pixels are compared as they would be drawn: opaque 24-bit colour.
+// Pixels are compared by their colour alone; an alpha channel plays no part.
 QImage Opaque(const QImage &picture)
 {
-    return picture.convertToFormat(QImage::Format_RGB32);
+    return picture.convertToFormat(QImage::Format_ARGB32);
 }
 } // namespace
 
