@@ -38,6 +38,11 @@ ChmLibrary &ChmLibrary::Instance()
 void ChmLibrary::SetLibraryNameForTests(const QString &name)
 {
     LibraryName() = name;
+    ChmLibrary &library = Instance();
+    if (library.handle_ && !library.Loaded()) {
+        dlclose(library.handle_);
+        library.handle_ = nullptr;
+    }
 }
 
 void ChmLibrary::Load()
