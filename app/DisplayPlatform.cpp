@@ -14,8 +14,10 @@ QByteArray PreferredPlatform(const QByteArray &qpaPlatform, const QByteArray &se
     return {};
 }
 
-void PreferX11OnWayland()
+void ChooseDisplayPlatform()
 {
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     const QByteArray platform = PreferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("XDG_SESSION_TYPE"),
                                                   qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
     if (!platform.isEmpty())

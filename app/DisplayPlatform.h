@@ -11,5 +11,9 @@
 QByteArray PreferredPlatform(const QByteArray &qpaPlatform, const QByteArray &sessionType,
                              const QByteArray &waylandDisplay, const QByteArray &x11Display);
 
-// Applies that choice to this process; call before the application object exists.
-void PreferX11OnWayland();
+// Applies that choice to this process, and sends pictures to the X server
+// through its socket rather than shared memory: a shared image must be synced
+// with the server before every repaint, a round trip that would wake the
+// program twice more for every blink of the clock's colon. Call before the
+// application object exists.
+void ChooseDisplayPlatform();

@@ -15,7 +15,7 @@
 
 int main(int argc, char *argv[])
 {
-    PreferX11OnWayland();
+    ChooseDisplayPlatform();
     QApplication app(argc, argv);
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -25,7 +25,7 @@ if [ "$left" -lt $((SECONDS_MEASURED + SETTLE + 40)) ]; then
 fi
 
 write_idle_alarms "$folder"
-start_program pid "$E2E_TMP" "$folder/tocsimo"
+start_program pid "$E2E_TMP" env ${BENCH_ENV:-A=1} "$folder/tocsimo"
 wait_clock_window clock "$pid" 30000 || fatal "the program mapped no clock window"
 sleep "$SETTLE"
 running "$pid" || fatal "the program ended"
@@ -37,13 +37,24 @@ stat_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
 sched_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'; }
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 
+# Per thread: name, voluntary and involuntary switches, CPU in ns.
+per_thread() {
+  for t in /proc/"$1"/task/*; do
+    printf '%s %s %s %s\n' "$(basename "$t")" "$(tr ' ' _ <"$t/comm")" \
+      "$(awk '/^voluntary_ctxt/ { v = $2 } /^nonvoluntary_ctxt/ { n = $2 } END { print v + 0, n + 0 }' "$t/status")" \
+      "$(awk '{ print $1 }' "$t/schedstat")"
+  done | sort
+}
+
 t0=${EPOCHREALTIME/./}
+per_thread "$pid" >"$E2E_TMP/threads0"
 ticks0=$(stat_ticks "$pid") ns0=$(sched_ns "$pid") sw0=$(switches "$pid")
 threads0=$(ls /proc/"$pid"/task | wc -l)
 sleep "$SECONDS_MEASURED"
 t1=${EPOCHREALTIME/./}
 ticks1=$(stat_ticks "$pid") ns1=$(sched_ns "$pid") sw1=$(switches "$pid")
 threads1=$(ls /proc/"$pid"/task | wc -l)
+per_thread "$pid" >"$E2E_TMP/threads1"
 running "$pid" || fatal "the program ended during the measurement"
 [ -n "$(alarm_visible_window_of "$pid")" ] && log "warning: a reminder was shown during the measurement"
 
@@ -56,6 +67,9 @@ awk -v wall=$((t1 - t0)) -v ticks=$((ticks1 - ticks0)) -v tck="$tck" -v ns=$((ns
     printf "  /proc/<pid>/task/*/schedstat: %.2f ms, %.4f%% of one core (target under 0.035%%)\n", ns / 1e6, ns / 1e9 / w * 100
     printf "  context switches: %d, %.1f a second\n", sw, sw / w
   }'
+join "$E2E_TMP/threads0" "$E2E_TMP/threads1" | awk -v wall=$((t1 - t0)) '
+  { w = wall / 1e6
+    printf "    thread %-16s %5.2f voluntary + %5.2f involuntary switches a second, %6.2f ms\n", $2, ($7 - $3) / w, ($8 - $4) / w, ($9 - $5) / 1e6 }'
 
 close_window_by_wm "$clock"
 wait_exit status "$pid" 10000 || stop_program "$pid"

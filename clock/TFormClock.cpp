@@ -19,11 +19,15 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <cstring>
 
 TFormClock *FormClock = nullptr;
 
@@ -67,13 +71,18 @@ TFormClock::~TFormClock() = default;
 
 void TFormClock::BuildFace()
 {
-    auto slot = [this](const char *name, void (TFormClock::*handler)(QMouseEvent *)) {
-        auto *image = new TImage(this, name);
+    // The window paints every pixel of its face itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    size_t next = 0;
+    auto slot = [this, &next](const char *name, void (TFormClock::*handler)(QMouseEvent *)) {
+        auto &image = slots_[next++];
+        image = std::make_unique<TImage>(name, [this](const QRect &before, const QRect &after) {
+            SlotChanged(before, after);
+        });
         image->OnMouseDown = [this, handler](QMouseEvent *e) { (this->*handler)(e); };
-        image->OnMouseMove = [this](QMouseEvent *e) { DragMove(e); };
-        return image;
+        return image.get();
     };
-    // Created bottom to top: later slots are drawn over earlier ones.
     ImageBack = slot("ImageBack", &TFormClock::ImageBackMouseDown);
     ImageHour1 = slot("ImageHour1", &TFormClock::ImageHour1MouseDown);
     ImageHour2 = slot("ImageHour2", &TFormClock::ImageHour2MouseDown);
@@ -84,6 +93,66 @@ void TFormClock::BuildFace()
     ImageAMorPM = slot("ImageAMorPM", &TFormClock::ImageAMorPMMouseDown);
     ImageColon1 = slot("ImageColon1", &TFormClock::ImageColon1MouseDown);
     ImageColon2 = slot("ImageColon2", &TFormClock::ImageColon1MouseDown);
+}
+
+void TFormClock::SlotChanged(const QRect &before, const QRect &after)
+{
+    if (before.intersects(after)) {
+        Compose(before | after);
+    } else {
+        Compose(before);
+        Compose(after);
+    }
+    dirty_ |= before | after;
+}
+
+void TFormClock::Compose(QRect area)
+{
+    if (face_.size() != size()) {
+        // A new size (a new background): everything afresh.
+        face_ = QImage(size(), QImage::Format_RGB32);
+        face_.fill(Qt::black);
+        area = face_.rect();
+    }
+    area &= face_.rect();
+    if (area.isEmpty())
+        return;
+    if (ImageBack->Picture().isNull())
+        face_.fill(Qt::black);
+    // Bottom to top; every picture is opaque and in the face's own format.
+    uchar *const face = face_.bits();
+    const qsizetype faceLine = face_.bytesPerLine();
+    for (const auto &slot : slots_) {
+        const QRect part = slot->Rect() & area;
+        if (part.isEmpty())
+            continue;
+        const QImage &picture = slot->Picture();
+        const QPoint from = part.topLeft() - slot->Pos();
+        const uchar *source = picture.constBits() + from.y() * picture.bytesPerLine() + from.x() * 4;
+        uchar *target = face + part.top() * faceLine + part.left() * 4;
+        for (int row = 0; row < part.height(); ++row)
+            std::memcpy(target + row * faceLine, source + row * picture.bytesPerLine(), size_t(part.width()) * 4);
+    }
+}
+
+void TFormClock::paintEvent(QPaintEvent *event)
+{
+    if (face_.size() != size())
+        Compose(rect());
+    QPainter painter(this);
+    for (const QRect &r : event->region())
+        painter.drawImage(r.topLeft(), face_, r);
+}
+
+void TFormClock::mousePressEvent(QMouseEvent *event)
+{
+    // The topmost slot under the pointer takes the press.
+    const QPoint at = event->position().toPoint();
+    for (auto it = slots_.rbegin(); it != slots_.rend(); ++it)
+        if ((*it)->Rect().contains(at)) {
+            (*it)->OnMouseDown(event);
+            break;
+        }
 }
 
 void TFormClock::BuildMenu()
@@ -214,18 +283,17 @@ void TFormClock::ApplyLayout()
 {
     Profile = SkinProfileOf(SkinName);
     ResetFaceLayout(Face, Profile);
-    ImageColon2->setVisible(Face[FaceSlot::Colon2].visible);
+    ImageColon2->SetVisible(Face[FaceSlot::Colon2].visible);
+    RepaintDirty();
 }
 
-QPixmap TFormClock::LoadPicture(const QString &fileName, QImage *image) const
+QImage TFormClock::LoadPicture(const QString &fileName) const
 {
     const QString path = ProgramFolder() + SkinName + QLatin1Char('/') + fileName;
     QImage loaded;
     if (!loaded.load(path))
         throw Exception(QStringLiteral("Cannot open file %1").arg(path));
-    if (image)
-        *image = loaded;
-    return QPixmap::fromImage(loaded);
+    return loaded.convertToFormat(QImage::Format_RGB32);
 }
 
 void TFormClock::LoadSkin()
@@ -233,16 +301,16 @@ void TFormClock::LoadSkin()
     // Each picture is emptied before it is loaded: when a load fails, the
     // pictures before it are the new skin's, the failing one is empty, the
     // later ones are still the old skin's.
-    auto load = [this](QPixmap &target, const QString &fileName) {
-        target = QPixmap();
+    auto load = [this](QImage &target, const QString &fileName) {
+        target = QImage();
         target = LoadPicture(fileName);
     };
     auto digit = [](const char *prefix, int d) { return QLatin1String(prefix) + QString::number(d) + QLatin1String(".bmp"); };
 
-    ImageBack->SetPicture(QPixmap());
-    backImage_ = QImage();
-    ImageBack->SetPicture(LoadPicture(QStringLiteral("Background.bmp"), &backImage_));
+    ImageBack->SetPicture(QImage());
+    ImageBack->SetPicture(LoadPicture(QStringLiteral("Background.bmp")));
     setFixedSize(ImageBack->Picture().size());
+    Compose(rect());
     for (int d = 0; d < 10; ++d)
         load(HourDigits[d], digit("hour_", d));
     MinuteDigits = HourDigits;
@@ -261,11 +329,13 @@ void TFormClock::LoadSkin()
 void TFormClock::ApplySkin()
 {
     LoadSkin();
-    ImageBack->move(0, 0);
-    const QRegion region = BuildRegion(backImage_, KeyColourOf(backImage_, Profile.FixedKey));
+    ImageBack->Move(QPoint(0, 0));
+    const QImage &back = ImageBack->Picture();
+    const QRegion region = BuildRegion(back, KeyColourOf(back, Profile.FixedKey));
     // An empty mask would mean no mask at all: a background of nothing but
     // key gets a mask outside the window, so nothing of it shows.
     setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
+    dirty_ = QRect();
     update();
 }
 
@@ -279,9 +349,9 @@ void TFormClock::SwitchSkin(const QString &skinName)
 
 // ---- the face -------------------------------------------------------------------
 
-const QPixmap &TFormClock::PictureOf(FacePicture picture) const
+const QImage &TFormClock::PictureOf(FacePicture picture) const
 {
-    static const QPixmap none;
+    static const QImage none;
     switch (picture.set) {
     case FacePicture::Background: return ImageBack->Picture();
     case FacePicture::Hour: return HourDigits[picture.digit];
@@ -306,17 +376,29 @@ void TFormClock::RenderFaceAt(const TimeOfDay &time)
 {
     const FaceSlots given =
         LayoutFace(Face, Profile, Is24Hour, time, [this](FacePicture p) { return PictureOf(p).size(); });
-    const std::array<TImage *, kFaceSlotCount> faceSlots = {ImageBack, ImageHour1, ImageHour2, ImageMin1, ImageMin2,
-                                                        ImageSec1, ImageSec2, ImageAMorPM, ImageColon1, ImageColon2};
     // Only what changed is repainted: a slot given the picture it shows, or
     // set where it stands, draws nothing.
-    for (size_t i = 1; i < faceSlots.size(); ++i) {
+    for (size_t i = 1; i < slots_.size(); ++i) {
         const FaceSlotState &state = Face.Slots[i];
         if (given.test(i))
-            faceSlots[i]->SetPicture(PictureOf(state.picture));
-        faceSlots[i]->move(state.pos);
-        faceSlots[i]->setVisible(state.visible);
+            slots_[i]->SetPicture(PictureOf(state.picture));
+        slots_[i]->Move(state.pos);
+        slots_[i]->SetVisible(state.visible);
     }
+    RepaintDirty();
+}
+
+void TFormClock::RepaintDirty()
+{
+    if (dirty_.isEmpty())
+        return;
+    // Painted now rather than at the next pass of the event loop: one
+    // wake-up does the whole render.
+    if (isVisible())
+        repaint(dirty_);
+    else
+        update(dirty_);
+    dirty_ = QRect();
 }
 
 int TFormClock::MsToNextFaceTick(int ms)
@@ -373,7 +455,7 @@ void TFormClock::DragByFace(QMouseEvent *event)
     dragOffset_ = event->globalPosition().toPoint() - pos();
 }
 
-void TFormClock::DragMove(QMouseEvent *event)
+void TFormClock::mouseMoveEvent(QMouseEvent *event)
 {
     // Only where the window manager cannot move the window itself.
     if (!dragOffset_)

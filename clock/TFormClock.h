@@ -6,7 +6,6 @@
 #include "clock/TrayShell.h"
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -71,8 +70,8 @@ public:
     QString SkinName;
     std::optional<TIniFile> SkinFile;
     SkinProfile Profile;
-    std::array<QPixmap, 10> HourDigits, MinuteDigits, SecondDigits;
-    QPixmap PicAM, PicPM, PicColonOn, PicColonOff;
+    std::array<QImage, 10> HourDigits, MinuteDigits, SecondDigits;
+    QImage PicAM, PicPM, PicColonOn, PicColonOff;
     bool Is24Hour = false;
     bool Was24Hour = false;
     int HalfPhase = 0;
@@ -126,21 +125,35 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void BuildFace();
     void BuildMenu();
     void BuildTray(std::unique_ptr<ITrayShell> shell);
-    QPixmap LoadPicture(const QString &fileName, QImage *image = nullptr) const;
-    const QPixmap &PictureOf(FacePicture picture) const;
+    QImage LoadPicture(const QString &fileName) const;
+    const QImage &PictureOf(FacePicture picture) const;
+    // A slot changed: its old and new place are composed afresh and marked for painting.
+    void SlotChanged(const QRect &before, const QRect &after);
+    void Compose(QRect area);
     void DragByFace(QMouseEvent *event);
-    void DragMove(QMouseEvent *event);
     void ShowManager(const char *pageButton);
     void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
     // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
     void ShareSchedulerWakeUp();
 
-    QImage backImage_;
+    // The face slots, bottom to top.
+    std::array<std::unique_ptr<TImage>, kFaceSlotCount> slots_;
+    // The face as it shows, composed from the slots as they change, so a
+    // repaint is a single copy of the part that changed.
+    QImage face_;
+    // What changed on the face since it was last painted, as one rectangle:
+    // the colons and the seconds of a render are painted and sent to the
+    // display together.
+    QRect dirty_;
+    void RepaintDirty();
     bool centred_ = false;
     std::optional<QPoint> hiddenAt_;
     std::optional<QPoint> dragOffset_;

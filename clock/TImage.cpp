@@ -1,42 +1,27 @@
 #include "clock/TImage.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-
-TImage::TImage(QWidget *parent, const char *name) : QWidget(parent)
+template <class Change>
+void TImage::Changing(Change change)
 {
-    setObjectName(QLatin1String(name));
-    // Every pixel is drawn: nothing beneath needs painting first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(0, 0);
+    const QRect before = Rect();
+    change();
+    changed_(before, Rect());
 }
 
-void TImage::SetPicture(const QPixmap &picture)
+void TImage::SetPicture(const QImage &picture)
 {
-    if (picture.cacheKey() == picture_.cacheKey())
-        return;
-    picture_ = picture;
-    resize(picture_.size());
-    update();
+    if (picture.cacheKey() != picture_.cacheKey())
+        Changing([&] { picture_ = picture; });
 }
 
-void TImage::paintEvent(QPaintEvent *)
+void TImage::Move(QPoint pos)
 {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    if (pos != pos_)
+        Changing([&] { pos_ = pos; });
 }
 
-void TImage::mousePressEvent(QMouseEvent *event)
+void TImage::SetVisible(bool visible)
 {
-    if (OnMouseDown)
-        OnMouseDown(event);
-    // Other buttons go on to the window (the right button's menu).
-    event->setAccepted(event->button() == Qt::LeftButton);
-}
-
-void TImage::mouseMoveEvent(QMouseEvent *event)
-{
-    if (OnMouseMove)
-        OnMouseMove(event);
-    event->ignore();
+    if (visible != visible_)
+        Changing([&] { visible_ = visible; });
 }
