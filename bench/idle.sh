@@ -25,7 +25,7 @@ if [ "$left" -lt $((SECONDS_MEASURED + SETTLE + 40)) ]; then
 fi
 
 write_idle_alarms "$folder"
-start_program pid "$E2E_TMP" env ${BENCH_ENV:-A=1} "$folder/tocsimo"
+start_program pid "$E2E_TMP" "$folder/tocsimo"
 wait_clock_window clock "$pid" 30000 || fatal "the program mapped no clock window"
 sleep "$SETTLE"
 running "$pid" || fatal "the program ended"
