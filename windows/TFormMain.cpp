@@ -137,7 +137,11 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     Guarded([this] { FormCreate(); });
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain()
+{
+    // The rows live in Alarms, which goes before the widgets do.
+    AlarmsList->setModel(nullptr);
+}
 
 void TFormMain::BuildPageButtons()
 {
@@ -387,8 +391,11 @@ void TFormMain::ButtonDelClick()
             form->AlarmsList->setFocus();
         }
     } reselect{this, a};
-    if (a >= 0)
+    if (a >= 0) {
+        // Otherwise the list would select a neighbour of the row by itself.
+        AlarmsList->selectionModel()->clear();
         AlarmsModel->Remove(a);
+    }
     else
         Alarms.WriteIndex();
 }
