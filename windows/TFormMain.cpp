@@ -7,7 +7,7 @@
 #include "player/TFilterGraph.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AutoRun.h"
-#include "windows/StartSound.h"
+#include "player/StartSound.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -346,12 +346,13 @@ void TFormMain::ShowAlarmsModel()
 void TFormMain::TimerTimer()
 {
     alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
-    // An alarm a moment away: get the reminder's sound engine ready now, so
-    // the alarm is not kept waiting while it starts.
+    // An alarm a moment away: get the reminder's sound ready now, so the
+    // alarm is not kept waiting while it starts. Queued, so the tick never
+    // waits for it (and it only asks the engine's thread for work anyway).
     constexpr double kLookAheadDays = 2.0 / 86400;
-    if (FormReminder)
-        if (const int soon = AlarmPass::FirstDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
-            FormReminder->PreparePlayer(soon);
+    if (const int soon = AlarmPass::FirstDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
+        QMetaObject::invokeMethod(this, [soon] { if (FormReminder) Guarded([soon] { FormReminder->PreparePlayer(soon); }); },
+                                  Qt::QueuedConnection);
     // The chime test follows here.
 }
 
