@@ -47,8 +47,10 @@ qint64 MonotonicMs()
 struct AsyncEngine::Report {
     uint64_t serial = 0; // the last command carried out
     uint64_t epoch = 0;  // of the sound the engine holds
+    bool opened = false; // the engine exists
     bool loaded = false;
     bool running = false;
+    bool advancing = false; // playing, and the position moved since the sample before
     bool durationKnown = false;
     bool positionKnown = false;
     bool stopKnown = false;
@@ -111,6 +113,7 @@ void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
     };
 
     bool running = false;
+    int64_t lastPosition = -1;
     uint64_t engineEpoch = 0; // of the last render or clear carried out
     uint64_t failedEpoch = 0; // its remaining commands are skipped
     uint64_t done = 0;
@@ -120,6 +123,7 @@ void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
         done = w->report.serial;
     }
     std::unique_lock<std::mutex> lock(w->mutex);
+    w->report.opened = true;
     for (;;) {
         const auto ready = [&] { return w->quit || w->messages || !w->commands.empty(); };
         if (running)
@@ -208,6 +212,7 @@ void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
         }
 
         Report report;
+        report.opened = true;
         report.serial = done;
         report.epoch = engineEpoch;
         report.running = running;
@@ -217,6 +222,9 @@ void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
             report.positionKnown = engine->GetCurrentPosition(report.position);
             report.stopKnown = engine->GetStopPosition(report.stop);
         }
+        const int64_t position = report.positionKnown ? report.position : -1;
+        report.advancing = running && lastPosition >= 0 && position > lastPosition;
+        lastPosition = position;
         report.sampledAtMs = MonotonicMs();
         report.gain = engine->OutputGain();
 
@@ -351,7 +359,7 @@ bool AsyncEngine::GetCurrentPosition(int64_t &position) const
     if (!r.positionKnown)
         return false;
     int64_t p = r.position;
-    if (r.running) {
+    if (r.running && r.advancing) {
         p += std::clamp<qint64>(MonotonicMs() - r.sampledAtMs, 0, kMaxCarryMs) * kUnitsPerMs;
         if (r.durationKnown)
             p = std::min(p, std::max(r.duration, r.position));
@@ -376,7 +384,8 @@ double AsyncEngine::OutputGain() const
 
 bool AsyncEngine::Idle() const
 {
-    return Snapshot().serial >= issued_;
+    const Report r = Snapshot();
+    return r.opened && r.serial >= issued_;
 }
 
 bool AsyncEngine::GetEvent(PlaybackEngine::Event &event)

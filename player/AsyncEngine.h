@@ -57,7 +57,7 @@ public:
     // The linear gain the engine applied last (1.0 full).
     double OutputGain() const;
 
-    // True once every command given so far has been carried out.
+    // True once the engine exists and has carried out every command given so far.
     bool Idle() const;
 
     // Engine events of the present epoch, in order.

@@ -196,6 +196,11 @@ void TFormMain::BuildOptionsPage()
 
     FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
     FilterGraph->SetLinearVolume(true);
+    // A chime found unplayable after it was asked for: back to idle, silently.
+    connect(FilterGraph, &TFilterGraph::Failed, this, [this] {
+        ButtonPlay->show();
+        ButtonStop->hide();
+    });
     DSTrackBar = Named(new TDSTrackBar(GroupBox1), "DSTrackBar");
     DSTrackBar->setGeometry(112, 64, 150, 25);
     DSTrackBar->hide();
