@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -53,6 +55,9 @@ int main(int argc, char *argv[])
     delete FormAlarm;
     delete FormMain;
     delete FormClock;
-    ShutdownPlayerRuntime();
+    // A sound engine still stuck in a file (a hung mount) or in GStreamer's
+    // start must not keep the program from ending, nor run while it ends.
+    if (!ShutdownPlayerRuntime())
+        std::_Exit(result);
     return result;
 }

@@ -15,8 +15,8 @@ enum class RuntimeState { NotStarted, Started, ShutdownPending, ShutDown };
 
 // One lock for the whole runtime: a second engine that needs GStreamer while
 // the first is starting it waits here, on its own thread.
-std::mutex mutex;
-std::condition_variable closed;
+std::timed_mutex mutex;
+std::condition_variable_any closed;
 RuntimeState state = RuntimeState::NotStarted;
 std::atomic<bool> started{false};
 std::atomic<bool> shutDown{false};
@@ -52,7 +52,7 @@ std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
 {
     PlaybackEngineFactory made;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::timed_mutex> lock(mutex);
         if (shutDown)
             throw EDirectShowException(EngineCode::EngineUnavailable,
                                        QStringLiteral("The sound engine was already shut down"));
@@ -72,7 +72,7 @@ std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
 void ClosePlaybackEngine(std::unique_ptr<PlaybackEngine> engine)
 {
     engine.reset();
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::timed_mutex> lock(mutex);
     if (--openEngines == 0) {
         if (state == RuntimeState::ShutdownPending)
             ShutDownNow();
@@ -90,23 +90,31 @@ bool PlayerRuntimeShutDown()
     return shutDown;
 }
 
-void ShutdownPlayerRuntime(int waitMs)
+bool ShutdownPlayerRuntime(int waitMs)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    std::unique_lock<std::timed_mutex> lock(mutex, std::defer_lock);
+    if (!lock.try_lock_until(deadline)) {
+        // GStreamer is still starting (a plug-in registry being rebuilt):
+        // leave it, and let no engine open any more.
+        shutDown = true;
+        return false;
+    }
     if (state != RuntimeState::Started)
-        return; // never started: nothing to release, and nothing is loaded
+        return state == RuntimeState::NotStarted || state == RuntimeState::ShutDown; // nothing to release
     shutDown = true;
-    closed.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return openEngines == 0; });
+    closed.wait_until(lock, deadline, [] { return openEngines == 0; });
     if (openEngines > 0) {
         state = RuntimeState::ShutdownPending;
         started = false;
-        return;
+        return false;
     }
     ShutDownNow();
+    return true;
 }
 
 void SetPlaybackEngineFactory(PlaybackEngineFactory made)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::timed_mutex> lock(mutex);
     factory = std::move(made);
 }

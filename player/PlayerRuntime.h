@@ -24,10 +24,11 @@ bool PlayerRuntimeStarted();
 bool PlayerRuntimeShutDown();
 
 // Releases GStreamer (gst_deinit) if it was started; loads nothing if it was
-// not. Call once at program exit. Engines still open are waited for up to
-// waitMs (they close on their own threads); if one is still open then, the
-// release happens when the last one closes.
-void ShutdownPlayerRuntime(int waitMs = 2000);
+// not. Call once at program exit. Engines still open (they close on their own
+// threads) and a start under way are waited for up to waitMs; if one is still
+// busy then, false: the release happens when the last engine closes, and a
+// program that is ending should not wait for it.
+bool ShutdownPlayerRuntime(int waitMs = 2000);
 
 // For tests: engines are made by factory (on the engine's thread), without
 // GStreamer; an empty function restores the real engine.
