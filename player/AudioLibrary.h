@@ -5,7 +5,8 @@
 #include <QString>
 
 // The GStreamer half of the player lives in its own library in the program
-// folder (lib/libtocsimo-audio.so), opened on the first player activation so
+// folder (lib/libtocsimo-audio.so), opened by the first engine (on its own
+// thread, see PlayerRuntime.h) so
 // that an idle program never maps GStreamer. Once open it stays open.
 struct AudioLibrary {
     TocsimoAudioStartFunction start = nullptr;
