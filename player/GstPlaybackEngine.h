@@ -14,7 +14,7 @@ typedef struct _GstMessage GstMessage;
 
 // The engine on GStreamer: one playbin set to play sound only, with software
 // volume. Lives in the sound engine library, which the program loads on the
-// first player activation.
+// first engine the player opens.
 //
 // GStreamer posts its messages on its own threads. A bus sync handler records
 // what a render needs to diagnose a failure and queues every other message for
