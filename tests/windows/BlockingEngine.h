@@ -25,6 +25,7 @@ public:
         std::atomic<int> rendersStarted{0};
         std::atomic<int> slowRendersDone{0};
         std::atomic<int> playing{0}; // engines running a sound now
+        std::atomic<int64_t> lastMove{-1}; // the last position asked for
         QString lastRendered;        // under mutex
     };
     static Control &Shared()
@@ -42,6 +43,7 @@ public:
         c.rendersStarted = 0;
         c.slowRendersDone = 0;
         c.playing = 0;
+        c.lastMove = -1;
         c.lastRendered.clear();
     }
     static void ReleaseAll()
@@ -102,7 +104,11 @@ public:
         return loaded_;
     }
     bool GetStopPosition(int64_t &stop) override { return GetDuration(stop); }
-    int32_t SetPositions(int64_t, int64_t, bool) override { return S_OK; }
+    int32_t SetPositions(int64_t current, int64_t, bool) override
+    {
+        Shared().lastMove = current;
+        return S_OK;
+    }
     void SetVolume(int level) override { volume_ = level; }
     int Volume() const override { return volume_; }
     double OutputGain() const override { return 1.0; }
