@@ -21,7 +21,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QPushButton>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -514,24 +514,23 @@ void TFormClock::SysTrayIconDoubleClick()
     SendtotrayClick();
 }
 
-void TFormClock::ShowManager(const char *pageButton)
+void TFormClock::ShowManager(QAbstractButton *pageButton)
 {
     if (!FormMain)
         return;
-    if (auto *button = FormMain->findChild<QPushButton *>(QLatin1String(pageButton)))
-        button->click();
+    pageButton->click();
     if (!FormMain->isVisible())
         FormMain->exec();
 }
 
 void TFormClock::Alarms1Click()
 {
-    ShowManager("ButtonAlarms");
+    ShowManager(FormMain ? FormMain->ButtonAlarms : nullptr);
 }
 
 void TFormClock::Options1Click()
 {
-    ShowManager("ButtonOptions");
+    ShowManager(FormMain ? FormMain->ButtonOptions : nullptr);
     // The options may have changed the time form: every picture afresh.
     ApplyLayout();
     RenderFace();

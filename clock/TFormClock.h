@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QMouseEvent;
@@ -139,7 +140,8 @@ private:
     void SlotChanged(const QRect &before, const QRect &after);
     void Compose(QRect area);
     void DragByFace(QMouseEvent *event);
-    void ShowManager(const char *pageButton);
+    // Presses one of the manager's page buttons, then shows it modally unless it is showing.
+    void ShowManager(QAbstractButton *pageButton);
     void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
     // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
     void ShareSchedulerWakeUp();

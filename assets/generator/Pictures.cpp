@@ -2,6 +2,7 @@
 
 #include "generator/ClockFace.h"
 #include "generator/ClockArtwork.h"
+#include "generator/ManagerPictures.h"
 
 #include <QList>
 
@@ -11,6 +12,14 @@ const QList<Picture> &AllPictures()
 {
     static const QList<Picture> pictures = {
         {QStringLiteral("ClockFace.png"), DrawClockFace},
+        {QStringLiteral("ManagerStrip.jpg"), DrawManagerStrip, 92},
+        {QStringLiteral("AlarmsPage.png"), DrawAlarmsPage},
+        {QStringLiteral("AlarmsPageDown.png"), DrawAlarmsPageDown},
+        {QStringLiteral("OptionsPage.png"), DrawOptionsPage},
+        {QStringLiteral("OptionsPageDown.png"), DrawOptionsPageDown},
+        {QStringLiteral("Play.png"), DrawPlayGlyph},
+        {QStringLiteral("Stop.png"), DrawStopGlyph},
+        {QStringLiteral("Open.png"), DrawOpenGlyph},
     };
     static const QList<Picture> all = pictures + SkinPictures() + ProgramIconPictures() + MenuGlyphPictures();
     return all;

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -368,13 +369,16 @@ void TestFormClock::managerFromTheMenu()
     WriteOptions(false, true);
     auto clock = MakeClock();
     FormMain = new TFormMain;
-    bool wasModal = false;
+    FormMain->ButtonOptions->click();
+    bool wasModal = false, onAlarms = false;
     QTimer::singleShot(0, this, [&] {
         wasModal = FormMain->isVisible() && FormMain->isModal();
+        onAlarms = FormMain->PanelAlarms->isVisible() && !FormMain->PanelOptions->isVisible();
         FormMain->close();
     });
     clock->Alarms1->trigger();
     QVERIFY(wasModal);
+    QVERIFY(onAlarms);
     QVERIFY(!FormMain->isVisible());
 
     // Already showing (the menu opened from the tray icon): only its page
@@ -383,6 +387,7 @@ void TestFormClock::managerFromTheMenu()
     clock->Face.LastSecond = 42;
     clock->Options1->trigger();
     QVERIFY(FormMain->isVisible());
+    QVERIFY(FormMain->PanelOptions->isVisible() && !FormMain->PanelAlarms->isVisible());
     QCOMPARE(clock->Face.LastSecond, uint16_t(0));
 }
 

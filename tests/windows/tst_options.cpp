@@ -2,6 +2,7 @@
 #include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 #include "windows/AlarmListModel.h"
+#include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
 #include "windows/Options.h"
 #include "player/TFilterGraph.h"
@@ -266,6 +267,7 @@ private slots:
         FormMain = new TFormMain;
         // Missing sound folder: nothing plays and nothing is said.
         FormMain->ButtonPlay->click();
+        QTRY_VERIFY(!FormMain->FilterGraph->Active());
         QVERIFY(!FormMain->ButtonPlay->isHidden());
         QVERIFY(FormMain->ButtonStop->isHidden());
         QVERIFY(errors_.isEmpty());
