@@ -11,6 +11,7 @@
 #include "clock/THelpWindow.h"
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
+#include "clock/WindowPosition.h"
 #include "windows/TFormMain.h"
 
 #include <QCheckBox>
@@ -450,6 +451,7 @@ void TFormClock::DragByFace(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     // The window manager moves the window while the button is held.
+    SyncWindowPosition(this);
     if (windowHandle() && windowHandle()->startSystemMove())
         return;
     dragOffset_ = event->globalPosition().toPoint() - pos();

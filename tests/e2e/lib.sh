@@ -71,14 +71,17 @@ poll() {
 # ---- program folders ------------------------------------------------------
 
 # make_program_folder DIR: a copy of the built program folder at DIR (which
-# may not exist yet) with an empty alarm folder.
+# may not exist yet) with an empty alarm folder, and options that keep the
+# clock shown (no auto hide into the tray) with chimes off; tests that want
+# other options write their own.
 make_program_folder() {
   local dir=$1 src
   src=$(dirname "$E2E_BUILT_PROGRAM")
   mkdir -p "$dir"
   cp -a "$src/." "$dir/"
-  rm -rf "$dir/alarm"
+  rm -rf "$dir/alarm" "$dir/Options.ini" "$dir/skinname.ini"
   mkdir "$dir/alarm"
+  printf '%s\r\n' "[General]" "AutoRun=0" "AutoHide=0" "AMPM=1" "[Chimes]" "EnableChimes=0" >"$dir/Options.ini"
 }
 
 crlf_lines() { [ $# -gt 0 ] && printf '%s\r\n' "$@"; }

@@ -1,0 +1,27 @@
+#include "clock/WindowPosition.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+void SyncWindowPosition(QWidget *window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    QWindow *handle = window->windowHandle();
+    if (!x11 || !handle)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0), nullptr);
+    if (!reply)
+        return;
+    const QPoint actual(reply->dst_x, reply->dst_y);
+    std::free(reply);
+    if (handle->position() != actual)
+        handle->setPosition(actual);
+}
