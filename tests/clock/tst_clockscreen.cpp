@@ -1,0 +1,226 @@
+// What the screen shows of the clock, under a real X server with a window
+// manager (run inside scripts/x11-session): the running program at times set
+// with libfaketime in the skin it starts with, and a clock switched to each
+// other skin at fixed times; each compared pixel for pixel with the face put
+// together here from the skin's own pictures, the root window's colour seen
+// through every key pixel of the background and through no other.
+#include "app/DateTime.h"
+#include "app/ErrorBox.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "clock/SkinProfile.h"
+#include "clock/TFormClock.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kBuilt = QStringLiteral(TOCSIMO_PROGRAM_DIR "/");
+const QColor kRoot(0, 255, 127);
+
+QString Run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The face at a time, put together from the pictures by the placement rules
+// of the skin's profile, with the root's colour where the background is key.
+QImage Expected(const QString &folder, const QString &skin, bool is24, int h, int m, int s, bool colonLit)
+{
+    const SkinProfile p = SkinProfileOf(skin);
+    auto pic = [&](const QString &name) { return QImage(folder + skin + "/" + name).convertToFormat(QImage::Format_RGB32); };
+    const QImage back = pic("Background.bmp");
+    QImage face = back;
+    QPainter painter(&face);
+    int x = is24 ? p.StartLeft24 : p.StartLeft12;
+    auto put = [&](const QImage &image, int top) {
+        painter.drawImage(x, top, image);
+        x += image.width();
+    };
+    const int hour = !is24 && h > 12 ? h - 12 : h;
+    const QImage colon = pic(colonLit ? "Colon_ON.bmp" : "Colon_OFF.bmp");
+    put(pic(QStringLiteral("hour_%1.bmp").arg(hour / 10)), p.DigitTop);
+    put(pic(QStringLiteral("hour_%1.bmp").arg(hour % 10)), p.DigitTop);
+    put(colon, p.DigitTop);
+    const QImage min1 = pic(QStringLiteral("hour_%1.bmp").arg(m / 10));
+    put(min1, p.DigitTop);
+    put(pic(QStringLiteral("hour_%1.bmp").arg(m % 10)), p.DigitTop);
+    const int afterMinutes = x;
+    if (p.ShowColon2)
+        put(colon, p.DigitTop);
+    const QString second = p.SmallSeconds ? QStringLiteral("Second_%1.bmp") : QStringLiteral("hour_%1.bmp");
+    const QImage sec1 = pic(second.arg(s / 10));
+    const int secTop = p.SecondsPlacement == SkinProfile::Seconds::Normal ? p.DigitTop : p.DigitTop + min1.height() - sec1.height();
+    put(sec1, secTop);
+    put(pic(second.arg(s % 10)), secTop);
+    if (!is24) {
+        const QImage mark = pic(h >= 12 ? "PM.bmp" : "AM.bmp");
+        if (p.AmPmPlacement == SkinProfile::AmPm::AfterMin_Top)
+            painter.drawImage(afterMinutes, p.DigitTop, mark);
+        else
+            painter.drawImage(x + 1, p.DigitTop + p.AmPmDrop, mark);
+    }
+    painter.end();
+    const QRgb key = p.FixedKey ? qRgb(255, 0, 0) : back.pixel(0, 0);
+    for (int y = 0; y < back.height(); ++y)
+        for (int xx = 0; xx < back.width(); ++xx)
+            if ((back.pixel(xx, y) & RGB_MASK) == (key & RGB_MASK))
+                face.setPixel(xx, y, kRoot.rgb());
+    return face;
+}
+
+QImage Grab(const QRect &where)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, where.x(), where.y(), where.width(), where.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int Differences(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += (a.pixel(x, y) & RGB_MASK) != (b.pixel(x, y) & RGB_MASK);
+    return n;
+}
+
+// Where the X server has the only visible window titled "Tocsimo".
+QRect ClockOnScreen()
+{
+    const QStringList ids = Run("xdotool", {"search", "--onlyvisible", "--name", "^Tocsimo$"}).split('\n', Qt::SkipEmptyParts);
+    if (ids.size() != 1)
+        return {};
+    const QString info = Run("xwininfo", {"-id", ids[0]});
+    auto field = [&](const char *name) {
+        const int at = info.indexOf(QLatin1String(name));
+        return at < 0 ? -1 : info.mid(at + int(qstrlen(name))).section('\n', 0, 0).trimmed().toInt();
+    };
+    return QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"), field("Height:"));
+}
+} // namespace
+
+class TestClockScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void runningProgram_data();
+    void runningProgram();
+    void otherSkins_data();
+    void otherSkins();
+};
+
+void TestClockScreen::initTestCase()
+{
+    QVERIFY2(QGuiApplication::platformName() == "xcb", "run me inside scripts/x11-session");
+    Run("xsetroot", {"-solid", kRoot.name()});
+}
+
+void TestClockScreen::runningProgram_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<bool>("is24");
+    QTest::newRow("00:05:09") << QTime(0, 5, 9) << false;
+    QTest::newRow("12:00:00") << QTime(12, 0, 0) << false;
+    QTest::newRow("13:07:00") << QTime(13, 7, 0) << false;
+    QTest::newRow("23:59:59 in 24-hour form") << QTime(23, 59, 59) << true;
+}
+
+void TestClockScreen::runningProgram()
+{
+    QFETCH(QTime, time);
+    QFETCH(bool, is24);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/";
+    QVERIFY(QProcess::execute("cp", {"-a", kBuilt + ".", folder}) == 0);
+    QFile options(folder + "Options.ini");
+    QVERIFY(options.open(QIODevice::WriteOnly));
+    options.write(QStringLiteral("[General]\r\nAutoRun=0\r\nAutoHide=0\r\nAMPM=%1\r\n[Chimes]\r\nEnableChimes=0\r\n").arg(int(!is24)).toLatin1());
+    options.close();
+
+    // libfaketime in the program itself (the faketime command would stand
+    // between this test and the program, and outlive its end).
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_PRELOAD", "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1");
+    env.insert("FAKETIME", "@2027-03-01 " + time.toString("hh:mm:ss"));
+    program.setProcessEnvironment(env);
+    program.start(folder + "tocsimo", {});
+    QVERIFY(program.waitForStarted());
+    QRect where;
+    QTRY_VERIFY_WITH_TIMEOUT((where = ClockOnScreen()).isValid(), 20000);
+    // Let the window manager settle and the options be read (the 24-hour form comes at the first tick).
+    QTest::qWait(1200);
+    where = ClockOnScreen();
+    const QImage shot = Grab(where);
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+
+    // The shot was taken within a few seconds of the start, in either half of a second.
+    QStringList tried;
+    for (int later = 0; later < 12; ++later) {
+        const QTime t = time.addSecs(later);
+        for (bool lit : {true, false}) {
+            const int diff = Differences(shot, Expected(folder, "Small", is24, t.hour(), t.minute(), t.second(), lit));
+            if (diff == 0)
+                return;
+            tried << QStringLiteral("%1%2: %3").arg(t.toString(), lit ? " lit" : " dark").arg(diff);
+        }
+    }
+    shot.save(QDir::tempPath() + "/tocsimo-clockscreen-" + time.toString("hhmmss") + ".png");
+    Expected(folder, "Small", is24, time.hour(), time.minute(), time.second(), true).save(QDir::tempPath() + "/tocsimo-clockscreen-expected.png");
+    QFAIL(qPrintable("no face matches the screen (" + tried.join(", ") + "); shot in " + QDir::tempPath()));
+}
+
+void TestClockScreen::otherSkins_data()
+{
+    QTest::addColumn<QString>("skin");
+    QTest::addColumn<QTime>("time");
+    QTest::newRow("Digital 13:07:00") << "Digital" << QTime(13, 7, 0, 200);
+    QTest::newRow("Digital 00:05:09, colon dark") << "Digital" << QTime(0, 5, 9, 700);
+    QTest::newRow("Santa Claus 23:59:59") << "Santa Claus" << QTime(23, 59, 59, 100);
+    QTest::newRow("Santa Claus 12:00:00, colon dark") << "Santa Claus" << QTime(12, 0, 0, 501);
+}
+
+void TestClockScreen::otherSkins()
+{
+    QFETCH(QString, skin);
+    QFETCH(QTime, time);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/";
+    QVERIFY(QProcess::execute("cp", {"-a", kBuilt + ".", folder}) == 0);
+    SetProgramFolderOverride(folder);
+    SetNowOverride([time] { return EncodeDateTime(2027, 3, 1, time.hour(), time.minute(), time.second(), time.msec()); });
+    QStringList errors;
+    SetErrorBoxHandler([&](const QString &text) { errors << text; });
+
+    TFormClock clock;
+    clock.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    (skin == "Digital" ? clock.MenuSkinDigital : clock.MenuSkinSantaClaus)->trigger();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    QTest::qWait(800);
+    const QImage shot = Grab(ClockOnScreen());
+    const QImage expected = Expected(folder, skin, false, time.hour(), time.minute(), time.second(), time.msec() <= 500);
+    const int diff = Differences(shot, expected);
+    if (diff != 0)
+        shot.save(QDir::tempPath() + "/tocsimo-clockscreen.png");
+    QCOMPARE(diff, 0);
+    SetNowOverride({});
+    SetProgramFolderOverride(QString());
+}
+
+QTEST_MAIN(TestClockScreen)
+#include "tst_clockscreen.moc"
