@@ -44,6 +44,8 @@ folder=$tmp/Tocsimo
 mkdir -p "$folder"
 cp -a "$build/Tocsimo/." "$folder/"
 rm -rf "$folder/alarm" && mkdir "$folder/alarm"
+# The clock stays shown (no auto hide into the tray), chimes off.
+printf '%s\r\n' "[General]" "AutoRun=0" "AutoHide=0" "AMPM=1" "[Chimes]" "EnableChimes=0" >"$folder/Options.ini"
 modes=(Once Hourly Daily Weekly Monthly Yearly)
 {
   crlf "[Alarms]"
