@@ -76,7 +76,9 @@ crlf_lines "[General]" "AutoRun=1" "AutoHide=0" >"$folder/Options.ini"
 crlf_lines "[Skin Name]" "Skin Name=Small" >"$folder/skinname.ini"
 printf '[General]\r\nAutoR' >"$folder/.Options.ini.tmp"
 touch -d '2020-01-01 12:00:00' "$folder/alarm/"* "$folder/Options.ini" "$folder/skinname.ini"
-rm -f "$autostart"
+# An autostart entry left by a copy run from a checkout.
+printf '[Desktop Entry]\nType=Application\nName=Tocsimo\nExec="%s"\nHidden=false\n' \
+  "$E2E_TMP/checkout/build/Tocsimo/tocsimo" >"$autostart"
 before=$(user_files)
 
 # ---- upgrade with nothing running --------------------------------------------
