@@ -61,54 +61,54 @@ done
 [ -e "$autostart" ] && check_failed "the install made an autostart entry for a program never started"
 
 # ---- started from the menu entry -------------------------------------------
+# As installed, with nothing added: the clock goes to the tray at once.
 start_from_entry pid "$menu"
-wait_clock_window win "$pid" 30000 || fatal "the installed program showed no clock"
-[ "$(readlink "/proc/$pid/exe")" = "$folder/tocsimo" ] || check_failed "the menu entry started $(readlink "/proc/$pid/exe")"
+wait_started "$pid" || fatal "the installed program made no clock window"
+[ "/proc/$pid/exe" -ef "$folder/tocsimo" ] || check_failed "the menu entry started $(readlink "/proc/$pid/exe")"
 poll 10000 test -e "$autostart" || fatal "the installed program wrote no autostart entry"
 check_entry "autostart entry written by the program" "$autostart" "$folder/tocsimo"
-close_clock_of "$pid"
+
+# ---- upgrade while it runs ---------------------------------------------------
+whole=$(folder_state "$folder")
+# Without a display to reach it, the copy cannot be asked to exit.
+if env -u DISPLAY "$install" --from "$v2" >"$E2E_TMP/out" 2>&1; then
+  check_failed "an install over a running copy it could not ask to exit succeeded"
+else
+  grep -qF "running from $folder" "$E2E_TMP/out" || check_failed "no word that the program runs: $(cat "$E2E_TMP/out")"
+fi
+running "$pid" || check_failed "the running copy ended"
+[ "$(folder_state "$folder")" = "$whole" ] || check_failed "the refused install changed the program folder"
 
 # The user's alarms and options, and an interrupted write of the options.
 write_alarm "$folder" 1 Daily 2027 3 1 7 0 0 "$HOME/Music/wake up.mp3"
 write_message "$folder" 1 "Wake up"
 write_index "$folder" 1
-crlf_lines "[General]" "AutoRun=1" "AutoHide=0" >"$folder/Options.ini"
-crlf_lines "[Skin Name]" "Skin Name=Small" >"$folder/skinname.ini"
+crlf_lines "[General]" "AutoRun=1" "AutoHide=1" >"$folder/Options.ini"
 printf '[General]\r\nAutoR' >"$folder/.Options.ini.tmp"
-touch -d '2020-01-01 12:00:00' "$folder/alarm/"* "$folder/Options.ini" "$folder/skinname.ini"
+touch -d '2020-01-01 12:00:00' "$folder/alarm/"* "$folder/Options.ini"
 # An autostart entry left by a copy run from a checkout.
 printf '[Desktop Entry]\nType=Application\nName=Tocsimo\nExec="%s"\nHidden=false\n' \
   "$E2E_TMP/checkout/build/Tocsimo/tocsimo" >"$autostart"
-before=$(user_files)
+before=$(user_files | grep -v skinname)   # the program writes its skin setting as it exits
 
-# ---- upgrade with nothing running --------------------------------------------
-"$install" --from "$v2" >"$E2E_TMP/out" 2>&1 || fatal "the upgrade failed: $(cat "$E2E_TMP/out")"
-check_installed "upgrade" "$v2"
-[ "$(user_files)" = "$before" ] ||
-  check_failed "upgrade: the user's files changed:"$'\n'"$(diff <(echo "$before") <(user_files))"
+"$install" --from "$v2" >"$E2E_TMP/out" 2>&1 || check_failed "the install over a running copy failed: $(cat "$E2E_TMP/out")"
+running "$pid" && check_failed "the running copy was not asked to exit"
+stop_program "$pid"
+check_installed "upgrade over a running copy" "$v2"
+[ "$(user_files | grep -v skinname)" = "$before" ] ||
+  check_failed "upgrade over a running copy: the user's files changed:"$'\n'"$(diff <(echo "$before") <(user_files | grep -v skinname))"
 # Autorun is on in the options: the entry runs the installed program.
 check_entry "autostart entry after the upgrade" "$autostart" "$folder/tocsimo"
 [ "$(entry_value "$autostart" Hidden)" = false ] || check_failed "autostart entry after the upgrade: hidden"
 
-# ---- upgrade while a copy runs ---------------------------------------------
-start_from_entry pid "$menu"
-wait_clock_window win "$pid" 30000 || fatal "the upgraded program showed no clock"
-whole=$(folder_state "$folder")
-# Without a display to reach it, the copy cannot be asked to exit.
-if env -u DISPLAY "$install" --from "$v1" >"$E2E_TMP/out" 2>&1; then
-  check_failed "an install over a running copy it could not ask to exit succeeded"
-else
-  grep -q "running from $folder" "$E2E_TMP/out" || check_failed "no word that the program runs: $(cat "$E2E_TMP/out")"
-fi
-running "$pid" || check_failed "the running copy ended"
-[ "$(folder_state "$folder")" = "$whole" ] || check_failed "the refused install changed the program folder"
-
-before=$(user_files | grep -v skinname)   # the program writes its skin setting as it exits
-"$install" --from "$v1" >"$E2E_TMP/out" 2>&1 || check_failed "the install over a running copy failed: $(cat "$E2E_TMP/out")"
-running "$pid" && check_failed "the running copy was not asked to exit"
-stop_program "$pid"
-check_installed "upgrade over a running copy" "$v1"
-[ "$(user_files | grep -v skinname)" = "$before" ] || check_failed "upgrade over a running copy: the user's files changed"
+# ---- upgrade with nothing running --------------------------------------------
+crlf_lines "[Skin Name]" "Skin Name=Small" >"$folder/skinname.ini"
+touch -d '2020-01-01 12:00:00' "$folder/skinname.ini"
+before=$(user_files)
+"$install" --from "$v1" >"$E2E_TMP/out" 2>&1 || fatal "the upgrade failed: $(cat "$E2E_TMP/out")"
+check_installed "upgrade" "$v1"
+[ "$(user_files)" = "$before" ] ||
+  check_failed "upgrade: the user's files changed:"$'\n'"$(diff <(echo "$before") <(user_files))"
 
 # ---- uninstall ---------------------------------------------------------------
 before=$(user_files)
@@ -128,13 +128,15 @@ odd="$HOME/my apps/Tocs\$imo \"\`q\` back\\slash 100%"
 "$install" --from "$v1" "$odd" >"$E2E_TMP/out" 2>&1 || fatal "the install into '$odd' failed: $(cat "$E2E_TMP/out")"
 check_entry "menu entry for '$odd'" "$menu" "$odd/tocsimo"
 start_from_entry pid "$menu"
-wait_clock_window win "$pid" 30000 || fatal "the program in '$odd' showed no clock"
+wait_started "$pid" || fatal "the program in '$odd' made no clock window"
 # The program writes its own entry: quoted the same way.
 poll 10000 test -e "$autostart" || check_failed "the program in '$odd' wrote no autostart entry"
 [ "$(entry_value "$autostart" Exec)" = "$(entry_value "$menu" Exec)" ] ||
   check_failed "the install and the program quote '$odd' differently"
-close_clock_of "$pid"
+# Still running: uninstall asks it to exit.
 "$uninstall" --purge "$odd" >"$E2E_TMP/out" 2>&1 || check_failed "uninstall --purge '$odd' failed: $(cat "$E2E_TMP/out")"
+running "$pid" && check_failed "uninstall did not ask the running copy to exit"
+stop_program "$pid"
 left=$(find "$HOME" -iname '*tocsimo*')
 [ -z "$left" ] || check_failed "uninstall --purge '$odd' left: $left"
 

@@ -102,9 +102,9 @@ start_from_entry() {
   start_program _e2e_entry_pid "$HOME" "${args[@]}"
 }
 
-# Ends a copy started by start_from_entry as the user would, by closing its clock.
-close_clock_of() {
-  local pid=$1 win status
-  win=$(clock_window_of "$pid") && close_window_by_wm "$win"
-  wait_exit status "$pid" 10000 || { check_failed "pid $pid did not end when its clock was closed"; stop_program "$pid"; }
+# wait_started PID: waits until the program has made its clock window (shown,
+# or already hidden in the tray).
+wait_started() {
+  poll 30000 eval 'xdotool search --all --pid '"$1"' --name "^Tocsimo\$" >/dev/null 2>&1 || ! running '"$1"
+  running "$1"
 }
