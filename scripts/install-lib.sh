@@ -146,7 +146,7 @@ wait_gone() {
 # manager only closes the windows it manages. Nothing is done while another
 # of its windows is showing. False when the copy still runs.
 ask_to_exit() {
-  local pid=$1 clock hidden=0
+  local pid=$1 folder=$2 clock hidden=0
   [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null && command -v wmctrl >/dev/null &&
     command -v xprop >/dev/null || return 1
   clock=$(clock_window "$pid") || return 1
@@ -155,6 +155,7 @@ ask_to_exit() {
     hidden=1
     xdotool windowmap --sync "$clock" 2>/dev/null || return 1
   fi
+  echo "$prog: Tocsimo is running from $folder (process $pid); asking it to exit"
   wmctrl -i -c "$clock" 2>/dev/null
   wait_gone "$pid" 10 && return 0
   # Still running (a dialog of its own kept it open): hide the clock again.
@@ -166,9 +167,8 @@ ask_to_exit() {
 stop_running_copies() {
   local folder=$1 action=$2 pid
   for pid in $(running_copies "$folder/tocsimo"); do
-    echo "$prog: Tocsimo is running from $folder (process $pid); asking it to exit"
-    ask_to_exit "$pid" && continue
-    die "Tocsimo is running from $folder (process $pid) and did not exit.
+    ask_to_exit "$pid" "$folder" && continue
+    die "Tocsimo is running from $folder (process $pid).
 Close its open windows, choose Exit in its menu, then run $action again."
   done
 }
