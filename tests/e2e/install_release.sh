@@ -37,9 +37,13 @@ top=$unpack/$name
 [ "$(cd "$top" && ls -A | tr '\n' ' ')" = "INSTALL.txt Tocsimo runtime-packages.txt " ] ||
   check_failed "the archive's folder holds: $(cd "$top" && ls -A | tr '\n' ' ')"
 folder=$top/Tocsimo
-[ "$(program_part "$src")" = "$(content_listing "$folder" "${E2E_USER_ENTRIES[@]}")" ] ||
-  check_failed "the archive's program folder differs from the build:"$'\n'"$(diff <(program_part "$src") \
-    <(content_listing "$folder" "${E2E_USER_ENTRIES[@]}"))"
+# The executable and the engine are packed without debugging symbols: their
+# bytes differ from the build's, and running them below shows they work.
+same_but_binaries() { grep -vE '  \./(tocsimo|lib/libtocsimo-audio\.so)$'; }
+expected=$(program_part "$src" | same_but_binaries)
+packed=$(content_listing "$folder" "${E2E_USER_ENTRIES[@]}" | same_but_binaries)
+[ "$packed" = "$expected" ] ||
+  check_failed "the archive's program folder differs from the build:"$'\n'"$(diff <(echo "$expected") <(echo "$packed"))"
 [ -d "$folder/alarm" ] && [ -z "$(ls -A "$folder/alarm")" ] || check_failed "the archive's alarm/ is not an empty folder"
 for f in Options.ini skinname.ini; do
   [ -e "$folder/$f" ] && check_failed "the build's $f is in the archive"
