@@ -1,6 +1,8 @@
 // Tocsimo: a desktop alarm clock. Start-up creates the windows in a fixed
 // order; the clock, created first, is the main window, and closing it ends
 // the program.
+#include "app/ErrorBox.h"
+#include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
@@ -11,11 +13,27 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // A folder whose name is no text would turn every data path into some
+    // other place: say so and stop, before anything is read or written.
+    const QByteArray unusable = UnusableProgramFolder();
+    if (!unusable.isEmpty()) {
+        QString shown;
+        for (const char c : unusable)
+            shown += static_cast<unsigned char>(c) < 0x80 ? QString(QLatin1Char(c))
+                                                         : QStringLiteral("\\x") + QString::number(uchar(c), 16).toUpper();
+        ShowErrorBox(QStringLiteral("Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. "
+                                    "Move the program to a folder with another name")
+                         .arg(shown));
+        return 1;
+    }
 
     SingleInstance instance;
     if (!instance.Claim())
@@ -37,6 +55,9 @@ int main(int argc, char *argv[])
     delete FormAlarm;
     delete FormMain;
     delete FormClock;
-    ShutdownPlayerRuntime();
+    // A sound engine still stuck in a file (a hung mount) or in GStreamer's
+    // start must not keep the program from ending, nor run while it ends.
+    if (!ShutdownPlayerRuntime())
+        std::_Exit(result);
     return result;
 }

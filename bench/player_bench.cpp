@@ -65,7 +65,7 @@ int main(int argc, char **argv)
     const QString child = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_player_first");
 
     QTemporaryDir dir;
-    EnsurePlayerRuntime();
+    SoundSamples::StartGStreamer();
     if (!dir.isValid() || !MakeSamples(dir.path())) {
         std::fprintf(stderr, "cannot make the sample sounds\n");
         return 1;
@@ -108,7 +108,7 @@ int main(int argc, char **argv)
         for (int i = 0; i < kPolls; ++i)
             QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
         const double tickUs = clock.nsecsElapsed() / 1e3 / kPolls;
-        PlaybackEngine *engine = graph.Engine();
+        AsyncEngine *engine = graph.Engine();
         int64_t value = 0;
         clock.restart();
         for (int i = 0; i < kPolls; ++i) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Steps shared by the sound player benchmark and its child process.
-#include "player/PlaybackEngine.h"
+#include "player/AsyncEngine.h"
 #include "player/TFilterGraph.h"
 
 #include <QElapsedTimer>

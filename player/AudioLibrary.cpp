@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+
 #include <dlfcn.h>
 
 namespace {
@@ -15,7 +17,7 @@ namespace {
 const char kFileName[] = "libtocsimo-audio.so";
 
 AudioLibrary loaded;
-bool isLoaded = false;
+std::atomic<bool> isLoaded{false}; // read by any thread; set under the runtime lock
 QString pathOverride;
 
 [[noreturn]] void FailToLoad(const QString &path, const QString &reason)

@@ -5,8 +5,9 @@
 #include <QString>
 
 // The GStreamer half of the player lives in its own library in the program
-// folder (lib/libtocsimo-audio.so), opened on the first player activation so
-// that an idle program never maps GStreamer. Once open it stays open.
+// folder (lib/libtocsimo-audio.so), opened by the first engine, on that
+// engine's own thread (PlayerRuntime.h), so that an idle program never maps
+// GStreamer. Once open it stays open.
 struct AudioLibrary {
     TocsimoAudioStartFunction start = nullptr;
     TocsimoAudioShutdownFunction shutdown = nullptr;

@@ -3,13 +3,14 @@
 #include "player/EngineCodes.h"
 #include "player/GstFailure.h"
 #include "player/GstRuntime.h"
+#include "player/SoundLog.h"
 #include "player/VolumeMapping.h"
 #include "player/WaxPlaylist.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMetaObject>
+#include <QLoggingCategory>
 
 #include <gst/base/gstbasesink.h>
 #include <gst/base/gstbasesrc.h>
@@ -79,7 +80,9 @@ QString Quoted(const QString &name)
 struct GstPlaybackEngine::Shared {
     std::mutex mutex;
     std::condition_variable errorPosted;
-    GstPlaybackEngine *receiver = nullptr; // cleared before the engine goes
+    // Messages for the engine's thread, each with the generation it was posted in.
+    std::deque<std::pair<std::shared_ptr<GstMessage>, unsigned>> pending;
+    std::function<void()> wakeup; // cleared before the engine goes
     std::atomic<unsigned> generation{0};
     std::atomic<bool> durationDirty{true};
     // What went wrong while a sound was being opened or started.
@@ -130,7 +133,8 @@ struct BusRelay {
     static void Record(GstPlaybackEngine::Shared &shared, GstMessage *message)
     {
         GError *error = nullptr;
-        gst_message_parse_error(message, &error, nullptr);
+        gchar *debug = nullptr;
+        gst_message_parse_error(message, &error, &debug);
         GstErrorReport report;
         if (error) {
             report.domain = error->domain;
@@ -139,6 +143,9 @@ struct BusRelay {
             g_error_free(error);
         }
         GstObject *source = GST_MESSAGE_SRC(message);
+        qCInfo(lcSound).noquote() << "GStreamer error from" << (source ? GST_OBJECT_NAME(source) : "?") << ":"
+                                  << report.message << "|" << (debug ? debug : "");
+        g_free(debug);
         report.fromSource = source && GST_IS_BASE_SRC(source);
         report.fromSink = source && GST_IS_BASE_SINK(source);
         std::lock_guard<std::mutex> lock(shared.mutex);
@@ -157,19 +164,19 @@ struct BusRelay {
         shared.errorPosted.notify_all();
     }
 
-    // Hands the message to the engine's thread. If the engine is destroyed
-    // first, Qt drops the queued call and with it our reference.
+    // Hands the message to the engine's thread and wakes it.
     static void Queue(GstPlaybackEngine::Shared &shared, GstMessage *message)
     {
-        std::lock_guard<std::mutex> lock(shared.mutex);
-        GstPlaybackEngine *engine = shared.receiver;
-        if (!engine)
-            return;
-        const unsigned generation = shared.generation;
-        std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
-        QMetaObject::invokeMethod(
-            engine, [engine, held, generation] { engine->HandleMessage(held.get(), generation); },
-            Qt::QueuedConnection);
+        std::function<void()> wakeup;
+        {
+            std::lock_guard<std::mutex> lock(shared.mutex);
+            if (!shared.wakeup)
+                return;
+            shared.pending.emplace_back(std::shared_ptr<GstMessage>(gst_message_ref(message), gst_message_unref),
+                                        shared.generation.load());
+            wakeup = shared.wakeup;
+        }
+        wakeup();
     }
 
     static void OnElementSetup(GstElement *, GstElement *element, gpointer data)
@@ -206,7 +213,6 @@ GstPlaybackEngine::GstPlaybackEngine() : shared_(std::make_shared<Shared>())
     if (sink)
         g_object_set(playbin_, "audio-sink", sink, nullptr);
 
-    shared_->receiver = this;
     GstBus *bus = gst_element_get_bus(playbin_);
     gst_bus_set_sync_handler(bus, &BusRelay::OnMessage, new std::shared_ptr<Shared>(shared_),
                              &BusRelay::FreeData);
@@ -222,7 +228,8 @@ GstPlaybackEngine::~GstPlaybackEngine()
         gst_element_set_state(playbin_, GST_STATE_NULL); // joins GStreamer's threads
     {
         std::lock_guard<std::mutex> lock(shared_->mutex);
-        shared_->receiver = nullptr;
+        shared_->wakeup = nullptr;
+        shared_->pending.clear();
     }
     if (playbin_) {
         GstBus *bus = gst_element_get_bus(playbin_);
@@ -556,8 +563,27 @@ bool GstPlaybackEngine::GetEvent(Event &event)
 void GstPlaybackEngine::QueueEvent(long code, intptr_t param1, intptr_t param2)
 {
     events_.push_back(Event{code, param1, param2});
-    if (eventNotice_)
-        eventNotice_();
+}
+
+void GstPlaybackEngine::SetWakeup(std::function<void()> wakeup)
+{
+    std::lock_guard<std::mutex> lock(shared_->mutex);
+    shared_->wakeup = std::move(wakeup);
+}
+
+void GstPlaybackEngine::Dispatch()
+{
+    for (;;) {
+        std::pair<std::shared_ptr<GstMessage>, unsigned> next;
+        {
+            std::lock_guard<std::mutex> lock(shared_->mutex);
+            if (shared_->pending.empty())
+                return;
+            next = std::move(shared_->pending.front());
+            shared_->pending.pop_front();
+        }
+        HandleMessage(next.first.get(), next.second);
+    }
 }
 
 void GstPlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)

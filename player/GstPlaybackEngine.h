@@ -2,7 +2,6 @@
 
 #include "player/PlaybackEngine.h"
 
-#include <QObject>
 #include <QString>
 
 #include <cstdint>
@@ -15,13 +14,14 @@ typedef struct _GstMessage GstMessage;
 
 // The engine on GStreamer: one playbin set to play sound only, with software
 // volume. Lives in the sound engine library, which the program loads on the
-// first player activation.
+// first engine the player opens.
 //
 // GStreamer posts its messages on its own threads. A bus sync handler records
-// what a render needs to diagnose a failure and queues every other message to
-// this object's thread, so nothing depends on which event dispatcher Qt runs.
-// Nothing here throws: every failure is a code, with its text in ErrorText.
-class GstPlaybackEngine : public QObject, public PlaybackEngine {
+// what a render needs to diagnose a failure and queues every other message for
+// the engine's own thread, which it wakes to Dispatch them; no event loop is
+// needed there. Nothing here throws: every failure is a code, with its text in
+// ErrorText.
+class GstPlaybackEngine : public PlaybackEngine {
 public:
     // GStreamer must be running (StartGStreamer). Check IsValid afterwards.
     GstPlaybackEngine();
@@ -45,7 +45,8 @@ public:
     double OutputGain() const override;
 
     bool GetEvent(Event &event) override;
-    void SetEventNotice(std::function<void()> notice) override { eventNotice_ = std::move(notice); }
+    void SetWakeup(std::function<void()> wakeup) override;
+    void Dispatch() override;
 
     QString ErrorText(int32_t code) const override;
 
@@ -81,7 +82,6 @@ private:
     QString shownName_; // the file last rendered, for error texts
     int volume_ = 0;
     std::deque<Event> events_;
-    std::function<void()> eventNotice_;
     int32_t lastErrorCode_ = 0;
     QString lastErrorText_;
 };

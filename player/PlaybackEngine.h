@@ -5,11 +5,15 @@
 #include <cstdint>
 #include <functional>
 
-// One audio engine, as the sound player sees it: render a file, run, stop
-// (the position stays), clear, duration and positions in units of 100 ns, set
-// positions, and a queue of event notices. The engine itself is made on
-// GStreamer in the sound engine library (see PlayerRuntime.h); this side of
-// the program knows it only through this interface.
+// One audio engine: render a file, run, stop (the position stays), clear,
+// duration and positions in units of 100 ns, set positions, and a queue of
+// event notices. The engine itself is made on GStreamer in the sound engine
+// library (see PlayerRuntime.h); this side of the program knows it only
+// through this interface.
+//
+// Its calls may take as long as the file and the decoder take (a sound on a
+// hung network mount blocks in open()), so the player runs each engine on a
+// thread of its own (AsyncEngine) and all its calls are made there.
 class PlaybackEngine {
 public:
     struct Event {
@@ -48,8 +52,10 @@ public:
 
     // Fetches the next queued event without waiting; false when none is left.
     virtual bool GetEvent(Event &event) = 0;
-    // Called on the engine's thread each time events were queued.
-    virtual void SetEventNotice(std::function<void()> notice) = 0;
+    // wakeup is called, from any thread, when the engine has work for its own
+    // thread: that thread then calls Dispatch, which may queue events.
+    virtual void SetWakeup(std::function<void()> wakeup) = 0;
+    virtual void Dispatch() = 0;
 
     // Our text for a code, with what is known of the last failure.
     virtual QString ErrorText(int32_t code) const = 0;

@@ -3,7 +3,7 @@
 #include "app/ErrorBox.h"
 #include "app/Exception.h"
 #include "player/EngineCodes.h"
-#include "player/PlaybackEngine.h"
+#include "player/AsyncEngine.h"
 #include "player/TFilterGraph.h"
 
 #include <algorithm>

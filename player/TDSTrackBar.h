@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-class PlaybackEngine;
+class AsyncEngine;
 class TFilterGraph;
 
 // The position poll of the sound player: a track bar bound to one
@@ -58,7 +58,7 @@ private:
     void ShowRange();
 
     TFilterGraph *graph_ = nullptr;
-    PlaybackEngine *seeking_ = nullptr;
+    AsyncEngine *seeking_ = nullptr;
     QTimer timer_;
     uint32_t interval_ = 1000;
     TimerEvent onTimer_;

@@ -1,10 +1,11 @@
 #include "player/TFilterGraph.h"
 
 #include "app/ErrorBox.h"
+#include "player/AsyncEngine.h"
 #include "player/EDirectShowException.h"
 #include "player/EngineCodes.h"
-#include "player/PlaybackEngine.h"
 #include "player/PlayerRuntime.h"
+#include "player/SoundLog.h"
 #include "player/VolumeMapping.h"
 
 #include <algorithm>
@@ -31,22 +32,23 @@ void TFilterGraph::SetActive(bool active)
     if (active == Active())
         return;
     if (active) {
-        EnsurePlayerRuntime();
-        std::unique_ptr<PlaybackEngine> engine = CreatePlaybackEngine();
-        if (!engine)
-            throw EDirectShowException(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
-        engine_ = std::move(engine);
-        RetainPlayerRuntime();
+        if (PlayerRuntimeShutDown())
+            throw EDirectShowException(EngineCode::EngineUnavailable,
+                                       QStringLiteral("The sound engine was already shut down"));
+        engine_ = std::make_unique<AsyncEngine>();
         // Queued, so a listener may deactivate the graph (and so destroy the
         // engine) while handling an event.
-        engine_->SetEventNotice([this] {
-            QMetaObject::invokeMethod(this, &TFilterGraph::PumpEvents, Qt::QueuedConnection);
-        });
+        connect(engine_.get(), &AsyncEngine::EventsQueued, this, &TFilterGraph::PumpEvents, Qt::QueuedConnection);
+        connect(engine_.get(), &AsyncEngine::Rendered, this,
+                [this] { Notify(IGraphListener::Notice::FileRendered); });
+        connect(engine_.get(), &AsyncEngine::Failed, this,
+                [this](AsyncEngine::Operation operation, int32_t code, const QString &message) {
+                    EngineFailed(static_cast<int>(operation), code, message);
+                });
         Notify(IGraphListener::Notice::Active, 1);
     } else {
         Notify(IGraphListener::Notice::Active, 0);
         engine_.reset();
-        ReleasePlayerRuntime();
     }
 }
 
@@ -75,18 +77,12 @@ void TFilterGraph::Notify(IGraphListener::Notice notice, int param)
     }
 }
 
-void TFilterGraph::Check(int32_t code)
-{
-    if (Failed(code))
-        throw EDirectShowException(code, engine_ ? engine_->ErrorText(code) : EngineCodeText(code));
-}
-
 void TFilterGraph::ClearGraph()
 {
     if (!engine_)
         return;
     Stop();
-    Check(engine_->Clear());
+    engine_->Clear();
 }
 
 int32_t TFilterGraph::RenderFile(const QString &fileName)
@@ -94,13 +90,12 @@ int32_t TFilterGraph::RenderFile(const QString &fileName)
     if (!engine_)
         return S_FALSE;
     Notify(IGraphListener::Notice::FileRendering);
-    const int32_t code = engine_->RenderFile(fileName);
-    Check(code);
+    qCInfo(lcSound).noquote() << "Opening" << fileName;
+    engine_->RenderFile(fileName);
     // The engine renders at rate 1.0 and centre balance always; only the
-    // volume is ours to set.
+    // volume is ours to set. It follows the render on the engine's thread.
     engine_->SetVolume(EngineVolume(volume_, linearVolume_));
-    Notify(IGraphListener::Notice::FileRendered);
-    return code;
+    return S_OK;
 }
 
 bool TFilterGraph::Play()
@@ -108,7 +103,7 @@ bool TFilterGraph::Play()
     if (!engine_)
         return false;
     Notify(IGraphListener::Notice::Play);
-    Check(engine_->Run());
+    engine_->Run();
     return true;
 }
 
@@ -117,9 +112,26 @@ bool TFilterGraph::Stop()
     if (!engine_)
         return false;
     Notify(IGraphListener::Notice::Stop);
-    const int32_t code = engine_->Stop();
-    Check(code);
-    return code == S_OK;
+    engine_->Stop();
+    return true;
+}
+
+void TFilterGraph::EngineFailed(int operation, int32_t code, const QString &message)
+{
+    switch (static_cast<AsyncEngine::Operation>(operation)) {
+    case AsyncEngine::Operation::Stop:
+    case AsyncEngine::Operation::Clear:
+        // Silencing is not guarded by the windows: its failure is shown.
+        ShowErrorBox(message);
+        return;
+    case AsyncEngine::Operation::Open:
+    case AsyncEngine::Operation::Render:
+    case AsyncEngine::Operation::Run:
+        // What the windows do when a start fails: deactivate and stay silent.
+        SetActive(false);
+        emit Failed(code, message);
+        return;
+    }
 }
 
 void TFilterGraph::PumpEvents()

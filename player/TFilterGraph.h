@@ -9,11 +9,20 @@
 #include <memory>
 #include <vector>
 
-class PlaybackEngine;
+class AsyncEngine;
 
 // The non-visual half of the sound player: owns one playback engine while
 // active and offers activation, clearing, rendering a file, play and stop.
-// Failures raise EDirectShowException.
+//
+// None of these waits for a file, a decoder or GStreamer: the engine works on
+// a thread of its own (AsyncEngine) and carries the calls out in order, so a
+// Play given before the render has finished plays as soon as the sound is
+// ready. What the engine finds out later is handled here as the windows'
+// guarded start sequence would: a failed activation, render or start
+// deactivates the graph, so the player stays silent (and Failed is emitted);
+// a failed stop or clear is shown in the error box. Only a graph that cannot
+// be activated at all (the engine was shut down) raises EDirectShowException
+// at once.
 class TFilterGraph : public QObject {
     Q_OBJECT
 
@@ -22,8 +31,8 @@ public:
     ~TFilterGraph() override; // deactivates
 
     bool Active() const;
-    // Activation loads and starts GStreamer if needed and creates the engine; failure
-    // raises. Deactivation copes with a missing engine.
+    // Activation starts the engine's thread, which loads and starts GStreamer
+    // if needed and creates the engine there.
     void SetActive(bool active);
 
     bool LinearVolume() const { return linearVolume_; }
@@ -34,8 +43,10 @@ public:
     void SetVolume(int volume);
 
     void ClearGraph();
-    // The engine's result code; S_FALSE (1) when inactive.
+    // S_OK once the render is on its way; S_FALSE (1) when inactive. The
+    // FileRendered notice follows when the sound is ready.
     int32_t RenderFile(const QString &fileName);
+    // True when asked of an active graph; false (and nothing done) when inactive.
     bool Play();
     bool Stop();
 
@@ -44,14 +55,20 @@ public:
     void RemoveListener(IGraphListener *listener);
 
     // The engine while active (positions and seeking for the bar), else null.
-    PlaybackEngine *Engine() const { return engine_.get(); }
+    AsyncEngine *Engine() const { return engine_.get(); }
+
+signals:
+    // A start that failed after the call that asked for it returned; the
+    // graph has been deactivated. message ends in the code, as
+    // EDirectShowException's.
+    void Failed(int32_t code, const QString &message);
 
 private:
     void Notify(IGraphListener::Notice notice, int param = 0);
-    void Check(int32_t code);
     void PumpEvents();
+    void EngineFailed(int operation, int32_t code, const QString &message);
 
-    std::unique_ptr<PlaybackEngine> engine_;
+    std::unique_ptr<AsyncEngine> engine_;
     bool linearVolume_ = true;
     int volume_ = 10000;
     std::vector<IGraphListener *> listeners_;

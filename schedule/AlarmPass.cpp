@@ -2,31 +2,126 @@
 
 #include "app/Now.h"
 #include "schedule/DueRule.h"
+#include "schedule/ScheduleLog.h"
+
+#include <algorithm>
 
 namespace {
-int64_t SecondKey(const DateTimeParts &p)
+constexpr int64_t kSecondsPerDay = 86400;
+
+// Days since 1970-01-01 of a date of the proleptic Gregorian calendar, and back.
+int64_t DaysFromCivil(int64_t y, int m, int d)
 {
-    return ((((static_cast<int64_t>(p.year) * 13 + p.month) * 32 + p.day) * 24 + p.hour) * 60 + p.minute) * 60
-        + p.second;
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(int64_t z, int &y, int &m, int &d)
+{
+    z += 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+QString Shown(const DateTimeParts &p)
+{
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute, p.second);
 }
 } // namespace
 
+int64_t AlarmPass::SecondOf(const DateTimeParts &p)
+{
+    return DaysFromCivil(p.year, p.month, p.day) * kSecondsPerDay + p.hour * 3600 + p.minute * 60 + p.second;
+}
+
+DateTimeParts AlarmPass::PartsOf(int64_t second)
+{
+    int64_t days = second / kSecondsPerDay;
+    int64_t rest = second % kSecondsPerDay;
+    if (rest < 0) {
+        rest += kSecondsPerDay;
+        --days;
+    }
+    DateTimeParts p;
+    CivilFromDays(days, p.year, p.month, p.day);
+    p.hour = static_cast<int>(rest / 3600);
+    p.minute = static_cast<int>(rest / 60 % 60);
+    p.second = static_cast<int>(rest % 60);
+    return p;
+}
+
+int64_t AlarmPass::Read()
+{
+    lastRead_ = SecondOf(NowParts());
+    return lastRead_;
+}
+
 void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
 {
+    const int64_t previous = lastRead_;
+    const int64_t from = from_;
+    const int64_t present = Read();
+    const int64_t first = present;
+    firedInPass_ = false;
+    // However the pass ends (a reminder that fails to open ends it early), the
+    // next one knows where this one stopped. Its last second counts as seen
+    // only if every row saw it and no reminder was open in the pass.
+    struct Finish {
+        AlarmPass &pass;
+        const int64_t &first;
+        ~Finish() { pass.from_ = !pass.firedInPass_ && pass.lastRead_ == first ? pass.lastRead_ + 1 : pass.lastRead_; }
+    } finish{*this, first};
+
+    // Forget what fired for seconds the clock has moved well away from.
+    std::erase_if(fired_, [present](const std::pair<int, int64_t> &f) {
+        return f.second < present - MaxCatchUpSeconds || f.second > present + MaxCatchUpSeconds;
+    });
+
     const int rows = store.Count();
+    if (previous != kNone && present - previous >= 1 && present - previous <= MaxCatchUpSeconds) {
+        for (int64_t s = from; s < present; ++s) {
+            const DateTimeParts at = PartsOf(s);
+            for (int r = 0; r < rows && r < store.Count(); ++r)
+                Examine(store, r, at, s, fire);
+        }
+    }
     for (int r = 0; r < rows && r < store.Count(); ++r) {
         const DateTimeParts now = NowParts();
-        const int64_t second = SecondKey(now);
-        if (second != second_) {
-            second_ = second;
-            fired_.reset();
-        }
-        const AlarmSlot &slot = store.Slot(r + 1);
-        if (!IsDue(store.Row(r).ModeText, slot.Time, now) || fired_[slot.Id])
-            continue;
-        fired_[slot.Id] = true; // before firing, so a failing reminder is not retried this second
-        fire(slot.Id);
+        lastRead_ = SecondOf(now);
+        Examine(store, r, now, lastRead_, fire);
     }
+}
+
+void AlarmPass::Examine(const AlarmStore &store, int row, const DateTimeParts &at, int64_t second,
+                        const FireFunction &fire)
+{
+    const AlarmSlot &slot = store.Slot(row + 1);
+    if (!IsDue(store.Row(row).ModeText, slot.Time, at))
+        return;
+    const std::pair<int, int64_t> firing{slot.Id, second};
+    if (std::find(fired_.begin(), fired_.end(), firing) != fired_.end())
+        return;
+    fired_.push_back(firing); // before firing, so a failing reminder is not retried for this second
+    firedInPass_ = true;
+    const DateTimeParts now = NowParts();
+    qCInfo(lcSchedule).noquote() << QStringLiteral("alarm %1 (%2) due %3 fired at %4.%5")
+                                        .arg(slot.Id)
+                                        .arg(store.Row(row).ModeText, Shown(at), Shown(now))
+                                        .arg(now.msec, 3, 10, QLatin1Char('0'));
+    lastRead_ = SecondOf(now);
+    fire(slot.Id);
+    // The reminder was open until now: what passed meanwhile is not caught up.
+    Read();
 }
 
 int AlarmPass::FirstDue(const AlarmStore &store, const DateTimeParts &at)

@@ -9,7 +9,7 @@
 #include "store/AlarmFiles.h"
 #include "windows/FileFilter.h"
 #include "windows/FormFont.h"
-#include "windows/StartSound.h"
+#include "player/StartSound.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QButtonGroup>
@@ -209,6 +209,11 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
 
     FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
     FilterGraph->SetLinearVolume(true);
+    // A preview found unplayable after it was asked for: back to idle, silently.
+    connect(FilterGraph, &TFilterGraph::Failed, this, [this] {
+        ButtonPlay->show();
+        ButtonStop->hide();
+    });
     DSTrackBar = Named(new TDSTrackBar(this), "DSTrackBar");
     DSTrackBar->hide();
     DSTrackBar->SetFilterGraph(FilterGraph);

@@ -3,13 +3,13 @@
 #include "app/ErrorBox.h"
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
+#include "player/StartSound.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
 #include "windows/FormFont.h"
-#include "windows/StartSound.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormReminder.h"
 
@@ -265,6 +265,11 @@ void TFormMain::BuildOptionsPage()
 
     FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
     FilterGraph->SetLinearVolume(true);
+    // A chime found unplayable after it was asked for: back to idle, silently.
+    connect(FilterGraph, &TFilterGraph::Failed, this, [this] {
+        ButtonPlay->show();
+        ButtonStop->hide();
+    });
     DSTrackBar = Named(new TDSTrackBar(GroupBox1), "DSTrackBar");
     DSTrackBar->setGeometry(112, 64, 150, 25);
     DSTrackBar->hide();
@@ -536,12 +541,13 @@ void TFormMain::ShowAlarmsModel()
 void TFormMain::TimerTimer()
 {
     alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
-    // An alarm a moment away: get the reminder's sound engine ready now, so
-    // the alarm is not kept waiting while it starts.
+    // An alarm a moment away: get the reminder's sound ready now, so the
+    // alarm is not kept waiting while it starts. Queued, so the tick never
+    // waits for it (and it only asks the engine's thread for work anyway).
     constexpr double kLookAheadDays = 2.0 / 86400;
-    if (FormReminder)
-        if (const int soon = AlarmPass::FirstDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
-            FormReminder->PreparePlayer(soon);
+    if (const int soon = AlarmPass::FirstDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
+        QMetaObject::invokeMethod(this, [soon] { if (FormReminder) Guarded([soon] { FormReminder->PreparePlayer(soon); }); },
+                                  Qt::QueuedConnection);
     ChimeTestRun();
 }
 

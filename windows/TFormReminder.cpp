@@ -1,12 +1,13 @@
 #include "windows/TFormReminder.h"
 
 #include "app/ErrorBox.h"
+#include "app/Exception.h"
 #include "app/Now.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/ReminderText.h"
-#include "windows/StartSound.h"
+#include "player/StartSound.h"
 #include "windows/TFormMain.h"
 
 #include <QCloseEvent>
@@ -230,16 +231,16 @@ void TFormReminder::PreparePlayer(int alarmId)
     if (isVisible())
         return; // a reminder is sounding: leave its player alone
     try {
+        const QString sound = AlarmFiles::ReadSoundFile(alarmId);
+        if (sound.isEmpty())
+            return; // a silent alarm needs no sound engine
         if (!FilterGraph->Active())
             FilterGraph->SetActive(true);
-        // Rendering loads the decoder and opens the sound output; the alarm
-        // renders the file again when it goes off.
-        const QString sound = AlarmFiles::ReadSoundFile(alarmId);
-        if (!sound.isEmpty()) {
-            FilterGraph->ClearGraph();
-            FilterGraph->RenderFile(sound);
-        }
-    } catch (...) {
+        // Rendering loads the decoder and opens the sound output, on the
+        // engine's thread; the alarm renders the file again when it goes off.
+        FilterGraph->ClearGraph();
+        FilterGraph->RenderFile(sound);
+    } catch (const Exception &) {
         FilterGraph->SetActive(false);
     }
 }
@@ -282,6 +283,24 @@ void TFormReminder::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     Timer->start();
+    BringToFront();
+}
+
+void TFormReminder::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // The scheduler waits for this window: a window manager that still offers
+    // to minimise it must not be able to hide it.
+    if (event->type() == QEvent::WindowStateChange && isVisible() && isMinimized())
+        QTimer::singleShot(0, this, &TFormReminder::BringToFront);
+}
+
+void TFormReminder::BringToFront()
+{
+    if (!isVisible())
+        return;
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     // A window without a parent may map behind the always-on-top clock.
     raise();
     activateWindow();

@@ -55,8 +55,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // In front, focused and not minimised, while shown.
+    void BringToFront();
     void RefreshLabels();
     void StartPlayback();
     void CentreOnScreen();

@@ -1,5 +1,6 @@
 #include "PlayerDriver.h"
 
+#include "player/AsyncEngine.h"
 #include "player/EDirectShowException.h"
 
 #include <QTest>
@@ -10,6 +11,10 @@ PlayerDriver::PlayerDriver()
     bar.SetFilterGraph(&graph);
     bar.SetTimerInterval(100);
     bar.SetOnTimer([this](TDSTrackBar *, uint32_t currentPos, uint32_t stopPos) { OnTimer(currentPos, stopPos); });
+    QObject::connect(&graph, &TFilterGraph::Failed, [this](int32_t code, const QString &message) {
+        errorCode = code;
+        errorMessage = message;
+    });
 }
 
 bool PlayerDriver::Start(const QString &path)
@@ -28,13 +33,15 @@ bool PlayerDriver::Start(const QString &path)
         graph.ClearGraph();
         graph.RenderFile(path);
         graph.Play();
-        return true;
     } catch (const EDirectShowException &e) {
         errorCode = e.Code();
         errorMessage = e.Message();
         graph.SetActive(false);
         return false;
     }
+    // A failure deactivates the graph; its engine is gone then.
+    QTest::qWaitFor([this] { return !graph.Active() || graph.Engine()->Idle(); }, 15000);
+    return graph.Active() && errorCode == 0;
 }
 
 bool PlayerDriver::WaitForEnd(int timeoutMs)

@@ -25,7 +25,9 @@ public:
 
     PlayerDriver();
 
-    // True when the sound started; otherwise the error is kept.
+    // Starts the sound and waits until the engine has carried the start out
+    // (rendered and playing) or failed. True when the sound plays; otherwise
+    // the error is kept.
     bool Start(const QString &path);
     // Runs the event loop until the end test held (true) or timeoutMs passed.
     bool WaitForEnd(int timeoutMs);

@@ -11,6 +11,11 @@
 
 namespace SoundSamples {
 
+void StartGStreamer()
+{
+    gst_init(nullptr, nullptr);
+}
+
 namespace {
 
 bool RunPipeline(const QString &description, QString *error)

@@ -5,8 +5,11 @@
 
 // Sample sounds for the player's tests and benchmark, made on the spot: tones
 // through GStreamer's encoders, and the simple formats written byte by byte.
-// GStreamer must be running (EnsurePlayerRuntime).
+// GStreamer must be running (StartGStreamer).
 namespace SoundSamples {
+
+// gst_init in the test itself; the player's own start later does nothing more.
+void StartGStreamer();
 
 // A 440 Hz tone at half scale (-6 dBFS), 44.1 kHz stereo, `ms` long (a
 // multiple of 10), through `encoder` (e.g. "wavenc", "avenc_wmav2 ! asfmux").

@@ -5,8 +5,8 @@
 #include "app/ErrorBox.h"
 #include "player/EDirectShowException.h"
 #include "player/EngineCodes.h"
+#include "player/AsyncEngine.h"
 #include "player/PlayerRuntime.h"
-#include "player/PlaybackEngine.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 
@@ -83,6 +83,9 @@ class TestFilterGraph : public QObject {
         graph_->Play();
     }
 
+    // Until the engine's thread has carried out every call made so far.
+    bool Settle() { return QTest::qWaitFor([this] { return graph_->Engine()->Idle(); }, 10000); }
+
     QTimer *PollTimer() const { return bar_->findChild<QTimer *>(QStringLiteral("PositionTimer")); }
 
 private slots:
@@ -94,7 +97,8 @@ private slots:
             TFilterGraph graph;
             QVERIFY(!PlayerRuntimeStarted());
             graph.SetActive(true);
-            QVERIFY(PlayerRuntimeStarted());
+            // Started on the engine's thread, not in the call.
+            QTRY_VERIFY_WITH_TIMEOUT(PlayerRuntimeStarted(), 30000);
         }
         QVERIFY(dir_.isValid());
         longWav_ = dir_.filePath(QStringLiteral("long.wav"));
@@ -156,31 +160,46 @@ private slots:
         graph_->ClearGraph();
         QCOMPARE(graph_->RenderFile(longWav_), S_OK);
         QVERIFY(graph_->Play());
-        QCOMPARE(listener_.notices, QStringList({"stop", "stop", "rendering", "rendered", "play"}));
+        // "Rendered" comes when the engine's thread has the sound ready.
+        QCOMPARE(listener_.notices, QStringList({"stop", "stop", "rendering", "play"}));
         QVERIFY(bar_->TimerRunning());
-        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 5000));
+        QCOMPARE(listener_.notices, QStringList({"stop", "stop", "rendering", "play", "rendered"}));
     }
 
-    void failedRenderLeavesTheGraphActive()
+    void failedRenderDeactivatesWhenItIsKnown()
     {
+        QList<int32_t> failures;
+        connect(graph_.get(), &TFilterGraph::Failed, this, [&](int32_t code, const QString &message) {
+            failures << code;
+            QVERIFY(message.contains(QStringLiteral("nothing here.wav")));
+            QVERIFY(message.endsWith(QStringLiteral(" ($80070002).")));
+        });
         graph_->SetActive(true);
         listener_.notices.clear();
         const QString missing = dir_.filePath(QStringLiteral("nothing here.wav"));
-        try {
-            graph_->RenderFile(missing);
-            QFAIL("a missing file rendered");
-        } catch (const EDirectShowException &e) {
-            QCOMPARE(e.Code(), EngineCode::FileNotFound);
-            QVERIFY(e.Message().contains(missing));
-        }
-        QCOMPARE(listener_.notices, QStringList{"rendering"});
-        QVERIFY(graph_->Active());
-        QVERIFY(graph_->Engine());
-        // The caller may go on with the same active graph.
-        graph_->ClearGraph();
-        QCOMPARE(graph_->RenderFile(longWav_), S_OK);
+        // Nothing is raised: the file is not even looked at on this thread.
+        QCOMPARE(graph_->RenderFile(missing), S_OK);
         QVERIFY(graph_->Play());
-        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 1000));
+        QTRY_VERIFY(!graph_->Active());
+        QCOMPARE(failures, QList<int32_t>({EngineCode::FileNotFound}));
+        QCOMPARE(listener_.notices, QStringList({"rendering", "play", "active 0"}));
+        QVERIFY(!graph_->Engine());
+        // The next start works.
+        StartSound(longWav_);
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 5000));
+    }
+
+    void failureOfAReplacedSoundIsIgnored()
+    {
+        int failures = 0;
+        connect(graph_.get(), &TFilterGraph::Failed, this, [&] { ++failures; });
+        StartSound(dir_.filePath(QStringLiteral("nothing here.wav")));
+        StartSound(longWav_); // asked before the first failed
+        QVERIFY(QTest::qWaitFor([this] { return !reports_.isEmpty(); }, 5000));
+        QVERIFY(Settle());
+        QCOMPARE(failures, 0);
+        QVERIFY(graph_->Active());
     }
 
     void reportsCountWholeIntervals()
@@ -199,9 +218,11 @@ private slots:
     void stopKeepsThePositionAndEndsTheReports()
     {
         StartSound(longWav_);
+        QVERIFY(Settle());
         QTest::qWait(350);
         QVERIFY(graph_->Stop());
         QVERIFY(!bar_->TimerRunning());
+        QVERIFY(Settle());
         int64_t stoppedAt = 0;
         QVERIFY(graph_->Engine()->GetCurrentPosition(stoppedAt));
         QVERIFY2(stoppedAt >= 2500000, qPrintable(QString::number(stoppedAt)));
@@ -223,6 +244,7 @@ private slots:
         QTest::qWait(450);
         graph_->ClearGraph();
         QCOMPARE(graph_->RenderFile(shortWav_), S_OK);
+        QVERIFY(Settle());
         int64_t position = -1;
         QVERIFY(graph_->Engine()->GetCurrentPosition(position));
         QCOMPARE(position, int64_t(0));
@@ -368,6 +390,7 @@ private slots:
         graph_->SetLinearVolume(linear);
         graph_->RenderFile(shortWav_);
         QCOMPARE(graph_->Engine()->Volume(), level);
+        QVERIFY(Settle());
         const double gain = level <= -10000 ? 0.0 : std::pow(10.0, level / 2000.0);
         QVERIFY(qAbs(graph_->Engine()->OutputGain() - gain) < 1e-6);
     }
@@ -377,14 +400,17 @@ private slots:
     {
         bar_.reset();
         graph_->SetActive(true);
-        ShutdownPlayerRuntime();
+        QVERIFY(Settle());
+        ShutdownPlayerRuntime(0);
         QVERIFY(!PlayerRuntimeStarted());
         // Still usable until it deactivates: GStreamer has not gone yet.
         graph_->ClearGraph();
         QCOMPARE(graph_->RenderFile(shortWav_), S_OK);
         QVERIFY(graph_->Play());
+        QVERIFY(Settle());
+        QVERIFY(graph_->Engine()->HasSound());
         graph_.reset();
-        ShutdownPlayerRuntime(); // a second call does nothing
+        ShutdownPlayerRuntime(0); // a second call does nothing
         TFilterGraph graph;
         try {
             graph.SetActive(true);

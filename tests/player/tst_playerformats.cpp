@@ -31,7 +31,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        EnsurePlayerRuntime();
+        SoundSamples::StartGStreamer();
         Encode("tone.wav", 1200, "wavenc");
         Encode("tone.mp3", 1200, "lamemp3enc target=bitrate cbr=true bitrate=128 ! xingmux");
         Encode("vbr.mp3", 1200, "lamemp3enc"); // variable rate, no header with the length

@@ -75,7 +75,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        EnsurePlayerRuntime();
+        SoundSamples::StartGStreamer();
         QVERIFY(SoundSamples::EncodeTone(dir_.filePath("tone.wav"), 1000, "wavenc"));
         QVERIFY(SoundSamples::EncodeTone(dir_.filePath("tone.mp3"), 1000, "lamemp3enc"));
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.mid"), 1000, false));

@@ -267,6 +267,7 @@ private slots:
         FormMain = new TFormMain;
         // Missing sound folder: nothing plays and nothing is said.
         FormMain->ButtonPlay->click();
+        QTRY_VERIFY(!FormMain->FilterGraph->Active());
         QVERIFY(!FormMain->ButtonPlay->isHidden());
         QVERIFY(FormMain->ButtonStop->isHidden());
         QVERIFY(errors_.isEmpty());

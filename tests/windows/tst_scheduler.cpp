@@ -1,23 +1,30 @@
+#include "BlockingEngine.h"
+
 #include "app/ErrorBox.h"
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
-#include "store/AlarmFiles.h"
-#include "player/PlaybackEngine.h"
+#include "player/AsyncEngine.h"
+#include "player/PlayerRuntime.h"
 #include "player/TFilterGraph.h"
+#include "store/AlarmFiles.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-// The manager's timer with the real reminder window and a fake clock. The test
-// plays the user: it notes each reminder that opens and closes it.
+#include <functional>
+#include <memory>
+
+// The manager's scheduler with the real reminder window, a fake clock and a
+// stand-in sound engine. The test plays both the timer, ticking when it
+// chooses (the tick is the timer's own handler), and the user, who notes each
+// reminder that opens and closes it.
 class TestScheduler : public QObject {
     Q_OBJECT
 
@@ -26,12 +33,16 @@ class TestScheduler : public QObject {
         bool repeat;
         bool schedulerRunning;
         QString message;
+        TDateTime clock;
+        int slowRendersDone;
     };
 
     QTemporaryDir *dir_ = nullptr;
     TDateTime clock_ = 0;
     QList<Seen> seen_;
     QStringList errors_;
+    // Run when a reminder shows, before it is closed (the user reading it).
+    std::function<void()> whileShown_;
 
     void AddAlarm(int id, AlarmMode mode, const AlarmTime &t, const QStringList &message, bool withMessage = true,
                   const QString &sound = QString())
@@ -41,13 +52,30 @@ class TestScheduler : public QObject {
             AlarmFiles::WriteMessage(id, message);
         FormMain->Alarms.Append(id, {AlarmStore::CaptionOf(message), AlarmModeName(mode)}, t);
     }
+    void Daily(int id, int h, int m, int s, const QString &sound = QString())
+    {
+        AddAlarm(id, AlarmMode::Daily, {2027, 1, 1, h, m, s}, {QString::number(id)}, true, sound);
+    }
+    void SetClock(int h, int m, int s, int ms = 0, int day = 1) { clock_ = EncodeDateTime(2027, 3, day, h, m, s, ms); }
+    void Advance(int seconds) { clock_ += seconds / 86400.0; }
+    // One tick of the scheduler's timer, as the timer itself runs it.
+    void Tick() { QVERIFY(QMetaObject::invokeMethod(FormMain->Timer, "timeout")); }
+    QList<int> Fired() const
+    {
+        QList<int> ids;
+        for (const Seen &s : seen_)
+            ids << s.alarmId;
+        return ids;
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == FormReminder && event->type() == QEvent::Show) {
             seen_.append({FormReminder->AlarmId, FormReminder->RepeatFlag, FormMain->Timer->isActive(),
-                          FormReminder->Memo->toPlainText()});
+                          FormReminder->Memo->toPlainText(), clock_, BlockingEngine::Shared().slowRendersDone});
+            if (whileShown_)
+                whileShown_();
             QTimer::singleShot(0, FormReminder->ButtonClose, &QPushButton::click);
         }
         return false;
@@ -61,20 +89,27 @@ private slots:
         SetProgramFolderOverride(dir_->path());
         qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
         SetNowOverride([this] { return clock_; });
-        clock_ = EncodeDateTime(2027, 3, 1, 6, 0, 0, 0);
+        BlockingEngine::Reset(QStringLiteral("/mnt/hung/slow.wav"), 10000);
+        SetPlaybackEngineFactory([] { return std::make_unique<BlockingEngine>(); });
+        SetClock(6, 0, 0);
         seen_.clear();
         errors_.clear();
+        whileShown_ = nullptr;
         SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormMain = new TFormMain;
+        // These tests listen to the reminder's sound alone: no chime at the full hour.
+        FormMain->chkChimes->setChecked(false);
         FormReminder = new TFormReminder;
         FormReminder->installEventFilter(this);
     }
     void cleanup()
     {
+        BlockingEngine::ReleaseAll();
         delete FormReminder;
         delete FormMain;
         FormReminder = nullptr;
         FormMain = nullptr;
+        SetPlaybackEngineFactory({});
         SetErrorBoxHandler({});
         SetNowOverride({});
         SetProgramFolderOverride({});
@@ -84,25 +119,28 @@ private slots:
     void firesOnceInItsSecondWithTheRepeatOptionOfTheMoment()
     {
         AddAlarm(4, AlarmMode::Daily, {2027, 1, 1, 7, 0, 0}, {"Pill", "with water"});
-        QTest::qWait(300);
+        Tick();
         QVERIFY(seen_.isEmpty());
 
-        // The clock stands still inside the alarm's second: one reminder only.
-        clock_ = EncodeDateTime(2027, 3, 1, 7, 0, 0, 0);
-        QTRY_COMPARE(seen_.size(), 1);
-        QTest::qWait(800);
+        // Closed within its second: the next ticks in that second ring nothing.
+        SetClock(7, 0, 0);
+        Tick();
+        QCOMPARE(seen_.size(), 1);
+        Tick();
+        Tick();
         QCOMPARE(seen_.size(), 1);
         QCOMPARE(seen_[0].alarmId, 4);
         QVERIFY(seen_[0].repeat);
         QVERIFY(!seen_[0].schedulerRunning);
         QCOMPARE(seen_[0].message, QString("Pill\nwith water"));
-        QTRY_VERIFY(!FormReminder->isVisible());
+        QVERIFY(!FormReminder->isVisible());
         QVERIFY(FormMain->Timer->isActive());
 
         // "Repeat alarm sound" changed on the page: the next firing takes it.
         FormMain->chkRepeat->setChecked(false);
-        clock_ = EncodeDateTime(2027, 3, 2, 7, 0, 0, 0);
-        QTRY_COMPARE(seen_.size(), 2);
+        SetClock(7, 0, 0, 0, 2);
+        Tick();
+        QCOMPARE(seen_.size(), 2);
         QVERIFY(!seen_[1].repeat);
         QVERIFY(errors_.isEmpty());
     }
@@ -111,73 +149,189 @@ private slots:
     {
         // Created at 06:00:00.000: the first tick is due at 06:00:01.003.
         QCOMPARE(FormMain->Timer->interval(), 1003);
-        clock_ = EncodeDateTime(2027, 3, 1, 6, 0, 0, 750);
+        SetClock(6, 0, 0, 750);
         QTRY_COMPARE_WITH_TIMEOUT(FormMain->Timer->interval(), 253, 3000);
         QVERIFY(FormMain->Timer->isActive());
-    }
-
-    void soundEngineStartsJustBeforeAnAlarm()
-    {
-        // A 0.2 s tone, 8 kHz mono 16-bit.
-        QByteArray pcm(3200, '\0');
-        for (int i = 0; i < pcm.size(); i += 2)
-            pcm[i + 1] = (i / 20) % 2 ? 0x20 : char(0xE0);
-        QByteArray wav("RIFF");
-        auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
-        auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char *>(&v), 2); };
-        u32(36 + pcm.size());
-        wav.append("WAVEfmt ");
-        u32(16); u16(1); u16(1); u32(8000); u32(16000); u16(2); u16(16);
-        wav.append("data");
-        u32(pcm.size());
-        wav.append(pcm);
-        const QString sound = dir_->filePath("tone.wav");
-        QFile file(sound);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(wav);
-        file.close();
-
-        AddAlarm(6, AlarmMode::Hourly, {2027, 1, 1, 0, 30, 0}, {"stretch"}, true, sound);
-        clock_ = EncodeDateTime(2027, 3, 1, 6, 20, 0, 0);
-        QTest::qWait(1200);
-        QVERIFY(!FormReminder->FilterGraph->Active()); // nothing near: nothing loaded
-        clock_ = EncodeDateTime(2027, 3, 1, 6, 29, 58, 500);
-        QTRY_VERIFY_WITH_TIMEOUT(FormReminder->FilterGraph->Active(), 3000);
-        // Its sound is loaded, not playing, and no reminder has opened.
-        QVERIFY(FormReminder->FilterGraph->Engine()->HasSound());
-        int64_t before = 0, after = 0;
-        QVERIFY(FormReminder->FilterGraph->Engine()->GetCurrentPosition(before));
-        QTest::qWait(300);
-        QVERIFY(FormReminder->FilterGraph->Engine()->GetCurrentPosition(after));
-        QCOMPARE(after, before);
-        QVERIFY(seen_.isEmpty());
     }
 
     void alarmsInTheSameSecondRingUpperFirst()
     {
         AddAlarm(1, AlarmMode::Once, {2027, 3, 1, 9, 0, 0}, {"upper"});
         AddAlarm(2, AlarmMode::Daily, {2027, 1, 1, 9, 0, 0}, {"lower"});
-        clock_ = EncodeDateTime(2027, 3, 1, 9, 0, 0, 0);
-        QTRY_COMPARE(seen_.size(), 2);
-        QCOMPARE(seen_[0].alarmId, 1);
-        QCOMPARE(seen_[1].alarmId, 2);
-        QTest::qWait(500);
-        QCOMPARE(seen_.size(), 2);
+        SetClock(9, 0, 0);
+        Tick();
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1, 2}));
+    }
+
+    void lateTickFiresTheSkippedSecondsInOrder_data()
+    {
+        QTest::addColumn<int>("late");
+        QTest::newRow("2 s") << 2;
+        QTest::newRow("30 s") << 30;
+        QTest::newRow("59 s") << 59;
+    }
+    void lateTickFiresTheSkippedSecondsInOrder()
+    {
+        QFETCH(int, late);
+        // The last tick saw 08:00:00; the next, due at 08:00:01, comes `late`
+        // seconds after that. Rows are listed against the order of their seconds.
+        const auto at = [](int second) { return DecodeDateTime(EncodeDateTime(2027, 3, 1, 8, 0, 0, 0) + second / 86400.0); };
+        const auto daily = [&](int id, int second) {
+            const DateTimeParts p = at(second);
+            Daily(id, p.hour, p.minute, p.second);
+        };
+        daily(5, late + 1); // the second the late tick lands in
+        daily(4, late);     // the last skipped second
+        daily(3, 1);        // the first skipped second
+        daily(2, 0);        // rang at the tick before
+        daily(1, -1);       // before that tick: not skipped by this one
+        SetClock(8, 0, 0);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({2}));
+        SetClock(8, 0, 0);
+        Advance(late + 1);
+        Tick();
+        Tick();
+        QCOMPARE(Fired(), QList<int>({2, 3, 4, 5}));
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void longerGapsAndOpenRemindersAreNotCaughtUp()
+    {
+        Daily(1, 8, 0, 1);
+        Daily(2, 8, 1, 0);
+        Daily(3, 8, 1, 1);
+        // A gap of 61 s (a suspend, a clock stepped an hour on): only the
+        // second the tick lands in rings.
+        SetClock(8, 0, 0);
+        Tick();
+        SetClock(8, 1, 1);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({3}));
+
+        // A reminder kept open for 30 s: what passed meanwhile is missed; the
+        // next pass starts from the second it was closed in.
+        // The alarm that opens it is the last row: no later row reads the clock
+        // after it, and the one due in the second it closes in is above it.
+        seen_.clear();
+        Daily(5, 9, 0, 10);
+        Daily(6, 9, 0, 30);
+        Daily(7, 9, 0, 31);
+        Daily(4, 9, 0, 0);
+        whileShown_ = [this] {
+            if (FormReminder->AlarmId == 4)
+                Advance(30);
+        };
+        SetClock(9, 0, 0);
+        Tick();
+        SetClock(9, 0, 31);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({4, 6, 7}));
+    }
+
+    void repeatedSecondRingsOnce()
+    {
+        Daily(1, 10, 0, 0);
+        SetClock(10, 0, 0, 900);
+        Tick();
+        // The clock set back a little, into the second that rang, and then
+        // a few seconds: a late tick must not ring it again either.
+        SetClock(10, 0, 0, 100);
+        Tick();
+        SetClock(10, 0, 2);
+        Tick();
+        SetClock(9, 59, 58);
+        Tick();
+        SetClock(10, 0, 0);
+        Tick();
+        SetClock(10, 0, 1);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1}));
+        // An hour set back (summer time ending) rings it again, as the wall
+        // clock says 10:00:00 once more.
+        SetClock(9, 0, 0);
+        Tick();
+        SetClock(10, 0, 0);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1, 1}));
     }
 
     void failingReminderShowsOneErrorAndTheSchedulerGoesOn()
     {
         AddAlarm(3, AlarmMode::Daily, {2027, 1, 1, 10, 0, 0}, {"lost"}, false);
         AddAlarm(5, AlarmMode::Daily, {2027, 1, 1, 10, 0, 1}, {"next"});
-        clock_ = EncodeDateTime(2027, 3, 1, 10, 0, 0, 0);
-        QTRY_COMPARE(errors_.size(), 1);
-        QTest::qWait(700);
+        SetClock(10, 0, 0);
+        Tick();
+        Tick();
         QCOMPARE(errors_, QStringList({"Cannot open file " + AlarmFiles::MessagePath(3) + "."}));
         QVERIFY(seen_.isEmpty());
         QVERIFY(FormMain->Timer->isActive());
-        clock_ = EncodeDateTime(2027, 3, 1, 10, 0, 1, 0);
-        QTRY_COMPARE(seen_.size(), 1);
-        QCOMPARE(seen_[0].alarmId, 5);
+        SetClock(10, 0, 1);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({5}));
+        QCOMPARE(errors_.size(), 1);
+    }
+
+    void soundIsReadiedJustBeforeItsAlarmOnly()
+    {
+        AddAlarm(6, AlarmMode::Hourly, {2027, 1, 1, 0, 30, 0}, {"stretch"}, true, "/music/tone.wav");
+        AddAlarm(7, AlarmMode::Hourly, {2027, 1, 1, 0, 40, 0}, {"silent"});
+        TFilterGraph *graph = FormReminder->FilterGraph;
+        SetClock(6, 20, 0);
+        Tick();
+        QTest::qWait(50);
+        QVERIFY(!graph->Active()); // nothing near: nothing loaded
+        // Two seconds before the silent alarm: no engine for it.
+        SetClock(6, 39, 58);
+        Tick();
+        QTest::qWait(50);
+        QVERIFY(!graph->Active());
+        // Two seconds before the alarm with a sound: loaded, not playing.
+        SetClock(6, 29, 58);
+        Tick();
+        QTRY_VERIFY(graph->Active() && graph->Engine()->HasSound());
+        QCOMPARE(BlockingEngine::LastRendered(), QString("/music/tone.wav"));
+        QCOMPARE(BlockingEngine::Shared().playing.load(), 0);
+        QVERIFY(seen_.isEmpty());
+    }
+
+    void soundThatBlocksDelaysNeitherItsReminderNorTheNextAlarm()
+    {
+        // The first alarm's sound takes 10 s to open (a hung network mount);
+        // the second alarm, five seconds later, has a sound that opens at once.
+        AddAlarm(1, AlarmMode::Daily, {2027, 1, 1, 11, 0, 0}, {"slow"}, true, "/mnt/hung/slow.wav");
+        AddAlarm(2, AlarmMode::Daily, {2027, 1, 1, 11, 0, 5}, {"quick"}, true, "/music/quick.wav");
+        SetClock(10, 59, 58); // its sound is readied now, and blocks
+        Tick();
+        QTRY_COMPARE(BlockingEngine::Shared().rendersStarted.load(), 1);
+        for (int s = 59; s <= 60; ++s) {
+            SetClock(10, 59, 0);
+            Advance(s);
+            Tick();
+        }
+        SetClock(11, 0, 3);
+        Tick();
+        SetClock(11, 0, 5);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1, 2}));
+        // Each reminder opened in its own second, while the slow sound was
+        // still opening.
+        QCOMPARE(seen_[0].clock, EncodeDateTime(2027, 3, 1, 11, 0, 0, 0));
+        QCOMPARE(seen_[1].clock, EncodeDateTime(2027, 3, 1, 11, 0, 5, 0));
+        QCOMPARE(seen_[0].slowRendersDone, 0);
+        QCOMPARE(seen_[1].slowRendersDone, 0);
+        QVERIFY(errors_.isEmpty());
+
+        // A sound that does open plays although the slow one is still stuck.
+        whileShown_ = [this] {
+            QVERIFY(QTest::qWaitFor([] { return BlockingEngine::Shared().playing.load() == 1; }, 5000));
+            QCOMPARE(BlockingEngine::LastRendered(), QString("/music/quick.wav"));
+        };
+        SetClock(11, 0, 5, 0, 2);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1, 2, 2}));
+        QCOMPARE(BlockingEngine::Shared().slowRendersDone.load(), 0);
     }
 };
 

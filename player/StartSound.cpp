@@ -1,5 +1,6 @@
-#include "windows/StartSound.h"
+#include "player/StartSound.h"
 
+#include "app/Exception.h"
 #include "player/TFilterGraph.h"
 
 bool StartSound(TFilterGraph &graph, const QString &fileName)
@@ -12,7 +13,9 @@ bool StartSound(TFilterGraph &graph, const QString &fileName)
         graph.RenderFile(fileName);
         graph.Play();
         return true;
-    } catch (...) {
+    } catch (const Exception &) {
+        // Only the program's own errors mean "this sound cannot play";
+        // anything else is a fault that must not be hidden.
         graph.SetActive(false);
         return false;
     }
