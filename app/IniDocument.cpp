@@ -3,9 +3,9 @@
 #include "app/TextCodec.h"
 
 namespace {
-bool SameName(QStringView a, QStringView b)
+QString Fold(QStringView name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return name.trimmed().toString().toCaseFolded();
 }
 
 // A line break inside a name or value would break the file's structure.
@@ -16,19 +16,10 @@ QString OneLine(const QString &text)
     s.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return s;
 }
-} // namespace
 
-IniDocument::IniDocument(const QString &text)
+bool ParseSection(QStringView line, QStringView &name)
 {
-    if (!text.isEmpty())
-        lines_ = SplitLines(text);
-    if (!lines_.isEmpty() && lines_.back().isEmpty())
-        lines_.removeLast(); // the break after the last line
-}
-
-bool IniDocument::ParseSection(const QString &line, QStringView &name)
-{
-    QStringView s = QStringView(line).trimmed();
+    const QStringView s = line.trimmed();
     if (!s.startsWith(QLatin1Char('[')))
         return false;
     const qsizetype close = s.lastIndexOf(QLatin1Char(']'));
@@ -36,65 +27,90 @@ bool IniDocument::ParseSection(const QString &line, QStringView &name)
     return true;
 }
 
-bool IniDocument::ParseEntry(const QString &line, Entry &entry)
+bool ParseEntry(QStringView line, QStringView &key, QStringView &value)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0)
         return false;
-    QStringView key = QStringView(line).left(eq).trimmed();
+    key = line.left(eq).trimmed();
     if (key.isEmpty() || key.startsWith(QLatin1Char(';')))
         return false;
-    entry.key = key;
-    entry.value = QStringView(line).mid(eq + 1).trimmed();
+    value = line.mid(eq + 1).trimmed();
     return true;
 }
+} // namespace
 
-qsizetype IniDocument::FindSection(const QString &section) const
+IniDocument::IniDocument(const QString &text)
 {
-    const QStringView wanted = QStringView(section).trimmed();
+    QStringList lines;
+    if (!text.isEmpty())
+        lines = SplitLines(text);
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast(); // the break after the last line
     QStringView name;
-    for (qsizetype i = 0; i < lines_.size(); ++i)
-        if (ParseSection(lines_[i], name) && SameName(name, wanted))
-            return i;
-    return -1;
+    for (QString &line : lines) {
+        if (ParseSection(line, name)) {
+            Block block;
+            block.name = Fold(name);
+            block.header = std::move(line);
+            blocks_.append(std::move(block));
+        } else {
+            (blocks_.isEmpty() ? preamble_ : blocks_.back().lines).append(std::move(line));
+        }
+    }
+    IndexSections();
 }
 
-qsizetype IniDocument::SectionEnd(qsizetype header) const
+void IniDocument::IndexSections()
 {
-    QStringView name;
-    qsizetype i = header + 1;
-    while (i < lines_.size() && !ParseSection(lines_[i], name))
-        ++i;
-    return i;
+    // Backwards, so a name that heads several sections ends up with its first.
+    sections_.clear();
+    for (qsizetype i = blocks_.size() - 1; i >= 0; --i)
+        sections_[blocks_[i].name] = i;
 }
 
-qsizetype IniDocument::FindKey(qsizetype header, const QString &key) const
+const IniDocument::Block *IniDocument::FindSection(const QString &section) const
 {
-    const QStringView wanted = QStringView(key).trimmed();
-    const qsizetype end = SectionEnd(header);
-    Entry entry;
-    for (qsizetype i = header + 1; i < end; ++i)
-        if (ParseEntry(lines_[i], entry) && SameName(entry.key, wanted))
-            return i;
-    return -1;
+    const auto it = sections_.constFind(Fold(section));
+    return it == sections_.constEnd() ? nullptr : &blocks_[*it];
+}
+
+IniDocument::Block *IniDocument::FindSection(const QString &section)
+{
+    const auto it = sections_.constFind(Fold(section));
+    return it == sections_.constEnd() ? nullptr : &blocks_[*it];
+}
+
+qsizetype IniDocument::FindKey(const Block &block, const QString &key) const
+{
+    if (!block.keysBuilt) {
+        // Backwards, so a key written twice ends up with its first entry, the one read.
+        block.keys.clear();
+        QStringView k, v;
+        for (qsizetype i = block.lines.size() - 1; i >= 0; --i)
+            if (ParseEntry(block.lines[i], k, v))
+                block.keys[Fold(k)] = i;
+        block.keysBuilt = true;
+    }
+    return block.keys.value(Fold(key), -1);
 }
 
 bool IniDocument::HasSection(const QString &section) const
 {
-    return FindSection(section) >= 0;
+    return FindSection(section) != nullptr;
 }
 
 QString IniDocument::ReadString(const QString &section, const QString &key, const QString &def) const
 {
-    const qsizetype header = FindSection(section);
-    if (header < 0)
+    const Block *block = FindSection(section);
+    if (!block)
         return def;
-    const qsizetype line = FindKey(header, key);
+    const qsizetype line = FindKey(*block, key);
     if (line < 0)
         return def;
-    Entry entry;
-    ParseEntry(lines_[line], entry);
-    QStringView value = entry.value;
+    QStringView k, value;
+    if (!ParseEntry(block->lines[line], k, value))
+        return def;
     if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
         && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
@@ -125,78 +141,100 @@ bool IniDocument::ReadBool(const QString &section, const QString &key, bool def)
 QStringList IniDocument::ReadSection(const QString &section) const
 {
     QStringList keys;
-    const qsizetype header = FindSection(section);
-    if (header < 0)
+    const Block *block = FindSection(section);
+    if (!block)
         return keys;
-    const qsizetype end = SectionEnd(header);
-    Entry entry;
-    for (qsizetype i = header + 1; i < end; ++i)
-        if (ParseEntry(lines_[i], entry))
-            keys.append(entry.key.toString());
+    QStringView k, v;
+    for (const QString &line : block->lines)
+        if (ParseEntry(line, k, v))
+            keys.append(k.toString());
     return keys;
 }
 
 QStringList IniDocument::ReadSections() const
 {
-    QStringList sections;
+    QStringList names;
     QStringView name;
-    for (const QString &line : lines_)
-        if (ParseSection(line, name)) {
-            bool seen = false;
-            for (const QString &s : sections)
-                seen = seen || SameName(s, name);
-            if (!seen)
-                sections.append(name.toString());
-        }
-    return sections;
+    for (qsizetype i = 0; i < blocks_.size(); ++i)
+        if (sections_.value(blocks_[i].name) == i && ParseSection(blocks_[i].header, name))
+            names.append(name.toString());
+    return names;
 }
 
 void IniDocument::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    const QString entryLine = OneLine(key).trimmed() + QLatin1Char('=') + OneLine(value);
-    qsizetype header = FindSection(section);
-    if (header < 0) {
-        lines_.append(QLatin1Char('[') + OneLine(section).trimmed() + QLatin1Char(']'));
-        lines_.append(entryLine);
-        return;
+    const QString cleanKey = OneLine(key).trimmed();
+    const QString entryLine = cleanKey + QLatin1Char('=') + OneLine(value);
+    Block *block = FindSection(section);
+    if (!block) {
+        Block fresh;
+        fresh.header = QLatin1Char('[') + OneLine(section).trimmed() + QLatin1Char(']');
+        fresh.name = Fold(section);
+        sections_.insert(fresh.name, blocks_.size());
+        blocks_.append(std::move(fresh));
+        block = &blocks_.back();
     }
-    const qsizetype line = FindKey(header, key);
+    const qsizetype line = FindKey(*block, key);
     if (line >= 0) {
-        lines_[line] = entryLine;
+        block->lines[line] = entryLine;
         return;
     }
-    // After the section's last entry, ahead of the blank lines that part it from the next.
-    qsizetype at = SectionEnd(header);
-    while (at > header + 1 && lines_[at - 1].trimmed().isEmpty())
+    // After the section's last entry, ahead of the blank lines that part it
+    // from the next. Only blank lines move, so no key's index changes.
+    qsizetype at = block->lines.size();
+    while (at > 0 && block->lines[at - 1].trimmed().isEmpty())
         --at;
-    lines_.insert(at, entryLine);
+    block->lines.insert(at, entryLine);
+    QStringView k, v;
+    if (ParseEntry(entryLine, k, v))
+        block->keys.insert(Fold(k), at);
 }
 
 void IniDocument::EraseSection(const QString &section)
 {
-    qsizetype header;
-    while ((header = FindSection(section)) >= 0)
-        lines_.remove(header, SectionEnd(header) - header);
+    const QString name = Fold(section);
+    if (!sections_.contains(name))
+        return;
+    blocks_.removeIf([&](const Block &b) { return b.name == name; });
+    IndexSections();
 }
 
 bool IniDocument::DeleteKey(const QString &section, const QString &key)
 {
-    const qsizetype header = FindSection(section);
-    if (header < 0)
+    Block *block = FindSection(section);
+    if (!block)
         return false;
-    const qsizetype line = FindKey(header, key);
+    const qsizetype line = FindKey(*block, key);
     if (line < 0)
         return false;
-    lines_.removeAt(line);
+    block->lines.removeAt(line);
+    block->keysBuilt = false;
     return true;
 }
 
 QString IniDocument::ToText() const
 {
+    qsizetype size = 0;
+    for (const QString &line : preamble_)
+        size += line.size() + 2;
+    for (const Block &b : blocks_) {
+        size += b.header.size() + 2;
+        for (const QString &line : b.lines)
+            size += line.size() + 2;
+    }
     QString text;
-    for (const QString &line : lines_) {
+    text.reserve(size);
+    const QLatin1String crlf("\r\n");
+    const auto append = [&](const QString &line) {
         text += line;
-        text += QLatin1String("\r\n");
+        text += crlf;
+    };
+    for (const QString &line : preamble_)
+        append(line);
+    for (const Block &b : blocks_) {
+        append(b.header);
+        for (const QString &line : b.lines)
+            append(line);
     }
     return text;
 }

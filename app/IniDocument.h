@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +9,10 @@
 // and key names match without regard to case and surrounding blanks; values
 // are trimmed and lose one pair of enclosing quotes. Lines that are neither
 // section headers nor entries (comments, blanks) are kept as they are.
+//
+// The text is parsed once, into its sections, with the names looked up
+// through hashes: a read, a write or the erasing of a section costs no more
+// than the lines it touches, whatever the size of the file.
 class IniDocument {
 public:
     IniDocument() = default;
@@ -32,17 +38,23 @@ public:
     static constexpr int MaxValueLength = 2047;
 
 private:
-    struct Entry {
-        QStringView key;
-        QStringView value;
+    // A header line and the lines up to the next header.
+    struct Block {
+        QString header; // the header line as written
+        QString name;   // the section name, folded for lookups
+        QStringList lines;
+        // Folded key -> index in lines of its first entry; built on first use.
+        mutable QHash<QString, qsizetype> keys;
+        mutable bool keysBuilt = false;
     };
-    static bool ParseSection(const QString &line, QStringView &name);
-    static bool ParseEntry(const QString &line, Entry &entry);
-    // Index of the header line of the first matching section, or -1.
-    qsizetype FindSection(const QString &section) const;
-    // One past the last line that belongs to the section starting at header.
-    qsizetype SectionEnd(qsizetype header) const;
-    qsizetype FindKey(qsizetype header, const QString &key) const;
 
-    QStringList lines_;
+    const Block *FindSection(const QString &section) const;
+    Block *FindSection(const QString &section);
+    // Index of the key's entry line in block, or -1.
+    qsizetype FindKey(const Block &block, const QString &key) const;
+    void IndexSections();
+
+    QStringList preamble_; // the lines before the first header
+    QList<Block> blocks_;
+    QHash<QString, qsizetype> sections_; // folded name -> index of its first block
 };
