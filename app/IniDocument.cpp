@@ -1,13 +1,6 @@
 #include "app/IniDocument.h"
 
-#include "app/TextCodec.h"
-
 namespace {
-QString Fold(QStringView name)
-{
-    return name.trimmed().toString().toCaseFolded();
-}
-
 // A line break inside a name or value would break the file's structure.
 QString OneLine(const QString &text)
 {
@@ -40,59 +33,91 @@ bool ParseEntry(QStringView line, QStringView &key, QStringView &value)
 }
 } // namespace
 
-IniDocument::IniDocument(const QString &text)
+size_t qHash(IniName name, size_t seed)
 {
-    QStringList lines;
-    if (!text.isEmpty())
-        lines = SplitLines(text);
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast(); // the break after the last line
+    size_t h = seed ^ 1469598103934665603ull;
+    for (QChar c : name.text) {
+        const char16_t u = c.unicode();
+        h = (h ^ (u < 0x80 ? (u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode())) * 1099511628211ull;
+    }
+    return h;
+}
+
+IniDocument::IniDocument(const QString &text) : text_(text)
+{
+    // Lines end at CR LF, a lone CR or a lone LF; the break after the last line ends nothing.
+    const QChar *data = text_.constData();
+    const qsizetype n = text_.size();
+    QList<Line> *into = &preamble_;
     QStringView name;
-    for (QString &line : lines) {
-        if (ParseSection(line, name)) {
-            Block block;
-            block.name = Fold(name);
-            block.header = std::move(line);
-            blocks_.append(std::move(block));
+    const auto add = [&](qsizetype start, qsizetype end) {
+        // Most lines are not headers: look at the first character that is not blank.
+        qsizetype i = start;
+        while (i < end && data[i].unicode() <= ' ')
+            ++i;
+        const Line line{static_cast<qint32>(start), static_cast<qint32>(end - start)};
+        if (i < end && data[i] == QLatin1Char('[') && ParseSection(View(line), name)) {
+            blocks_.append(Block{line, name, {}, -1, false, {}, false});
+            into = &blocks_.back().lines;
         } else {
-            (blocks_.isEmpty() ? preamble_ : blocks_.back().lines).append(std::move(line));
+            into->append(line);
+        }
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c == '\r' || c == '\n') {
+            add(start, i);
+            if (c == '\r' && i + 1 < n && data[i + 1] == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
         }
     }
-    IndexSections();
+    if (start < n)
+        add(start, n);
+    // Backwards, so each name ends up with its first block, and each block knows the next of its name.
+    sections_.reserve(blocks_.size());
+    for (qsizetype i = blocks_.size() - 1; i >= 0; --i) {
+        const auto it = sections_.find(Name{blocks_[i].name});
+        if (it == sections_.end()) {
+            sections_.insert(Name{blocks_[i].name}, i);
+        } else {
+            blocks_[i].nextSame = *it;
+            *it = i;
+        }
+    }
 }
 
-void IniDocument::IndexSections()
+QStringView IniDocument::View(Line line) const
 {
-    // Backwards, so a name that heads several sections ends up with its first.
-    sections_.clear();
-    for (qsizetype i = blocks_.size() - 1; i >= 0; --i)
-        sections_[blocks_[i].name] = i;
+    return line.at >= 0 ? QStringView(text_).mid(line.at, line.size) : QStringView(owned_[-line.at - 1]);
 }
 
-const IniDocument::Block *IniDocument::FindSection(const QString &section) const
+IniDocument::Line IniDocument::Own(QString line)
 {
-    const auto it = sections_.constFind(Fold(section));
+    const auto size = static_cast<qint32>(line.size());
+    owned_.append(std::move(line));
+    return Line{static_cast<qint32>(-owned_.size()), size};
+}
+
+const IniDocument::Block *IniDocument::FindSection(QStringView section) const
+{
+    const auto it = sections_.constFind(Name{section.trimmed()});
     return it == sections_.constEnd() ? nullptr : &blocks_[*it];
 }
 
-IniDocument::Block *IniDocument::FindSection(const QString &section)
-{
-    const auto it = sections_.constFind(Fold(section));
-    return it == sections_.constEnd() ? nullptr : &blocks_[*it];
-}
-
-qsizetype IniDocument::FindKey(const Block &block, const QString &key) const
+qsizetype IniDocument::FindKey(const Block &block, QStringView key) const
 {
     if (!block.keysBuilt) {
         // Backwards, so a key written twice ends up with its first entry, the one read.
         block.keys.clear();
         QStringView k, v;
         for (qsizetype i = block.lines.size() - 1; i >= 0; --i)
-            if (ParseEntry(block.lines[i], k, v))
-                block.keys[Fold(k)] = i;
+            if (ParseEntry(View(block.lines[i]), k, v))
+                block.keys[Name{k}] = i;
         block.keysBuilt = true;
     }
-    return block.keys.value(Fold(key), -1);
+    return block.keys.value(Name{key.trimmed()}, -1);
 }
 
 bool IniDocument::HasSection(const QString &section) const
@@ -109,7 +134,7 @@ QString IniDocument::ReadString(const QString &section, const QString &key, cons
     if (line < 0)
         return def;
     QStringView k, value;
-    if (!ParseEntry(block->lines[line], k, value))
+    if (!ParseEntry(View(block->lines[line]), k, value))
         return def;
     if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
         && value.back() == value.front())
@@ -145,8 +170,8 @@ QStringList IniDocument::ReadSection(const QString &section) const
     if (!block)
         return keys;
     QStringView k, v;
-    for (const QString &line : block->lines)
-        if (ParseEntry(line, k, v))
+    for (const Line &line : block->lines)
+        if (ParseEntry(View(line), k, v))
             keys.append(k.toString());
     return keys;
 }
@@ -154,86 +179,94 @@ QStringList IniDocument::ReadSection(const QString &section) const
 QStringList IniDocument::ReadSections() const
 {
     QStringList names;
-    QStringView name;
     for (qsizetype i = 0; i < blocks_.size(); ++i)
-        if (sections_.value(blocks_[i].name) == i && ParseSection(blocks_[i].header, name))
-            names.append(name.toString());
+        if (!blocks_[i].erased && sections_.value(Name{blocks_[i].name}) == i)
+            names.append(blocks_[i].name.toString());
     return names;
 }
 
 void IniDocument::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    const QString cleanKey = OneLine(key).trimmed();
-    const QString entryLine = cleanKey + QLatin1Char('=') + OneLine(value);
-    Block *block = FindSection(section);
-    if (!block) {
-        Block fresh;
-        fresh.header = QLatin1Char('[') + OneLine(section).trimmed() + QLatin1Char(']');
-        fresh.name = Fold(section);
-        sections_.insert(fresh.name, blocks_.size());
-        blocks_.append(std::move(fresh));
-        block = &blocks_.back();
+    const Line entry = Own(OneLine(key).trimmed() + QLatin1Char('=') + OneLine(value));
+    const Block *found = FindSection(section);
+    if (!found) {
+        const Line header = Own(QLatin1Char('[') + OneLine(section).trimmed() + QLatin1Char(']'));
+        QStringView name;
+        ParseSection(View(header), name);
+        sections_.insert(Name{name}, blocks_.size());
+        blocks_.append(Block{header, name, {}, -1, false, {}, true});
+        found = &blocks_.back();
     }
-    const qsizetype line = FindKey(*block, key);
+    Block &block = blocks_[found - blocks_.constData()];
+    const qsizetype line = FindKey(block, key);
     if (line >= 0) {
-        block->lines[line] = entryLine;
+        block.lines[line] = entry;
         return;
     }
     // After the section's last entry, ahead of the blank lines that part it
     // from the next. Only blank lines move, so no key's index changes.
-    qsizetype at = block->lines.size();
-    while (at > 0 && block->lines[at - 1].trimmed().isEmpty())
+    qsizetype at = block.lines.size();
+    while (at > 0 && View(block.lines[at - 1]).trimmed().isEmpty())
         --at;
-    block->lines.insert(at, entryLine);
+    block.lines.insert(at, entry);
     QStringView k, v;
-    if (ParseEntry(entryLine, k, v))
-        block->keys.insert(Fold(k), at);
+    if (ParseEntry(View(entry), k, v))
+        block.keys.insert(Name{k}, at);
 }
 
 void IniDocument::EraseSection(const QString &section)
 {
-    const QString name = Fold(section);
-    if (!sections_.contains(name))
+    const auto it = sections_.constFind(Name{QStringView(section).trimmed()});
+    if (it == sections_.constEnd())
         return;
-    blocks_.removeIf([&](const Block &b) { return b.name == name; });
-    IndexSections();
+    // Only the blocks of this name are touched: they stay in place, left out of the text.
+    for (qsizetype i = *it; i >= 0; i = blocks_[i].nextSame)
+        blocks_[i].erased = true;
+    sections_.erase(it);
 }
 
 bool IniDocument::DeleteKey(const QString &section, const QString &key)
 {
-    Block *block = FindSection(section);
-    if (!block)
+    const Block *found = FindSection(section);
+    if (!found)
         return false;
-    const qsizetype line = FindKey(*block, key);
+    Block &block = blocks_[found - blocks_.constData()];
+    const qsizetype line = FindKey(block, key);
     if (line < 0)
         return false;
-    block->lines.removeAt(line);
-    block->keysBuilt = false;
+    block.lines.removeAt(line);
+    block.keysBuilt = false;
     return true;
 }
 
 QString IniDocument::ToText() const
 {
     qsizetype size = 0;
-    for (const QString &line : preamble_)
-        size += line.size() + 2;
+    for (const Line &line : preamble_)
+        size += line.size + 2;
     for (const Block &b : blocks_) {
-        size += b.header.size() + 2;
-        for (const QString &line : b.lines)
-            size += line.size() + 2;
+        if (b.erased)
+            continue;
+        size += b.header.size + 2;
+        for (const Line &line : b.lines)
+            size += line.size + 2;
     }
-    QString text;
-    text.reserve(size);
-    const QLatin1String crlf("\r\n");
-    const auto append = [&](const QString &line) {
-        text += line;
-        text += crlf;
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
+    const auto append = [&](Line line) {
+        const QStringView view = View(line);
+        std::copy(view.begin(), view.end(), out);
+        out += view.size();
+        *out++ = QLatin1Char('\r');
+        *out++ = QLatin1Char('\n');
     };
-    for (const QString &line : preamble_)
+    for (const Line &line : preamble_)
         append(line);
     for (const Block &b : blocks_) {
+        if (b.erased)
+            continue;
         append(b.header);
-        for (const QString &line : b.lines)
+        for (const Line &line : b.lines)
             append(line);
     }
     return text;

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 const char16_t kCp1252High[32] = {
@@ -26,6 +28,10 @@ QString DecodeCp1252(QByteArrayView bytes)
 // One line's bytes: UTF-8 when they are valid UTF-8, else Windows-1252.
 void AppendLine(QString &out, QByteArrayView line)
 {
+    if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        out += QLatin1StringView(line.data(), line.size());
+        return;
+    }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8.decode(line);
     out += utf8.hasError() ? DecodeCp1252(line) : text;
