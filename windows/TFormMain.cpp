@@ -1,5 +1,7 @@
 #include "windows/TFormMain.h"
 
+#include "windows/FormControls.h"
+
 #include "app/ErrorBox.h"
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
@@ -45,11 +47,7 @@ W *Named(W *widget, const char *name)
 // condensed face keeps the captions inside their boxes.
 QFont Font(const QString &family, int pixels, bool bold = false)
 {
-    QFont font;
-    font.setFamilies({family, QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Sans Serif")});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    return FormFont({family, QStringLiteral("DejaVu Sans Condensed")}, pixels, bold ? QFont::Bold : QFont::Normal);
 }
 
 // A teal title strip (a lowered panel) with a white caption, as on top of each page.
@@ -196,14 +194,10 @@ void TFormMain::BuildOptionsPage()
 
     FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
     FilterGraph->SetLinearVolume(true);
-    DSTrackBar = Named(new TDSTrackBar(GroupBox1), "DSTrackBar");
-    DSTrackBar->setGeometry(112, 64, 150, 25);
-    DSTrackBar->hide();
-    DSTrackBar->SetFilterGraph(FilterGraph);
-    DSTrackBar->SetTimerInterval(100);
-    DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
-        Guarded([&] { DSTrackBarTimer(sender, current, stop); });
-    });
+    DSTrackBar = NewTrackBar(GroupBox1, FilterGraph, QRect(112, 64, 150, 25),
+                             [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+                                 DSTrackBarTimer(sender, current, stop);
+                             });
 
     // Loading the options changes the box too, and that updates the entry as a click does.
     connect(chkAutoRun, &QCheckBox::toggled, this, [this] { Guarded([this] { chkAutoRunClick(); }); });
