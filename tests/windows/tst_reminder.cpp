@@ -12,8 +12,9 @@
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
+#include "TestWav.h"
+
 #include <QApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -35,26 +36,7 @@ namespace {
 // A mono 16-bit PCM WAV file of a 440 Hz tone, written by hand.
 void WriteWav(const QString &path, int milliseconds)
 {
-    const int rate = 8000;
-    const int frames = rate * milliseconds / 1000;
-    QByteArray data;
-    QDataStream pcm(&data, QIODevice::WriteOnly);
-    pcm.setByteOrder(QDataStream::LittleEndian);
-    for (int i = 0; i < frames; ++i)
-        pcm << static_cast<qint16>(8000 * std::sin(2 * 3.14159265 * 440 * i / rate));
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + data.size());
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
-        << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(data.size());
-    out.writeRawData(data.constData(), data.size());
+    QVERIFY(TestWav::WriteTone(path, milliseconds));
 }
 
 void WriteBytes(const QString &path, const QByteArray &bytes)
