@@ -172,8 +172,10 @@ QString ResolveRef(const QString &href, const QString &playlistFolder)
         return href;
     QString path = href;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isRelativePath(path))
-        path = QDir(playlistFolder).filePath(path);
+    // Not QDir::isRelativePath: it takes a name starting with ':' for one of
+    // the program's own resources.
+    if (!path.startsWith(QLatin1Char('/')))
+        path = playlistFolder + QLatin1Char('/') + path;
     return QDir::cleanPath(path);
 }
 
