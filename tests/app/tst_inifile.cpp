@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 class TestIniFile : public QObject {
@@ -171,18 +174,40 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteEntries({{"S", "K", "V"}}));
     }
 
+    // Root passes permission checks: there the folder is made read-only by a
+    // read-only bind mount in a mount namespace of a child's own.
     void failedWriteIntoReadOnlyFolderKeepsOldFile()
     {
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders");
         QDir(dir_.path()).mkdir("ro");
         const QString path = Write("ro/opt.ini", "[S]\r\nK=old\r\n");
-        QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        TIniFile ini(path);
-        QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteString("S", "K", "new"));
-        QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QByteArray folder = QFile::encodeName(Path("ro"));
+        if (geteuid() != 0) {
+            QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            TIniFile ini(path);
+            QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteString("S", "K", "new"));
+            QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        } else {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                    ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) != 0 ||
+                    ::mount(nullptr, folder.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+                    ::_exit(3); // no mount namespace here
+                try {
+                    TIniFile(path).WriteString("S", "K", "new");
+                } catch (const EIniFileException &) {
+                    ::_exit(0);
+                }
+                ::_exit(1);
+            }
+            int status = -1;
+            QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status));
+            if (WEXITSTATUS(status) == 3)
+                QSKIP("no mount namespace to be had here");
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
         QCOMPARE(Contents(path), QByteArray("[S]\r\nK=old\r\n"));
-        QCOMPARE(QDir(Path("ro")).entryList(QDir::Files), QStringList({"opt.ini"}));
+        QCOMPARE(QDir(Path("ro")).entryList(QDir::Files | QDir::Hidden), QStringList({"opt.ini"}));
     }
 
     // What cannot be read is never written over, for root too: reads give
