@@ -36,7 +36,7 @@ QString AlarmFiles::MessagePath(int id)
     return MessagePath(QString::number(id));
 }
 
-void AlarmFiles::WriteSettings(int id, AlarmMode mode, const AlarmTime &time, const QString &soundFile)
+void AlarmFiles::WriteSettings(int id, std::optional<AlarmMode> mode, const AlarmTime &time, const QString &soundFile)
 {
     QList<TIniFile::Entry> entries;
     for (AlarmMode m : kAllAlarmModes)
@@ -52,12 +52,12 @@ void AlarmFiles::WriteSettings(int id, AlarmMode mode, const AlarmTime &time, co
     TIniFile(SettingsPath(id)).WriteEntries(entries);
 }
 
-AlarmFiles::Settings AlarmFiles::ReadSettings(const QString &idText)
+AlarmFiles::Settings AlarmFiles::ReadSettings(const QString &idText, bool modeDefault)
 {
     const IniDocument ini = TIniFile(SettingsPath(idText)).Snapshot();
     Settings s;
     for (AlarmMode m : kAllAlarmModes)
-        if (ini.ReadBool(kModeSection, AlarmModeName(m), false))
+        if (ini.ReadBool(kModeSection, AlarmModeName(m), modeDefault))
             s.modes.append(AlarmModeName(m));
     s.time.Year = ini.ReadInteger(kTimeSection, QStringLiteral("Year"), 0);
     s.time.Month = ini.ReadInteger(kTimeSection, QStringLiteral("Month"), 0);
@@ -69,9 +69,9 @@ AlarmFiles::Settings AlarmFiles::ReadSettings(const QString &idText)
     return s;
 }
 
-AlarmFiles::Settings AlarmFiles::ReadSettings(int id)
+AlarmFiles::Settings AlarmFiles::ReadSettings(int id, bool modeDefault)
 {
-    return ReadSettings(QString::number(id));
+    return ReadSettings(QString::number(id), modeDefault);
 }
 
 QString AlarmFiles::ReadSoundFile(int id)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The files of the alarm store, all in the folder "alarm" of the program folder:
 // the index "Alarms.ini", and per alarm "<id>.ini" (settings) and "<id>Memo.ini"
 // (the message, a text file of lines).
@@ -24,11 +26,13 @@ struct Settings {
     QString soundFile;
 };
 
-// All thirteen keys, in one atomic replace. Raises "Unable to write to %s".
-void WriteSettings(int id, AlarmMode mode, const AlarmTime &time, const QString &soundFile);
-// Missing file or keys give the defaults: no mode, all zeros, no sound.
-Settings ReadSettings(const QString &idText);
-Settings ReadSettings(int id);
+// All thirteen keys, in one atomic replace; no mode writes six falses.
+// Raises "Unable to write to %s".
+void WriteSettings(int id, std::optional<AlarmMode> mode, const AlarmTime &time, const QString &soundFile);
+// Missing file or keys give the defaults: all zeros, no sound, and no mode
+// unless a missing mode key is to read as set (modeDefault).
+Settings ReadSettings(const QString &idText, bool modeDefault = false);
+Settings ReadSettings(int id, bool modeDefault = false);
 // Only the sound file, as the reminder needs it.
 QString ReadSoundFile(int id);
 

@@ -95,6 +95,14 @@ int AlarmStore::AllocateId() const
 
 void AlarmStore::Append(int id, const AlarmRow &row, const AlarmTime &time)
 {
+    CheckAppend(id);
+    rows_.append(row);
+    slots_[rows_.size()] = AlarmSlot{id, time};
+    WriteIndex();
+}
+
+void AlarmStore::CheckAppend(int id) const
+{
     if (IsFull())
         throw Exception(QStringLiteral("Tocsimo keeps at most %1 alarms: delete one before adding another")
                             .arg(Capacity));
@@ -103,9 +111,6 @@ void AlarmStore::Append(int id, const AlarmRow &row, const AlarmTime &time)
     for (int k = 1; k <= Count(); ++k)
         if (slots_[k].Id == id)
             throw Exception(QStringLiteral("Alarm identifier %1 is already in use").arg(id));
-    rows_.append(row);
-    slots_[rows_.size()] = AlarmSlot{id, time};
-    WriteIndex();
 }
 
 void AlarmStore::CheckRow(int row) const

@@ -38,6 +38,8 @@ public:
     int AllocateId() const;
     // Each change is made in memory, then the index is written.
     void Append(int id, const AlarmRow &row, const AlarmTime &time); // refuses a 256th alarm
+    // Raises what Append would refuse, changing nothing.
+    void CheckAppend(int id) const;
     void Replace(int row, const AlarmRow &newRow, const AlarmTime &time);
     void Remove(int row);
 

@@ -2,7 +2,7 @@
 
 #include "store/AlarmStore.h"
 
-AlarmListModel::AlarmListModel(const AlarmStore &store, QObject *parent)
+AlarmListModel::AlarmListModel(AlarmStore &store, QObject *parent)
     : QAbstractTableModel(parent), store_(store)
 {
 }
@@ -44,4 +44,45 @@ void AlarmListModel::Reload()
 {
     beginResetModel();
     endResetModel();
+}
+
+namespace {
+// Runs the closing half of a change however the change ends.
+template <class F>
+struct AtExit {
+    F f;
+    ~AtExit() { f(); }
+};
+template <class F>
+AtExit(F) -> AtExit<F>;
+} // namespace
+
+void AlarmListModel::Append(int id, const AlarmRow &row, const AlarmTime &time)
+{
+    store_.CheckAppend(id); // a refusal changes nothing
+    const int position = store_.Count();
+    beginInsertRows({}, position, position);
+    AtExit end{[this] { endInsertRows(); }};
+    store_.Append(id, row, time);
+}
+
+void AlarmListModel::Replace(int row, const AlarmRow &newRow, const AlarmTime &time)
+{
+    if (row < 0 || row >= store_.Count()) {
+        store_.Replace(row, newRow, time); // raises the store's error
+        return;
+    }
+    AtExit changed{[this, row] { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); }};
+    store_.Replace(row, newRow, time);
+}
+
+void AlarmListModel::Remove(int row)
+{
+    if (row < 0 || row >= store_.Count()) {
+        store_.Remove(row); // raises the store's error
+        return;
+    }
+    beginRemoveRows({}, row, row);
+    AtExit end{[this] { endRemoveRows(); }};
+    store_.Remove(row);
 }

@@ -2,17 +2,18 @@
 
 #include <QAbstractTableModel>
 
-class AlarmStore;
+#include "store/AlarmStore.h"
 
 // The rows of the alarm list as the manager's list view shows them: the
 // caption and the mode text of each alarm, in list order. A third column,
-// "ID", is kept empty and hidden.
+// "ID", is kept empty and hidden. Changes to the alarms go through here, so
+// the view keeps its selection across them.
 class AlarmListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { CaptionColumn, ModeColumn, IdColumn, ColumnCount };
 
-    explicit AlarmListModel(const AlarmStore &store, QObject *parent = nullptr);
+    explicit AlarmListModel(AlarmStore &store, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -22,6 +23,12 @@ public:
     // The store changed: the view reads it again.
     void Reload();
 
+    // The store's changes, told to the view. Each writes the index; when that
+    // fails the error is raised and the change stays, in the view as well.
+    void Append(int id, const AlarmRow &row, const AlarmTime &time);
+    void Replace(int row, const AlarmRow &newRow, const AlarmTime &time);
+    void Remove(int row);
+
 private:
-    const AlarmStore &store_;
+    AlarmStore &store_;
 };

@@ -1,15 +1,17 @@
 #include "windows/TFormMain.h"
 
-#include "windows/FormControls.h"
-
 #include "app/ErrorBox.h"
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "windows/AlarmListModel.h"
+#include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
+#include "windows/FormFont.h"
+#include "windows/NewTrackBar.h"
 #include "windows/StartSound.h"
+#include "windows/TFormAlarm.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -18,15 +20,15 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QHeaderView>
-#include <QTreeView>
 
 TFormMain *FormMain = nullptr;
 
@@ -43,11 +45,36 @@ W *Named(W *widget, const char *name)
     return widget;
 }
 
-// The page was laid out for narrow Windows fonts; where they are missing a
-// condensed face keeps the captions inside their boxes.
 QFont Font(const QString &family, int pixels, bool bold = false)
 {
-    return FormFont({family, QStringLiteral("DejaVu Sans Condensed")}, pixels, bold ? QFont::Bold : QFont::Normal);
+    return FormFont(family, pixels, bold);
+}
+
+// A page button on the strip: a flat picture above a white caption. Its
+// pressed-look twin sits sunk into the strip, with the picture lit.
+QToolButton *PageButton(QWidget *parent, const char *name, const QString &caption, const QString &picture,
+                        int top, bool pressedLook)
+{
+    auto *button = Named(new QToolButton(parent), name);
+    button->setGeometry(12, top, 72, 73);
+    button->setText(caption);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(Font(QStringLiteral("Tahoma"), 11, true));
+    button->setFocusPolicy(Qt::NoFocus);
+    if (pressedLook) {
+        button->setStyleSheet(QStringLiteral(
+            "QToolButton { color: #ffe8a0; background: rgba(0, 0, 0, 70); border: 1px solid;"
+            " border-color: rgba(0, 0, 0, 150) rgba(255, 255, 255, 110) rgba(255, 255, 255, 110) rgba(0, 0, 0, 150);"
+            " padding-top: 2px; padding-left: 1px; }"));
+    } else {
+        button->setStyleSheet(QStringLiteral(
+            "QToolButton { color: white; background: transparent; border: 1px solid transparent; }"
+            "QToolButton:hover { border-color: rgba(255, 255, 255, 120) rgba(0, 0, 0, 130) rgba(0, 0, 0, 130) rgba(255, 255, 255, 120); }"
+            "QToolButton:pressed { border-color: rgba(0, 0, 0, 130) rgba(255, 255, 255, 120) rgba(255, 255, 255, 120) rgba(0, 0, 0, 130); }"));
+    }
+    return button;
 }
 
 // A teal title strip (a lowered panel) with a white caption, as on top of each page.
@@ -86,8 +113,14 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     setFixedSize(414, 366);
     setFont(Font(QStringLiteral("MS Sans Serif"), 11));
 
+    BuildPageButtons();
     BuildAlarmsPage();
     BuildOptionsPage();
+    ButtonAlarmsClick();
+
+    Button3 = Named(new QPushButton(QStringLiteral("OK"), this), "Button3");
+    Button3->setGeometry(328, 328, 59, 25);
+    connect(Button3, &QPushButton::clicked, this, [this] { Guarded([this] { Button3Click(); }); });
 
     // The scheduler's tick. An alarm can only fall due when a new second begins,
     // so the tick comes just after each second starts rather than every 100 ms:
@@ -105,16 +138,40 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     Guarded([this] { FormCreate(); });
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain()
+{
+    // The rows live in Alarms, which goes before the widgets do.
+    AlarmsList->setModel(nullptr);
+}
+
+void TFormMain::BuildPageButtons()
+{
+    // A JPEG, decoded when the manager is made.
+    Image2 = Named(new QLabel(this), "Image2");
+    const QPixmap strip(QStringLiteral(":/pictures/ManagerStrip.jpg"));
+    Image2->setPixmap(strip);
+    Image2->setGeometry(8, 8, 80, 351);
+    if (!strip.isNull())
+        Image2->resize(strip.size());
+
+    const QString alarms = QStringLiteral("Alarms"), options = QStringLiteral("Options");
+    ButtonAlarms = PageButton(this, "ButtonAlarms", alarms, QStringLiteral(":/pictures/AlarmsPage.png"), 16, false);
+    FButtonAlarms = PageButton(this, "FButtonAlarms", alarms, QStringLiteral(":/pictures/AlarmsPageDown.png"), 16, true);
+    ButtonOptions = PageButton(this, "ButtonOptions", options, QStringLiteral(":/pictures/OptionsPage.png"), 104, false);
+    FButtonOptions = PageButton(this, "FButtonOptions", options, QStringLiteral(":/pictures/OptionsPageDown.png"), 104, true);
+    // The twins have no action: clicking the page already shown does nothing.
+    connect(ButtonAlarms, &QToolButton::clicked, this, [this] { Guarded([this] { ButtonAlarmsClick(); }); });
+    connect(ButtonOptions, &QToolButton::clicked, this, [this] { Guarded([this] { ButtonOptionsClick(); }); });
+}
 
 void TFormMain::BuildAlarmsPage()
 {
     PanelAlarms = Named(new QWidget(this), "PanelAlarms");
     PanelAlarms->setGeometry(96, 8, 313, 337);
-    TitleBar(PanelAlarms, "Panel3", "Label6", QStringLiteral("Alarms"));
+    Label6 = TitleBar(PanelAlarms, "Panel3", "Label6", QStringLiteral("Alarms"));
 
     AlarmsModel = new AlarmListModel(Alarms, this);
-    AlarmsList = Named(new QTreeView(PanelAlarms), "AlarmsList");
+    AlarmsList = Named(new AlarmListView(PanelAlarms), "AlarmsList");
     AlarmsList->setGeometry(0, 32, 305, 249);
     AlarmsList->setRootIsDecorated(false);
     AlarmsList->setItemsExpandable(false);
@@ -122,6 +179,19 @@ void TFormMain::BuildAlarmsPage()
     AlarmsList->setSelectionMode(QAbstractItemView::SingleSelection);
     AlarmsList->setSelectionBehavior(QAbstractItemView::SelectRows);
     AlarmsList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    AlarmsList->setExpandsOnDoubleClick(false);
+    connect(AlarmsList, &AlarmListView::Click, this, [this] { Guarded([this] { AlarmsListClick(); }); });
+    connect(AlarmsList, &AlarmListView::DblClick, this, [this] { Guarded([this] { AlarmsListDblClick(); }); });
+
+    const auto button = [this](const char *name, const QString &caption, int left, void (TFormMain::*handler)()) {
+        auto *b = Named(new QPushButton(caption, PanelAlarms), name);
+        b->setGeometry(left, 290, 41, 25);
+        connect(b, &QPushButton::clicked, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+        return b;
+    };
+    ButtonAdd = button("ButtonAdd", QStringLiteral("Add"), 8, &TFormMain::ButtonAddClick);
+    ButtonEdit = button("ButtonEdit", QStringLiteral("Edit"), 56, &TFormMain::ButtonEditClick);
+    ButtonDel = button("ButtonDel", QStringLiteral("Del"), 104, &TFormMain::ButtonDelClick);
 }
 
 void TFormMain::BuildOptionsPage()
@@ -183,11 +253,13 @@ void TFormMain::BuildOptionsPage()
     ButtonPlay = Named(new QPushButton(GroupBox1), "ButtonPlay");
     ButtonPlay->setGeometry(234, 90, 23, 22);
     ButtonPlay->setFlat(true);
-    ButtonPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    ButtonPlay->setIcon(QIcon(QStringLiteral(":/pictures/Play.png")));
+    ButtonPlay->setIconSize(QSize(14, 19));
     ButtonStop = Named(new QPushButton(GroupBox1), "ButtonStop");
     ButtonStop->setGeometry(234, 90, 23, 22);
     ButtonStop->setFlat(true);
-    ButtonStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    ButtonStop->setIcon(QIcon(QStringLiteral(":/pictures/Stop.png")));
+    ButtonStop->setIconSize(QSize(14, 19));
     ButtonStop->hide();
     connect(ButtonPlay, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonPlayClick(); }); });
     connect(ButtonStop, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonStopClick(); }); });
@@ -230,6 +302,127 @@ void TFormMain::done(int result)
     if (!Guarded([this] { FormClose(); }))
         return; // the error was shown; the window stays open
     QDialog::done(result);
+}
+
+void TFormMain::keyPressEvent(QKeyEvent *event)
+{
+    // The manager closes only by "OK" or the close box; Esc does nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFormMain::Button3Click()
+{
+    accept();
+}
+
+void TFormMain::ButtonAlarmsClick()
+{
+    ButtonAlarms->hide();
+    FButtonAlarms->show();
+    ButtonOptions->show();
+    FButtonOptions->hide();
+    PanelAlarms->show();
+    PanelOptions->hide();
+}
+
+void TFormMain::ButtonOptionsClick()
+{
+    ButtonAlarms->show();
+    FButtonAlarms->hide();
+    ButtonOptions->hide();
+    FButtonOptions->show();
+    PanelAlarms->hide();
+    PanelOptions->show();
+}
+
+AlarmRow TFormMain::RowFromEditor()
+{
+    return {AlarmStore::CaptionOf({FormAlarm->MemoFirstLine()}), FormAlarm->CheckedModeText()};
+}
+
+void TFormMain::ButtonAddClick()
+{
+    if (!FormAlarm)
+        return;
+    // A full store opens no editor: nothing could be kept from it.
+    if (Alarms.IsFull())
+        throw Exception(QStringLiteral("The alarm list is full: Tocsimo keeps at most %1 alarms. "
+                                       "Delete an alarm before adding another")
+                            .arg(AlarmStore::Capacity));
+    FormAlarm->AlarmId = Alarms.AllocateId();
+    FormAlarm->ButtonNewClick();
+    if (FormAlarm->Accepted)
+        AlarmsModel->Append(FormAlarm->AlarmId, RowFromEditor(), FormAlarm->PickedTime());
+}
+
+void TFormMain::ButtonEditClick()
+{
+    const int row = ItemIndex();
+    if (row < 0 || !FormAlarm)
+        return;
+    FormAlarm->AlarmId = Alarms.Slot(row + 1).Id;
+    FormAlarm->ButtonEditClick();
+    if (FormAlarm->Accepted)
+        AlarmsModel->Replace(row, RowFromEditor(), FormAlarm->PickedTime());
+}
+
+void TFormMain::ButtonDelClick()
+{
+    int a = ItemIndex();
+    // The index is written whether or not a row went, and its failure is
+    // reported only after the selection has been put right.
+    struct Reselect {
+        TFormMain *form;
+        int &a;
+        ~Reselect()
+        {
+            if (form->ItemIndex() >= 0)
+                return;
+            if (a >= form->Alarms.Count())
+                a = form->Alarms.Count() - 1;
+            form->SetItemIndex(a);
+            form->AlarmsList->setFocus();
+        }
+    } reselect{this, a};
+    if (a >= 0) {
+        // Otherwise the list would select a neighbour of the row by itself.
+        AlarmsList->selectionModel()->clear();
+        AlarmsModel->Remove(a);
+    }
+    else
+        Alarms.WriteIndex();
+}
+
+void TFormMain::AlarmsListClick()
+{
+    if (ItemIndex() >= 0)
+        return;
+    SetItemIndex(Alarms.Count() - 1);
+    AlarmsList->setFocus();
+}
+
+void TFormMain::AlarmsListDblClick()
+{
+    struct Reselect {
+        TFormMain *form;
+        ~Reselect() { form->AlarmsListClick(); }
+    } reselect{this};
+    ButtonEditClick();
+}
+
+int TFormMain::ItemIndex() const
+{
+    return AlarmsList->ItemIndex();
+}
+
+void TFormMain::SetItemIndex(int row)
+{
+    ShowAlarmsModel();
+    AlarmsList->SetItemIndex(row);
 }
 
 void TFormMain::showEvent(QShowEvent *event)
@@ -346,7 +539,15 @@ void TFormMain::TimerTimer()
     if (FormReminder)
         if (const int soon = AlarmPass::FirstDue(Alarms, DecodeDateTime(Now() + kLookAheadDays)))
             FormReminder->PreparePlayer(soon);
-    // The chime test follows here.
+    ChimeTestRun();
+}
+
+void TFormMain::ChimeTestRun()
+{
+    const ChimeSettings settings{chkChimes->isChecked(), rbHourly->isChecked(), rbHalfHourly->isChecked(),
+                                 rbQuartarHourly->isChecked()};
+    if (chimeTest_.Due(settings, NowParts()))
+        ButtonPlayClick();
 }
 
 int TFormMain::MsToNextTick()

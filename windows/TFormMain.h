@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schedule/AlarmPass.h"
+#include "schedule/ChimeTest.h"
 #include "store/AlarmStore.h"
 #include "windows/Options.h"
 
@@ -16,8 +17,9 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class QTreeView;
+class QToolButton;
 class AlarmListModel;
+class AlarmListView;
 class QWidget;
 class TDSTrackBar;
 class TFilterGraph;
@@ -31,12 +33,25 @@ public:
     explicit TFormMain(QWidget *parent = nullptr);
     ~TFormMain() override;
 
+    // The strip down the left side, with the page buttons on it. Each page
+    // button has a pressed-look twin at its place, shown while its page is.
+    QLabel *Image2 = nullptr;
+    QToolButton *ButtonAlarms = nullptr;
+    QToolButton *FButtonAlarms = nullptr;
+    QToolButton *ButtonOptions = nullptr;
+    QToolButton *FButtonOptions = nullptr;
+    QPushButton *Button3 = nullptr; // "OK"
+
     // The alarms page.
     QWidget *PanelAlarms = nullptr;
-    QTreeView *AlarmsList = nullptr;
+    QLabel *Label6 = nullptr;
+    AlarmListView *AlarmsList = nullptr;
     // The rows AlarmsList shows. The view takes it when the window is first
     // shown, so a manager that stays hidden lays out no text at all.
     AlarmListModel *AlarmsModel = nullptr;
+    QPushButton *ButtonAdd = nullptr;
+    QPushButton *ButtonEdit = nullptr;
+    QPushButton *ButtonDel = nullptr;
 
     // The options page.
     QWidget *PanelOptions = nullptr;
@@ -73,6 +88,14 @@ public:
     void FormCreate();
     void FormShow();
     void FormClose(); // an error keeps the window open
+    void Button3Click();
+    void ButtonAlarmsClick();
+    void ButtonOptionsClick();
+    void ButtonAddClick();
+    void ButtonEditClick();
+    void ButtonDelClick();
+    void AlarmsListClick();
+    void AlarmsListDblClick();
     void TimerTimer();
     void chkAutoRunClick();
     void ButtonPlayClick();
@@ -88,14 +111,24 @@ public:
     // AlarmsList shows the store's rows again.
     void RefreshAlarmsList();
 
+    // The alarm list's selection: the selected row's position, or -1.
+    int ItemIndex() const;
+    void SetItemIndex(int row);
+
+    // Run at the end of each scheduler tick: starts the chosen chime at a
+    // chime second.
+    void ChimeTestRun();
+
     // The chime names, in list order; the chime file is "sound/" + name + ".wav".
     static const QStringList ChimeNames;
 
 protected:
     void done(int result) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void BuildPageButtons();
     void BuildAlarmsPage();
     void BuildOptionsPage();
     // Binds the list view to its rows, once.
@@ -105,9 +138,13 @@ private:
     // Time until just after the next second begins.
     static int MsToNextTick();
 
+    // The alarm as the editor holds it after "OK".
+    static AlarmRow RowFromEditor();
+
     QButtonGroup *timeFormatGroup_ = nullptr;
     QButtonGroup *intervalGroup_ = nullptr;
     AlarmPass alarmPass_;
+    ChimeTest chimeTest_;
 };
 
 extern TFormMain *FormMain;

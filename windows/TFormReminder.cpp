@@ -1,12 +1,12 @@
 #include "windows/TFormReminder.h"
 
-#include "windows/FormControls.h"
-
 #include "app/ErrorBox.h"
 #include "app/Now.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
+#include "windows/FormFont.h"
+#include "windows/NewTrackBar.h"
 #include "windows/ReminderText.h"
 #include "windows/StartSound.h"
 #include "windows/TFormMain.h"

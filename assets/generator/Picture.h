@@ -10,6 +10,7 @@
 struct Picture {
     QString path;
     std::function<QImage()> draw;
+    int quality = -1; // for lossy formats; -1 is the writer's default
 };
 
 // Every picture the generator knows, looked up by path.

@@ -1,6 +1,7 @@
 #include "generator/Picture.h"
 
 #include "generator/ClockFace.h"
+#include "generator/ManagerPictures.h"
 
 #include <QList>
 
@@ -10,6 +11,14 @@ const QList<Picture> &AllPictures()
 {
     static const QList<Picture> pictures = {
         {QStringLiteral("ClockFace.png"), DrawClockFace},
+        {QStringLiteral("ManagerStrip.jpg"), DrawManagerStrip, 92},
+        {QStringLiteral("AlarmsPage.png"), DrawAlarmsPage},
+        {QStringLiteral("AlarmsPageDown.png"), DrawAlarmsPageDown},
+        {QStringLiteral("OptionsPage.png"), DrawOptionsPage},
+        {QStringLiteral("OptionsPageDown.png"), DrawOptionsPageDown},
+        {QStringLiteral("Play.png"), DrawPlayGlyph},
+        {QStringLiteral("Stop.png"), DrawStopGlyph},
+        {QStringLiteral("Open.png"), DrawOpenGlyph},
     };
     return pictures;
 }

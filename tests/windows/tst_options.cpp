@@ -2,6 +2,7 @@
 #include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 #include "windows/AlarmListModel.h"
+#include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
 #include "windows/Options.h"
 #include "player/TFilterGraph.h"

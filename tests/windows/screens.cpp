@@ -1,0 +1,108 @@
+// Takes pictures of the alarm manager (both pages) and the alarm editor (Once
+// and Weekly), framed by the window manager, from a real X display. Run by
+// scripts/screenshots, which starts a private X session for it:
+//
+//   tocsimo_screens <output folder>
+#include "app/DateTime.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "store/AlarmFiles.h"
+#include "windows/AlarmListView.h"
+#include "windows/TFormAlarm.h"
+#include "windows/TFormMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+
+namespace {
+bool Shoot(QWidget *window, const QString &path)
+{
+    if (!QTest::qWaitForWindowExposed(window, 5000))
+        return false;
+    // The window manager's frame, then the first paint.
+    QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
+    QTest::qWait(300);
+    const QRect frame = window->frameGeometry();
+    const QPixmap shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    const bool ok = shot.save(path);
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "could not write", qPrintable(path), shot.width(), shot.height());
+    return ok;
+}
+
+// Opens the editor on one alarm, as the manager does, and pictures it.
+bool ShootEditor(int id, const QString &path)
+{
+    bool ok = false;
+    QTimer::singleShot(0, FormAlarm, [&] {
+        ok = Shoot(FormAlarm, path);
+        FormAlarm->Button2->click();
+    });
+    FormAlarm->AlarmId = id;
+    FormAlarm->ButtonEditClick();
+    return ok;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tocsimo_screens <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("alarm"));
+    SetProgramFolderOverride(folder.path());
+    SetNowOverride([] { return EncodeDateTime(2027, 3, 1, 14, 25, 37, 0); });
+    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+
+    struct Sample {
+        AlarmMode mode;
+        AlarmTime time;
+        QStringList message;
+    };
+    const QList<Sample> samples = {
+        {AlarmMode::Once, {2027, 3, 14, 9, 30, 0}, {"Dentist: bring the insurance card", "and the letter"}},
+        {AlarmMode::Weekly, {2027, 3, 5, 18, 0, 0}, {"Put the bins out"}},
+        {AlarmMode::Daily, {2027, 1, 1, 7, 0, 0}, {"Wake up"}},
+        {AlarmMode::Hourly, {2027, 1, 1, 0, 55, 0}, {"Stretch and drink some water"}},
+        {AlarmMode::Monthly, {2027, 1, 28, 10, 0, 0}, {"Pay the rent"}},
+        {AlarmMode::Yearly, {2027, 6, 21, 8, 0, 0}, {"Anna's birthday"}},
+    };
+    const QString sound = QStringLiteral("/home/user/Music/Alarms/Morning bells.mp3");
+    FormMain = new TFormMain;
+    FormAlarm = new TFormAlarm;
+    for (int i = 0; i < samples.size(); ++i) {
+        AlarmFiles::WriteSettings(i + 1, samples[i].mode, samples[i].time, sound);
+        AlarmFiles::WriteMessage(i + 1, samples[i].message);
+        FormMain->Alarms.Append(i + 1, {samples[i].message.first(), AlarmModeName(samples[i].mode)}, samples[i].time);
+    }
+    FormMain->RefreshAlarmsList();
+
+    bool ok = true;
+    FormMain->ButtonAlarms->click();
+    FormMain->show();
+    FormMain->SetItemIndex(1);
+    ok &= Shoot(FormMain, out.filePath(QStringLiteral("manager-alarms.png")));
+    FormMain->ButtonOptions->click();
+    ok &= Shoot(FormMain, out.filePath(QStringLiteral("manager-options.png")));
+    FormMain->hide();
+
+    ok &= ShootEditor(1, out.filePath(QStringLiteral("editor-once.png")));
+    ok &= ShootEditor(2, out.filePath(QStringLiteral("editor-weekly.png")));
+
+    delete FormAlarm;
+    delete FormMain;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,398 @@
+// The alarm editor: loading an alarm from its files and the fallback to the
+// defaults, what the pickers show in each mode, "Now", the caption the
+// manager takes, saving and its failures, the keys that must not close the
+// window, the sound dialog's filter and the preview's half-second skip.
+#include "app/DateTime.h"
+#include "app/ErrorBox.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "player/TDSTrackBar.h"
+#include "player/TFilterGraph.h"
+#include "store/AlarmFiles.h"
+#include "windows/FileFilter.h"
+#include "windows/TFormAlarm.h"
+
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+QByteArray Contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A mono 16-bit WAV of a quiet tone.
+void WriteWav(const QString &path, int milliseconds)
+{
+    const int rate = 8000, frames = rate * milliseconds / 1000;
+    QByteArray wav("RIFF");
+    const auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
+    const auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char *>(&v), 2); };
+    u32(36 + frames * 2);
+    wav.append("WAVEfmt ");
+    u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
+    wav.append("data");
+    u32(frames * 2);
+    for (int i = 0; i < frames; ++i)
+        u16(static_cast<quint16>(static_cast<qint16>(3000 * ((i / 8) % 2 ? 1 : -1))));
+    WriteFile(path, wav);
+}
+
+const QByteArray kSixFalses = "[AlarmMode]\r\nOnce=0\r\nHourly=0\r\nDaily=0\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n";
+} // namespace
+
+class TestAlarmEditor : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *dir_ = nullptr;
+    TFormAlarm *w = nullptr;
+    QStringList errors_;
+    TDateTime clock_ = 0;
+
+    QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
+
+    // Opens the editor through its entry point; `inside` runs while it is
+    // shown, and the editor is cancelled afterwards if still open.
+    void Open(bool isNew, int id, const std::function<void()> &inside)
+    {
+        QTimer::singleShot(0, w, [this, inside] {
+            QVERIFY(w->isVisible());
+            inside();
+            if (w->isVisible())
+                w->Button2->click();
+        });
+        w->AlarmId = id;
+        isNew ? w->ButtonNewClick() : w->ButtonEditClick();
+    }
+
+    QString Shown(QDateTimeEdit *picker) const { return picker->text(); }
+
+private slots:
+    void init()
+    {
+        dir_ = new QTemporaryDir;
+        QDir(dir_->path()).mkdir("alarm");
+        SetProgramFolderOverride(dir_->path());
+        clock_ = EncodeDateTime(2027, 3, 1, 14, 25, 37, 789);
+        SetNowOverride([this] { return clock_; });
+        errors_.clear();
+        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        w = new TFormAlarm;
+    }
+    void cleanup()
+    {
+        delete w;
+        w = nullptr;
+        SetErrorBoxHandler({});
+        SetNowOverride({});
+        SetProgramFolderOverride({});
+        QLocale::setDefault(QLocale::system());
+        delete dir_;
+    }
+
+    void loadsTheAlarmOrFallsBackToTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("settings"); // "-" for no file
+        QTest::addColumn<QByteArray>("message");  // "-" for no file
+        QTest::addColumn<QString>("mode");        // "" for none selected
+        QTest::addColumn<QString>("date");        // as the Once picker shows it
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<QString>("memo");
+        const QByteArray time = "[AlarmDateTime]\r\nYear=2026\r\nMonth=4\r\nDay=30\r\nHour=18\r\nMinute=5\r\nSecond=9\r\n"
+                                "[AlarmSound]\r\nFile=/music/a b.mp3\r\n";
+        const QByteArray twoLines = "Dentist\r\nbring the card";
+        QTest::newRow("weekly") << "[AlarmMode]\r\nWeekly=1\r\nOnce=0\r\nHourly=0\r\nDaily=0\r\nMonthly=0\r\nYearly=0\r\n" + time
+                                << twoLines << "Weekly" << "" << "06:05:09 PM" << "/music/a b.mp3" << "Dentist\nbring the card";
+        // Each missing mode key reads as set; the last one applied wins.
+        QTest::newRow("no mode section") << time << twoLines << "Yearly" << "" << "06:05:09 PM" << "/music/a b.mp3"
+                                         << "Dentist\nbring the card";
+        // No mode is selected, so the pickers keep the look of the last one.
+        QTest::newRow("all six modes off") << kSixFalses + time << QByteArray("x") << "" << "30" << "06:05:09 PM"
+                                           << "/music/a b.mp3" << "x";
+        QTest::newRow("31 April") << "[AlarmMode]\r\nDaily=1\r\n" + QByteArray(time).replace("Day=30", "Day=31") << twoLines
+                                  << "Once" << "03/01/2027" << "02:25:37 PM" << "" << "It is time to...";
+        QTest::newRow("month 0") << "[AlarmMode]\r\nDaily=1\r\n" + QByteArray(time).replace("Month=4", "Month=0") << twoLines
+                                 << "Once" << "03/01/2027" << "02:25:37 PM" << "" << "It is time to...";
+        QTest::newRow("hour 24") << "[AlarmMode]\r\nDaily=1\r\n" + QByteArray(time).replace("Hour=18", "Hour=24") << twoLines
+                                 << "Once" << "03/01/2027" << "02:25:37 PM" << "" << "It is time to...";
+        QTest::newRow("no settings file") << QByteArray("-") << twoLines << "Once" << "03/01/2027" << "02:25:37 PM" << ""
+                                          << "It is time to...";
+        QTest::newRow("no message file") << "[AlarmMode]\r\nDaily=1\r\n" + time << QByteArray("-") << "Once" << "03/01/2027"
+                                         << "02:25:37 PM" << "" << "It is time to...";
+    }
+    void loadsTheAlarmOrFallsBackToTheDefaults()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, message);
+        QFETCH(QString, mode);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, sound);
+        QFETCH(QString, memo);
+        if (settings != "-")
+            WriteFile(AlarmPath("4.ini"), settings);
+        if (message != "-")
+            WriteFile(AlarmPath("4Memo.ini"), message);
+        // What an earlier alarm left in the controls must not survive.
+        w->rbMonthly->setChecked(true);
+        w->EditAlarmSound->setText("/old.mp3");
+        w->Memo->setPlainText("old");
+        Open(false, 4, [&] {
+            QCOMPARE(w->CheckedModeText(), mode);
+            QCOMPARE(w->rbOnce->isChecked() + w->rbHourly->isChecked() + w->rbDaily->isChecked()
+                         + w->rbWeekly->isChecked() + w->rbMonthly->isChecked() + w->rbYearly->isChecked(),
+                     mode.isEmpty() ? 0 : 1);
+            if (!date.isEmpty())
+                QCOMPARE(Shown(w->DatePicker), date);
+            QCOMPARE(Shown(w->TimePicker), time);
+            QCOMPARE(w->EditAlarmSound->text(), sound);
+            QCOMPARE(w->Memo->toPlainText(), memo);
+            QVERIFY(!w->Accepted);
+        });
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void noModeSelectedSavesSixFalses()
+    {
+        WriteFile(AlarmPath("2.ini"), kSixFalses + "[AlarmDateTime]\r\nYear=2026\r\nMonth=1\r\nDay=2\r\n");
+        WriteFile(AlarmPath("2Memo.ini"), "");
+        Open(false, 2, [&] { QTest::mouseClick(w->ButtonOk, Qt::LeftButton); });
+        QVERIFY(w->Accepted);
+        QCOMPARE(Contents(AlarmPath("2.ini")),
+                 kSixFalses + "[AlarmDateTime]\r\nYear=2026\r\nMonth=1\r\nDay=2\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n"
+                              "[AlarmSound]\r\nFile=\r\n");
+        // An empty message is an empty file.
+        QCOMPARE(Contents(AlarmPath("2Memo.ini")), QByteArray());
+        QCOMPARE(w->MemoFirstLine(), QString());
+        QCOMPARE(w->CheckedModeText(), QString());
+    }
+
+    void picturesShowWhatEachModeNeeds()
+    {
+        // Names from the user's language; the order of the fields stays fixed.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        delete w;
+        w = new TFormAlarm;
+        WriteFile(AlarmPath("1.ini"), "[AlarmMode]\r\nOnce=1\r\nHourly=0\r\nDaily=0\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n"
+                                      "[AlarmDateTime]\r\nYear=2027\r\nMonth=3\r\nDay=5\r\nHour=21\r\nMinute=7\r\nSecond=3\r\n");
+        WriteFile(AlarmPath("1Memo.ini"), "x");
+        Open(false, 1, [&] {
+            struct Step {
+                QRadioButton *button;
+                bool dateEnabled;
+                QString date, time;
+            };
+            const QList<Step> steps = {
+                {w->rbOnce, true, "03/05/2027", "09:07:03 PM"},
+                {w->rbWeekly, true, "Freitag", "09:07:03 PM"},
+                {w->rbDaily, false, "Freitag", "09:07:03 PM"}, // the weekday stays, greyed
+                {w->rbHourly, false, "Freitag", "07:03"},
+                {w->rbMonthly, true, "05", "09:07:03 PM"},
+                {w->rbYearly, true, "05 März", "09:07:03 PM"},
+                {w->rbOnce, true, "03/05/2027", "09:07:03 PM"},
+            };
+            for (const Step &s : steps) {
+                QTest::mouseClick(s.button, Qt::LeftButton, {}, QPoint(6, s.button->height() / 2));
+                QVERIFY2(s.button->isChecked(), qPrintable(s.button->text()));
+                QCOMPARE(w->DatePicker->isEnabled(), s.dateEnabled);
+                QCOMPARE(Shown(w->DatePicker).remove(QLatin1Char('.')), s.date);
+                QCOMPARE(Shown(w->TimePicker), s.time);
+                // Whatever is shown, the whole date and time are kept.
+                QCOMPARE(w->PickedTime(), (AlarmTime{2027, 3, 5, 21, 7, 3}));
+            }
+        });
+    }
+
+    void nowIsSavedToTheSecond()
+    {
+        // Left by an earlier alarm of the same identifier: not read, but its keys keep their places.
+        WriteFile(AlarmPath("3.ini"), "[AlarmMode]\r\nMonthly=1\r\n");
+        Open(true, 3, [&] {
+            QVERIFY(w->rbOnce->isChecked());
+            QCOMPARE(w->Memo->toPlainText(), QString("It is time to..."));
+            w->rbWeekly->click();
+            clock_ = EncodeDateTime(2028, 2, 29, 23, 59, 58, 999);
+            QTest::mouseClick(w->Button1, Qt::LeftButton);
+            QVERIFY(w->rbWeekly->isChecked()); // "Now" leaves the mode
+            QTest::mouseClick(w->ButtonOk, Qt::LeftButton);
+        });
+        QVERIFY(w->Accepted);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(Contents(AlarmPath("3.ini")),
+                 QByteArray("[AlarmMode]\r\nMonthly=0\r\nOnce=0\r\nHourly=0\r\nDaily=0\r\nWeekly=1\r\nYearly=0\r\n"
+                            "[AlarmDateTime]\r\nYear=2028\r\nMonth=2\r\nDay=29\r\nHour=23\r\nMinute=59\r\nSecond=58\r\n"
+                            "[AlarmSound]\r\nFile=\r\n"));
+        QCOMPARE(Contents(AlarmPath("3Memo.ini")), QByteArray("It is time to..."));
+    }
+
+    void captionIsTheFirstLineAsTheBoxShowsIt()
+    {
+        const QString longLine = "Call the garage about the winter tyres and ask whether they can also look at the brakes";
+        Open(true, 1, [&] {
+            w->Memo->setPlainText(longLine + "\nsecond line");
+            const QString caption = w->MemoFirstLine();
+            QVERIFY2(caption.size() < longLine.size() && caption.size() > 10, qPrintable(caption));
+            QVERIFY(longLine.startsWith(caption));
+            QVERIFY(w->Memo->fontMetrics().horizontalAdvance(caption.trimmed()) <= w->Memo->viewport()->width());
+            w->Memo->setPlainText("Short\nsecond line");
+            QCOMPARE(w->MemoFirstLine(), QString("Short"));
+        });
+    }
+
+    void failedSavesKeepTheWindowOpenAndLoseNothing()
+    {
+        WriteFile(AlarmPath("5.ini"), "[AlarmSound]\r\nFile=/old.mp3\r\n");
+        WriteFile(AlarmPath("5Memo.ini"), "old message");
+        QDir(dir_->path()).rename("alarm", "elsewhere");
+        bool stillOpen = false;
+        Open(false, 5, [&] {
+            w->Memo->setPlainText("new message");
+            QTest::mouseClick(w->ButtonOk, Qt::LeftButton);
+            stillOpen = w->isVisible() && !w->Accepted;
+            QVERIFY(QDir(dir_->path()).rename("elsewhere", "alarm"));
+            // The message file cannot be replaced: a folder is in its way.
+            QVERIFY(QFile::remove(AlarmPath("5Memo.ini")));
+            QVERIFY(QDir().mkdir(AlarmPath("5Memo.ini")));
+            QTest::mouseClick(w->ButtonOk, Qt::LeftButton);
+            stillOpen = stillOpen && w->isVisible() && !w->Accepted;
+        });
+        QVERIFY(stillOpen);
+        QVERIFY(!w->Accepted);
+        QCOMPARE(errors_, QStringList({"Unable to write to " + dir_->path() + "/alarm/5.ini.",
+                                       "Cannot create file " + AlarmPath("5Memo.ini") + "."}));
+        // The settings were written before the message failed.
+        QVERIFY(Contents(AlarmPath("5.ini")).contains("[AlarmMode]\r\nOnce=1"));
+    }
+
+    void enterAndEscCloseNothing()
+    {
+        Open(true, 1, [&] {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(w->isVisible());
+            w->ButtonOk->setFocus();
+            QTest::keyClick(w->ButtonOk, Qt::Key_Return);
+            QTest::keyClick(w->ButtonOk, Qt::Key_Enter);
+            QVERIFY(w->isVisible());
+            w->Memo->setFocus();
+            w->Memo->moveCursor(QTextCursor::End);
+            QTest::keyClick(w->Memo, Qt::Key_Return);
+            QTest::keyClicks(w->Memo, "then go");
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->Memo->toPlainText(), QString("It is time to...\nthen go"));
+
+            // Tab goes through the controls in their order (and through the
+            // fields of a picker on the way, as in every Qt picker).
+            w->rbOnce->setFocus();
+            QStringList order;
+            for (int i = 0; i < 30 && order.size() < 8; ++i) {
+                QVERIFY(QApplication::focusWidget());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget *f = QApplication::focusWidget();
+                while (f && f->objectName().isEmpty())
+                    f = f->parentWidget();
+                const QString name = f ? f->objectName() : QString("none");
+                if (order.isEmpty() || order.last() != name)
+                    order << name;
+            }
+            QCOMPARE(order, QStringList({"Memo", "ButtonOk", "Button2", "TimePicker", "DatePicker", "EditAlarmSound",
+                                         "Button1", "rbOnce"}));
+        });
+        QVERIFY(!w->Accepted);
+    }
+
+    void soundDialogOffersAudioFilesFirst()
+    {
+        QCOMPARE(QtNameFilters(TFormAlarm::OpenDialogFilter),
+                 QStringList({"Audio files (*.mp3 *.mp2 *.wma *.wax *.wav *.mid *.midi *.rmi *.au *.snd)",
+                              "All files (*.*) (*)"}));
+        const QString chosen = dir_->filePath("tune.ogg.mp3");
+        WriteFile(chosen, "x");
+        Open(true, 1, [&] {
+            QString filter, shownName;
+            QTimer::singleShot(0, w, [&] {
+                QTRY_VERIFY(w->OpenDialog && w->OpenDialog->isVisible());
+                filter = w->OpenDialog->selectedNameFilter();
+                auto *name = w->OpenDialog->findChild<QLineEdit *>("fileNameEdit");
+                QVERIFY(name);
+                name->setText(chosen);
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+            QTest::mouseClick(w->ButtonOpen, Qt::LeftButton);
+            QCOMPARE(filter, QString("Audio files")); // shown without its patterns
+            QCOMPARE(w->EditAlarmSound->text(), chosen);
+            // Cancelling the dialog leaves the field as it was.
+            QTimer::singleShot(0, w, [&] {
+                QTRY_VERIFY(w->OpenDialog->isVisible());
+                w->OpenDialog->reject();
+            });
+            QTest::mouseClick(w->ButtonOpen, Qt::LeftButton);
+            QCOMPARE(w->EditAlarmSound->text(), chosen);
+        });
+    }
+
+    void previewSkipsHalfASecondOnlyAfterAStop()
+    {
+        // The flag alone, with no sound: reports as the bar makes them.
+        QVERIFY(w->SkipPending);
+        w->DSTrackBar->SetMax(10);
+        w->DSTrackBar->SetPosition(1);
+        w->DSTrackBarTimer(w->DSTrackBar, 0, 0);
+        QVERIFY(!w->SkipPending); // the first report of the first preview skips
+        w->DSTrackBar->SetPosition(10);
+        w->DSTrackBarTimer(w->DSTrackBar, 0, 0);
+        QVERIFY(!w->SkipPending); // the end stops, and the same report uses the skip up
+        QVERIFY(!w->ButtonPlay->isHidden());
+        w->ButtonStop->click();
+        QVERIFY(w->SkipPending); // a stop by the user arms it again
+
+        // A real preview: a stop makes the next one start half a second in.
+        const QString sound = dir_->filePath("tone.wav");
+        WriteWav(sound, 1500);
+        w->EditAlarmSound->setText(sound);
+        QList<int> positions;
+        w->DSTrackBar->SetOnTimer([&](TDSTrackBar *bar, uint32_t current, uint32_t stop) {
+            positions << bar->Position();
+            w->DSTrackBarTimer(bar, current, stop);
+        });
+        w->ButtonPlay->click();
+        QVERIFY(w->ButtonPlay->isHidden() && !w->ButtonStop->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 3, 5000);
+        QVERIFY2(positions.at(1) >= 5, qPrintable(QString::number(positions.at(1))));
+        // Played to its end: back to idle, and the next preview starts at the beginning.
+        QTRY_VERIFY_WITH_TIMEOUT(!w->ButtonPlay->isHidden(), 5000);
+        QVERIFY(w->ButtonStop->isHidden());
+        positions.clear();
+        w->ButtonPlay->click();
+        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 5000);
+        QVERIFY2(positions.at(1) < 5, qPrintable(QString::number(positions.at(1))));
+        w->ButtonStop->click();
+        QVERIFY(w->SkipPending);
+    }
+};
+
+QTEST_MAIN(TestAlarmEditor)
+#include "tst_alarmeditor.moc"

@@ -1,0 +1,322 @@
+// The alarm manager: its page switch and strip, the alarm list's add, edit,
+// delete and selection rules with the real editor, a full list, and the
+// chimes its scheduler tick starts.
+#include "app/DateTime.h"
+#include "app/ErrorBox.h"
+#include "app/Now.h"
+#include "app/ProgramFolder.h"
+#include "app/TIniFile.h"
+#include "player/TFilterGraph.h"
+#include "store/AlarmFiles.h"
+#include "windows/AlarmListView.h"
+#include "windows/TFormAlarm.h"
+#include "windows/TFormMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+QByteArray Contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Counts showings of a window.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+} // namespace
+
+class TestManager : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir *dir_ = nullptr;
+    QStringList errors_;
+    TDateTime clock_ = 0;
+
+    QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
+
+    // Alarms as the editor and the manager leave them, before the manager is made.
+    void WriteAlarms(const QList<int> &ids)
+    {
+        for (int id : ids) {
+            AlarmFiles::WriteSettings(id, AlarmMode::Daily, {2027, 3, 1, 7, 0, id % 60}, QString());
+            AlarmFiles::WriteMessage(id, {QString("Alarm %1").arg(id)});
+        }
+        QList<TIniFile::Entry> index;
+        for (int i = 0; i < ids.size(); ++i)
+            index.append({"Alarms", QString("Alarm%1").arg(i + 1), QString::number(ids[i])});
+        TIniFile(AlarmFiles::IndexPath()).ReplaceSection("Alarms", index);
+    }
+
+    void Start()
+    {
+        FormMain = new TFormMain;
+        FormMain->Timer->stop(); // the tests tick it themselves
+        FormMain->show();
+        FormMain->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FormMain));
+    }
+
+    QStringList Captions() const
+    {
+        QStringList result;
+        for (int r = 0; r < FormMain->Alarms.Count(); ++r)
+            result << FormMain->Alarms.Row(r).Caption;
+        return result;
+    }
+
+    // A point in the list's viewport on row `row`, or below the rows for -1.
+    QPoint RowPoint(int row) const
+    {
+        QAbstractItemView *list = FormMain->AlarmsList;
+        if (row < 0)
+            return {20, list->viewport()->height() - 5};
+        return list->visualRect(list->model()->index(row, 0)).center();
+    }
+
+    // Runs `inside` while the editor is shown, once it opens.
+    void WhenEditorOpens(const std::function<void()> &inside)
+    {
+        QTimer::singleShot(0, FormAlarm, [inside] {
+            QTRY_VERIFY(FormAlarm->isVisible());
+            inside();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = new QTemporaryDir;
+        QDir(dir_->path()).mkdir("alarm");
+        SetProgramFolderOverride(dir_->path());
+        qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
+        clock_ = EncodeDateTime(2027, 3, 1, 13, 59, 50, 0);
+        SetNowOverride([this] { return clock_; });
+        errors_.clear();
+        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+        FormAlarm = new TFormAlarm;
+    }
+    void cleanup()
+    {
+        delete FormMain;
+        delete FormAlarm;
+        FormMain = nullptr;
+        FormAlarm = nullptr;
+        SetErrorBoxHandler({});
+        SetNowOverride({});
+        SetProgramFolderOverride({});
+        delete dir_;
+    }
+
+    void pagesSwitchAsMirrorImages()
+    {
+        // The strip is a JPEG, read through Qt's JPEG reader.
+        QImageReader reader(":/pictures/ManagerStrip.jpg");
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.read().size(), QSize(80, 351));
+        Start();
+        QCOMPARE(FormMain->Image2->pixmap().size(), QSize(80, 351));
+
+        const auto shows = [] {
+            return QList<bool>{FormMain->ButtonAlarms->isVisible(), FormMain->FButtonAlarms->isVisible(),
+                               FormMain->ButtonOptions->isVisible(), FormMain->FButtonOptions->isVisible(),
+                               FormMain->PanelAlarms->isVisible(), FormMain->PanelOptions->isVisible()};
+        };
+        const QList<bool> alarmsPage{false, true, true, false, true, false};
+        const QList<bool> optionsPage{true, false, false, true, false, true};
+        QCOMPARE(shows(), alarmsPage);
+        QTest::mouseClick(FormMain->ButtonOptions, Qt::LeftButton);
+        QCOMPARE(shows(), optionsPage);
+        QTest::mouseClick(FormMain->FButtonOptions, Qt::LeftButton); // the page already shown
+        QCOMPARE(shows(), optionsPage);
+        QTest::mouseClick(FormMain->ButtonAlarms, Qt::LeftButton);
+        QCOMPARE(shows(), alarmsPage);
+        QTest::mouseClick(FormMain->FButtonAlarms, Qt::LeftButton);
+        QCOMPARE(shows(), alarmsPage);
+        // Pressed from code, as the clock's menu does, with the window hidden.
+        FormMain->hide();
+        FormMain->ButtonOptions->click();
+        FormMain->show();
+        QCOMPARE(shows(), optionsPage);
+    }
+
+    void selectionFollowsClicksAndDeletes()
+    {
+        WriteAlarms({1, 2, 3});
+        Start();
+        ShowCounter editor;
+        FormAlarm->installEventFilter(&editor);
+
+        // "Del" with nothing selected removes nothing but still writes the index.
+        QCOMPARE(FormMain->ItemIndex(), -1);
+        const QByteArray index = Contents(AlarmFiles::IndexPath());
+        QVERIFY(QFile::remove(AlarmFiles::IndexPath()));
+        QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
+        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
+        QCOMPARE(FormMain->Alarms.Count(), 3);
+        QCOMPARE(FormMain->ItemIndex(), -1);
+        // "Edit" with nothing selected opens nothing.
+        QTest::mouseClick(FormMain->ButtonEdit, Qt::LeftButton);
+        QCOMPARE(editor.shows, 0);
+        // A click below the rows selects the last row.
+        QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(-1));
+        QCOMPARE(FormMain->ItemIndex(), 2);
+        QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(1));
+        QCOMPARE(FormMain->ItemIndex(), 1);
+
+        // The middle row goes: the one that moved up is selected; files stay.
+        QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
+        QCOMPARE(Captions(), QStringList({"Alarm 1", "Alarm 3"}));
+        QCOMPARE(FormMain->ItemIndex(), 1);
+        QCOMPARE(FormMain->Alarms.Slot(2).Id, 3);
+        QCOMPARE(FormMain->Alarms.Slot(3).Id, 0);
+        QCOMPARE(Contents(AlarmFiles::IndexPath()), QByteArray("[Alarms]\r\nAlarm1=1\r\nAlarm2=3\r\n"));
+        QVERIFY(QFile::exists(AlarmPath("2.ini")) && QFile::exists(AlarmPath("2Memo.ini")));
+        // The bottom row goes: the new bottom row is selected.
+        QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
+        QCOMPARE(Captions(), QStringList({"Alarm 1"}));
+        QCOMPARE(FormMain->ItemIndex(), 0);
+        QVERIFY(FormMain->AlarmsList->hasFocus());
+        // The only row goes: nothing left, nothing selected.
+        QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
+        QCOMPARE(FormMain->Alarms.Count(), 0);
+        QCOMPARE(FormMain->ItemIndex(), -1);
+        QCOMPARE(Contents(AlarmFiles::IndexPath()), QByteArray());
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void cancelledAddChangesNothingAndAnEditKeepsItsPlace()
+    {
+        // Identifier 2 was deleted earlier: its files are still there.
+        WriteAlarms({1, 2, 3});
+        WriteAlarms({1, 3});
+        Start();
+        const QByteArray index = Contents(AlarmFiles::IndexPath());
+        const QByteArray settings2 = Contents(AlarmPath("2.ini")), message2 = Contents(AlarmPath("2Memo.ini"));
+
+        int offered = 0;
+        WhenEditorOpens([&] {
+            offered = FormAlarm->AlarmId;
+            FormAlarm->Memo->setPlainText("never kept");
+            FormAlarm->rbYearly->click();
+            QTest::mouseClick(FormAlarm->Button2, Qt::LeftButton);
+        });
+        QTest::mouseClick(FormMain->ButtonAdd, Qt::LeftButton);
+        QCOMPARE(offered, 2);
+        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
+        QCOMPARE(Contents(AlarmPath("2.ini")), settings2);
+        QCOMPARE(Contents(AlarmPath("2Memo.ini")), message2);
+        QCOMPARE(Captions(), QStringList({"Alarm 1", "Alarm 3"}));
+
+        // An accepted edit of the first row: same place, same identifier, new values.
+        QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(0));
+        WhenEditorOpens([&] {
+            QCOMPARE(FormAlarm->Memo->toPlainText(), QString("Alarm 1"));
+            FormAlarm->Memo->setPlainText("Water the plants\nthe big ones too");
+            QTest::mouseClick(FormAlarm->rbMonthly, Qt::LeftButton, {}, QPoint(6, 8));
+            QTest::mouseClick(FormAlarm->ButtonOk, Qt::LeftButton);
+        });
+        QTest::mouseDClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(0));
+        QCOMPARE(Captions(), QStringList({"Water the plants", "Alarm 3"}));
+        QCOMPARE(FormMain->Alarms.Row(0).ModeText, QString("Monthly"));
+        QCOMPARE(FormMain->Alarms.Slot(1), (AlarmSlot{1, {2027, 3, 1, 7, 0, 1}}));
+        QCOMPARE(FormMain->ItemIndex(), 0);
+        QCOMPARE(FormMain->AlarmsList->model()->index(0, 1).data().toString(), QString("Monthly"));
+        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
+        QCOMPARE(Contents(AlarmPath("1Memo.ini")), QByteArray("Water the plants\r\nthe big ones too"));
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void aFullListRefusesAdd()
+    {
+        QList<int> ids;
+        for (int id = 1; id <= 255; ++id)
+            ids << id;
+        WriteAlarms(ids);
+        Start();
+        QCOMPARE(FormMain->Alarms.Count(), 255);
+        const QByteArray index = Contents(AlarmFiles::IndexPath());
+        ShowCounter editor;
+        FormAlarm->installEventFilter(&editor);
+        // Should it open after all, it is closed again so the test ends.
+        QTimer::singleShot(0, FormAlarm, [] { FormAlarm->Button2->click(); });
+        QTest::mouseClick(FormMain->ButtonAdd, Qt::LeftButton);
+        QCOMPARE(editor.shows, 0);
+        QCOMPARE(errors_, QStringList({"The alarm list is full: Tocsimo keeps at most 255 alarms. "
+                                       "Delete an alarm before adding another."}));
+        QCOMPARE(FormMain->Alarms.Count(), 255);
+        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
+        QVERIFY(!QFile::exists(AlarmPath("256.ini")));
+    }
+
+    void chimesAtTheirSeconds()
+    {
+        // The chime the build made, under its name with the blank.
+        QDir(dir_->path()).mkdir("sound");
+        QVERIFY(QFile::copy(TOCSIMO_SOUND_DIR "/Yee Haa.wav", dir_->filePath("sound/Yee Haa.wav")));
+        FormMain = new TFormMain;
+        FormMain->Timer->stop();
+        FormMain->cbChime->setCurrentIndex(4);
+
+        // True when a tick at the given time starts a chime.
+        const auto chimesAt = [this](int minute, int second) {
+            FormMain->ButtonStop->click();
+            clock_ = EncodeDateTime(2027, 3, 1, 14, minute, second, 2);
+            FormMain->TimerTimer();
+            return !FormMain->ButtonStop->isHidden();
+        };
+        FormMain->rbHourly->click();
+        QVERIFY(!chimesAt(59, 59));
+        QVERIFY(chimesAt(0, 0));
+        QVERIFY(!chimesAt(0, 1));
+        QVERIFY(!chimesAt(30, 0));
+        FormMain->rbHalfHourly->click();
+        QVERIFY(chimesAt(30, 0));
+        QVERIFY(!chimesAt(15, 0));
+        FormMain->rbQuartarHourly->click();
+        QVERIFY(chimesAt(15, 0));
+        QVERIFY(chimesAt(45, 0));
+        FormMain->chkChimes->click(); // off
+        QVERIFY(!chimesAt(0, 0));
+        FormMain->chkChimes->click();
+        FormMain->ShowOptions([] {
+            Options o;
+            o.Interval = ChimeInterval::None;
+            o.ChimeSound = 4;
+            return o;
+        }());
+        QVERIFY(!chimesAt(0, 0));
+
+        // A chime plays through and comes back to idle.
+        FormMain->rbHourly->click();
+        QVERIFY(chimesAt(0, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->ButtonPlay->isHidden(), 5000);
+        QVERIFY(errors_.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestManager)
+#include "tst_manager.moc"
