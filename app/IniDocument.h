@@ -1,12 +1,28 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <QHash>
+
+// A section or key name of a profile file, compared and hashed without regard to case.
+struct IniName {
+    QStringView text;
+    friend bool operator==(IniName a, IniName b) { return a.text.compare(b.text, Qt::CaseInsensitive) == 0; }
+};
+size_t qHash(IniName name, size_t seed);
 
 // The parsed text of one profile file, as it stood when it was read. Section
 // and key names match without regard to case and surrounding blanks; values
 // are trimmed and lose one pair of enclosing quotes. Lines that are neither
 // section headers nor entries (comments, blanks) are kept as they are.
+//
+// The text is parsed once: lines stay where they are in the text read (only
+// edited lines are stored apart), grouped into sections whose names, and
+// whose keys, are found through hashes. A read, a write or the erasing of a
+// section costs what it touches, whatever the size of the file.
 class IniDocument {
 public:
     IniDocument() = default;
@@ -32,17 +48,36 @@ public:
     static constexpr int MaxValueLength = 2047;
 
 private:
-    struct Entry {
-        QStringView key;
-        QStringView value;
+    // A line: a stretch of text_, or (at < 0) the edited line owned_[-at - 1].
+    // 32 bits are plenty for the files read (TIniFile::MaxFileSize).
+    struct Line {
+        qint32 at;
+        qint32 size;
     };
-    static bool ParseSection(const QString &line, QStringView &name);
-    static bool ParseEntry(const QString &line, Entry &entry);
-    // Index of the header line of the first matching section, or -1.
-    qsizetype FindSection(const QString &section) const;
-    // One past the last line that belongs to the section starting at header.
-    qsizetype SectionEnd(qsizetype header) const;
-    qsizetype FindKey(qsizetype header, const QString &key) const;
+    using Name = IniName;
+    using NameIndex = QHash<Name, qsizetype>;
 
-    QStringList lines_;
+    // A header line and the lines up to the next header.
+    struct Block {
+        Line header;
+        QStringView name; // inside the header's text
+        QList<Line> lines;
+        qsizetype nextSame = -1; // the next block of the same name
+        bool erased = false;
+        // Key -> index in lines of its first entry; built on first use.
+        mutable NameIndex keys;
+        mutable bool keysBuilt = false;
+    };
+
+    QStringView View(Line line) const;
+    Line Own(QString line);
+    const Block *FindSection(QStringView section) const;
+    // Index of the key's entry line in block, or -1.
+    qsizetype FindKey(const Block &block, QStringView key) const;
+
+    QString text_;
+    QStringList owned_; // never changed once added, so views into them hold
+    QList<Line> preamble_; // the lines before the first header
+    QList<Block> blocks_;
+    NameIndex sections_; // name -> index of its first block that is not erased
 };

@@ -2,24 +2,27 @@
 
 #include "app/AtomicFile.h"
 #include "app/Exception.h"
+#include "app/RegularFile.h"
+#include "app/StoreLog.h"
 #include "app/TextCodec.h"
 
-#include <QFile>
 #include <utility>
 
 namespace {
-// Missing or unreadable files read as empty; ok tells the two apart for writers.
+// Missing or unreadable files read as empty; ok tells the two apart for
+// writers: a file that is there but cannot be read is never replaced.
 IniDocument ReadDocument(const QString &fileName, bool *ok = nullptr)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (ok)
-            *ok = !file.exists();
+    QByteArray bytes;
+    const RegularFile::Status status = RegularFile::Read(fileName, TIniFile::MaxFileSize, bytes);
+    if (ok)
+        *ok = status == RegularFile::Status::Ok || status == RegularFile::Status::Missing;
+    if (status != RegularFile::Status::Ok) {
+        if (status != RegularFile::Status::Missing)
+            qCInfo(lcStore, "%s read as empty: %s", qUtf8Printable(fileName),
+                   qUtf8Printable(RegularFile::Reason(status, TIniFile::MaxFileSize)));
         return {};
     }
-    const QByteArray bytes = file.readAll();
-    if (ok)
-        *ok = file.error() == QFileDevice::NoError;
     return IniDocument(DecodeFileText(bytes));
 }
 } // namespace

@@ -8,11 +8,16 @@
 
 // A profile file of sections and key=value entries, bound to one path. It caches
 // nothing: every read parses the file as it is now, every write rewrites it.
-// A missing file reads as empty. Writes replace the file atomically; a failed
-// write raises EIniFileException "Unable to write to <path>" and leaves the old file.
+// A missing file reads as empty, and so does one that cannot be read (not a
+// regular file, larger than MaxFileSize, no permission), which is then never
+// written over. Writes replace the file atomically; a failed write raises
+// EIniFileException "Unable to write to <path>" and leaves the old file.
 class TIniFile {
 public:
     explicit TIniFile(QString fileName);
+
+    // Far beyond any file the program writes (the full index is under 4 KiB).
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
     const QString &FileName() const { return fileName_; }
 

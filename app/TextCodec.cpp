@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 const char16_t kCp1252High[32] = {
@@ -12,7 +14,7 @@ const char16_t kCp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString DecodeCp1252(const QByteArray &bytes)
+QString DecodeCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -22,18 +24,44 @@ QString DecodeCp1252(const QByteArray &bytes)
     }
     return text;
 }
+
+// One line's bytes: UTF-8 when they are valid UTF-8, else Windows-1252.
+void AppendLine(QString &out, QByteArrayView line)
+{
+    if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        out += QLatin1StringView(line.data(), line.size());
+        return;
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(line);
+    out += utf8.hasError() ? DecodeCp1252(line) : text;
+}
 } // namespace
 
 QString DecodeFileText(const QByteArray &bytes)
 {
-    QByteArray data = bytes;
+    QByteArrayView data(bytes);
     if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
+        data = data.sliced(3);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(data);
     if (!utf8.hasError())
         return text;
-    return DecodeCp1252(data);
+    // A file edited by both programs mixes the two: each line is decided on
+    // its own. Line breaks are the same bytes in both encodings.
+    text.clear();
+    text.reserve(data.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            AppendLine(text, data.sliced(start, i - start));
+            text += QLatin1Char(c);
+            start = i + 1;
+        }
+    }
+    AppendLine(text, data.sliced(start));
+    return text;
 }
 
 QByteArray EncodeFileText(const QString &text)

@@ -2,18 +2,25 @@
 
 #include "app/AtomicFile.h"
 #include "app/Exception.h"
+#include "app/RegularFile.h"
 #include "app/TextCodec.h"
 
-#include <QFile>
 
 QStringList TextFile::ReadLines(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    const RegularFile::Status status = RegularFile::Read(fileName, MaxFileSize, bytes);
+    switch (status) {
+    case RegularFile::Status::Ok:
+        break;
+    case RegularFile::Status::NotRegular:
+    case RegularFile::Status::TooLarge:
+        // Say why, since the file is there.
+        throw EFOpenError(QStringLiteral("Cannot open file %1: %2")
+                              .arg(fileName, RegularFile::Reason(status, MaxFileSize)));
+    default:
         throw EFOpenError(QStringLiteral("Cannot open file %1").arg(fileName));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFOpenError(QStringLiteral("Cannot open file %1").arg(fileName));
+    }
     const QString text = DecodeFileText(bytes);
     if (text.isEmpty())
         return {};

@@ -166,14 +166,18 @@ bool IsRemoteUri(const QString &target)
 
 QString ResolveRef(const QString &href, const QString &playlistFolder)
 {
-    if (href.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return QUrl(href).toLocalFile();
     if (IsRemoteUri(href))
         return href;
-    QString path = href;
+    // A file: URI that is not absolute ("file:a.wav") names a file beside the
+    // playlist too, never one in whatever folder the program runs in.
+    QString path = href.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ? QUrl(href).toLocalFile() : href;
+    if (path.isEmpty())
+        return path; // names nothing
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isRelativePath(path))
-        path = QDir(playlistFolder).filePath(path);
+    // Not QDir::isRelativePath: it takes a name starting with ':' for one of
+    // the program's own resources.
+    if (!path.startsWith(QLatin1Char('/')))
+        path = playlistFolder + QLatin1Char('/') + path;
     return QDir::cleanPath(path);
 }
 

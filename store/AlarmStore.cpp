@@ -1,6 +1,7 @@
 #include "store/AlarmStore.h"
 
 #include "app/Exception.h"
+#include "app/StoreLog.h"
 #include "app/TIniFile.h"
 #include "app/TextFile.h"
 #include "store/AlarmFiles.h"
@@ -47,19 +48,25 @@ void AlarmStore::Load()
         if (idText.isEmpty())
             break;
         const int id = ParseId(idText);
-        if (id == 0 || used[id])
+        if (id == 0 || used[id]) {
+            qCInfo(lcStore, "index entry Alarm%d=%s skipped: %s", i, qUtf8Printable(idText),
+                   id == 0 ? "not an identifier from 1 to 256" : "a repeat of an earlier entry");
             continue;
+        }
         used[id] = true;
 
         AlarmRow row;
         try {
             row.Caption = CaptionOf(TextFile::ReadLines(AlarmFiles::MessagePath(idText)));
-        } catch (const EFOpenError &) {
+        } catch (const EFOpenError &e) {
             // A missing or unreadable message: the alarm is kept, with no caption.
+            qCInfo(lcStore, "alarm %d has no caption: %s", id, qUtf8Printable(e.Message()));
         }
         const AlarmFiles::Settings settings = AlarmFiles::ReadSettings(idText);
         if (!settings.modes.isEmpty())
             row.ModeText = settings.modes.first();
+        else
+            qCInfo(lcStore, "alarm %d names no mode: it never goes off", id);
 
         rows_.append(row);
         slots_[rows_.size()] = AlarmSlot{id, settings.time};

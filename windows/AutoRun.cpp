@@ -2,9 +2,10 @@
 
 #include "app/AtomicFile.h"
 #include "app/Exception.h"
+#include "app/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString AutoRun::EntryPath()
@@ -49,10 +50,10 @@ void AutoRun::Update(bool on, const QString &executablePath)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return;
     const QByteArray text = EntryText(on, executablePath).toUtf8();
-    QFile current(path);
-    if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+    // Read as any file that may be anything: never a FIFO, never without bound.
+    QByteArray current;
+    if (RegularFile::Read(path, 64 * 1024, current) == RegularFile::Status::Ok && current == text)
         return;
-    current.close();
     if (!WriteFileAtomically(path, text))
         throw Exception(QStringLiteral("Failed to set data for 'Tocsimo'"));
 }

@@ -2,9 +2,14 @@
 
 QFont FormFont(const QString &family, int pixels, bool bold)
 {
+    return FormFont({family, QStringLiteral("DejaVu Sans Condensed")}, pixels, bold ? QFont::Bold : QFont::Normal);
+}
+
+QFont FormFont(const QStringList &families, int pixels, QFont::Weight weight)
+{
     QFont font;
-    font.setFamilies({family, QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Sans Serif")});
+    font.setFamilies(families + QStringList{QStringLiteral("Sans Serif")});
     font.setPixelSize(pixels);
-    font.setBold(bold);
+    font.setWeight(weight);
     return font;
 }

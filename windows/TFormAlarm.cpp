@@ -10,6 +10,7 @@
 #include "windows/FileFilter.h"
 #include "windows/FormFont.h"
 #include "player/StartSound.h"
+#include "windows/NewTrackBar.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QButtonGroup>
@@ -214,12 +215,8 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
         ButtonPlay->show();
         ButtonStop->hide();
     });
-    DSTrackBar = Named(new TDSTrackBar(this), "DSTrackBar");
-    DSTrackBar->hide();
-    DSTrackBar->SetFilterGraph(FilterGraph);
-    DSTrackBar->SetTimerInterval(100);
-    DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
-        Guarded([&] { DSTrackBarTimer(sender, current, stop); });
+    DSTrackBar = NewTrackBar(this, FilterGraph, QRect(), [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+        DSTrackBarTimer(sender, current, stop);
     });
 
     // Tab order, first to last; the hidden controls keep their places too.

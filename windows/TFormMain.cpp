@@ -10,6 +10,7 @@
 #include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
 #include "windows/FormFont.h"
+#include "windows/NewTrackBar.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormReminder.h"
 
@@ -270,14 +271,10 @@ void TFormMain::BuildOptionsPage()
         ButtonPlay->show();
         ButtonStop->hide();
     });
-    DSTrackBar = Named(new TDSTrackBar(GroupBox1), "DSTrackBar");
-    DSTrackBar->setGeometry(112, 64, 150, 25);
-    DSTrackBar->hide();
-    DSTrackBar->SetFilterGraph(FilterGraph);
-    DSTrackBar->SetTimerInterval(100);
-    DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
-        Guarded([&] { DSTrackBarTimer(sender, current, stop); });
-    });
+    DSTrackBar = NewTrackBar(GroupBox1, FilterGraph, QRect(112, 64, 150, 25),
+                             [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+                                 DSTrackBarTimer(sender, current, stop);
+                             });
 
     // Loading the options changes the box too, and that updates the entry as a click does.
     connect(chkAutoRun, &QCheckBox::toggled, this, [this] { Guarded([this] { chkAutoRunClick(); }); });

@@ -6,6 +6,8 @@
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
+#include "windows/FormFont.h"
+#include "windows/NewTrackBar.h"
 #include "windows/ReminderText.h"
 #include "player/StartSound.h"
 #include "windows/TFormMain.h"
@@ -28,22 +30,14 @@ const QColor kPaleYellow(255, 255, 187);
 // The fonts the window was drawn for, then what a Linux desktop is sure to have.
 QFont SansFont(int pixelSize, bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
+    return FormFont({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, pixelSize,
+                    bold ? QFont::Bold : QFont::Normal);
 }
 
 QFont HeavyFont(int pixelSize)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans Condensed"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Black);
-    return font;
+    return FormFont({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")},
+                    pixelSize, QFont::Black);
 }
 
 int64_t TimeKey(const DateTimeParts &t, bool twelveHour)
@@ -107,15 +101,10 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     FilterGraph->setObjectName(QStringLiteral("FilterGraph"));
     FilterGraph->SetLinearVolume(true);
 
-    DSTrackBar = new TDSTrackBar(this);
-    DSTrackBar->setObjectName(QStringLiteral("DSTrackBar"));
-    DSTrackBar->setGeometry(8, 232, 150, 25);
-    DSTrackBar->hide();
-    DSTrackBar->SetFilterGraph(FilterGraph);
-    DSTrackBar->SetTimerInterval(100);
-    DSTrackBar->SetOnTimer([this](TDSTrackBar *sender, uint32_t currentPos, uint32_t stopPos) {
-        Guarded([&] { DSTrackBarTimer(sender, currentPos, stopPos); });
-    });
+    DSTrackBar = NewTrackBar(this, FilterGraph, QRect(8, 232, 150, 25),
+                             [this](TDSTrackBar *sender, uint32_t currentPos, uint32_t stopPos) {
+                                 DSTrackBarTimer(sender, currentPos, stopPos);
+                             });
 
     Button1 = new QPushButton(QStringLiteral("Button1"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

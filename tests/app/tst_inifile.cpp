@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 class TestIniFile : public QObject {
@@ -169,30 +174,165 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteEntries({{"S", "K", "V"}}));
     }
 
+    // Root passes permission checks: there the folder is made read-only by a
+    // read-only bind mount in a mount namespace of a child's own.
     void failedWriteIntoReadOnlyFolderKeepsOldFile()
     {
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders");
         QDir(dir_.path()).mkdir("ro");
         const QString path = Write("ro/opt.ini", "[S]\r\nK=old\r\n");
-        QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        TIniFile ini(path);
-        QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteString("S", "K", "new"));
-        QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QByteArray folder = QFile::encodeName(Path("ro"));
+        if (geteuid() != 0) {
+            QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            TIniFile ini(path);
+            QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteString("S", "K", "new"));
+            QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        } else {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                    ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) != 0 ||
+                    ::mount(nullptr, folder.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+                    ::_exit(3); // no mount namespace here
+                try {
+                    TIniFile(path).WriteString("S", "K", "new");
+                } catch (const EIniFileException &) {
+                    ::_exit(0);
+                }
+                ::_exit(1);
+            }
+            int status = -1;
+            QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status));
+            if (WEXITSTATUS(status) == 3)
+                QSKIP("no mount namespace to be had here");
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
         QCOMPARE(Contents(path), QByteArray("[S]\r\nK=old\r\n"));
-        QCOMPARE(QDir(Path("ro")).entryList(QDir::Files), QStringList({"opt.ini"}));
+        QCOMPARE(QDir(Path("ro")).entryList(QDir::Files | QDir::Hidden), QStringList({"opt.ini"}));
     }
 
-    void unreadableFileIsNotOverwritten()
+    // What cannot be read is never written over, for root too: reads give
+    // the defaults at once (a FIFO does not hang them) and writes are refused.
+    void fileThatCannotBeReadIsNeverReplaced_data()
     {
-        if (geteuid() == 0)
-            QSKIP("root reads every file");
-        const QString path = Write("locked.ini", "[S]\r\nK=precious\r\n");
-        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("over 4 MiB") << "large";
+        QTest::newRow("no read permission") << "mode";
+    }
+    void fileThatCannotBeReadIsNeverReplaced()
+    {
+        QFETCH(QString, kind);
+        const QString path = Path("locked-" + kind + ".ini");
+        const QByteArray large = "[S]\r\nK=precious\r\n" + QByteArray(TIniFile::MaxFileSize, ';');
+        if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == "fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (kind == "large") {
+            Write(QFileInfo(path).fileName(), large);
+        } else {
+            if (geteuid() == 0)
+                QSKIP("root reads every file; the other rows hold for root");
+            Write(QFileInfo(path).fileName(), "[S]\r\nK=precious\r\n");
+            QFile::setPermissions(path, QFileDevice::WriteOwner);
+        }
         TIniFile ini(path);
-        QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.WriteString("S", "Other", "x"));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QCOMPARE(Contents(path), QByteArray("[S]\r\nK=precious\r\n"));
+        QCOMPARE(ini.ReadString("S", "K", "default"), QString("default"));
+        try {
+            ini.WriteString("S", "Other", "x");
+            QFAIL("no error raised");
+        } catch (const EIniFileException &e) {
+            QCOMPARE(e.Message(), "Unable to write to " + path);
+        }
+        QVERIFY_THROWS_EXCEPTION(EIniFileException, ini.ReplaceSection("S", {}));
+        const QFileInfo after(path);
+        if (kind == "folder")
+            QVERIFY(after.isDir());
+        else if (kind == "fifo")
+            QCOMPARE(after.isFile() || after.isDir(), false);
+        else if (kind == "large")
+            QCOMPARE(Contents(path), large);
+        else {
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QCOMPARE(Contents(path), QByteArray("[S]\r\nK=precious\r\n"));
+        }
+    }
+
+    // A file its owner made read-only is not to be written, by root neither.
+    void readOnlyFileIsRefusedAndKeepsItsBytes()
+    {
+        const QString path = Write("readonly.ini", "[S]\r\nK=kept\r\n");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        TIniFile ini(path);
+        try {
+            ini.WriteString("S", "K", "new");
+            QFAIL("no error raised");
+        } catch (const EIniFileException &e) {
+            QCOMPARE(e.Message(), "Unable to write to " + path);
+        }
+        QCOMPARE(Contents(path), QByteArray("[S]\r\nK=kept\r\n"));
+        QCOMPARE(ini.ReadString("S", "K", ""), QString("kept"));
+    }
+
+    void replacedFileKeepsItsPermissionsButStaysReadableToItsOwner()
+    {
+        using P = QFileDevice;
+        const QString shared = Write("shared-mode.ini", "[S]\r\nK=1\r\n");
+        QVERIFY(QFile::setPermissions(shared, P::ReadOwner | P::WriteOwner | P::ReadGroup));
+        TIniFile(shared).WriteString("S", "K", "2");
+        QCOMPARE(QFile::permissions(shared) & 0x7077, P::ReadOwner | P::WriteOwner | P::ReadGroup);
+        QCOMPARE(QFileInfo(shared).isSymLink(), false);
+
+        if (geteuid() != 0)
+            return; // only root can read, and so rewrite, a file without read permission
+        const QString writeOnly = Write("write-only.ini", "[S]\r\nK=1\r\n");
+        QVERIFY(QFile::setPermissions(writeOnly, P::WriteOwner | P::WriteGroup));
+        TIniFile(writeOnly).WriteString("S", "K", "2");
+        QCOMPARE(QFile::permissions(writeOnly) & 0x7077, P::ReadOwner | P::WriteOwner | P::WriteGroup);
+    }
+
+    // Alarms.ini linked into a synced folder: the link stays, its target is
+    // replaced, atomically, in its own folder.
+    void symlinkedFileIsWrittenThroughToItsTarget()
+    {
+        QVERIFY(QDir(dir_.path()).mkpath("synced/deep"));
+        QVERIFY(QDir(dir_.path()).mkpath("alarm"));
+        const QString target = Write("synced/deep/Alarms.ini", "[Alarms]\r\nAlarm1=3\r\n");
+        const QString link = Path("alarm/Alarms.ini");
+        QVERIFY(QFile::link("../synced/deep/Alarms.ini", link));
+        TIniFile(link).ReplaceSection("Alarms", {{"", "Alarm1", "5"}});
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(Contents(target), QByteArray("[Alarms]\r\nAlarm1=5\r\n"));
+        QCOMPARE(QDir(Path("synced/deep")).entryList(QDir::Files | QDir::Hidden), QStringList({"Alarms.ini"}));
+        QCOMPARE(QDir(Path("alarm")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList({"Alarms.ini"}));
+
+        // A link whose target is not there yet: the target is made.
+        const QString dangling = Path("alarm/7.ini");
+        QVERIFY(QFile::link("../synced/7.ini", dangling));
+        TIniFile(dangling).WriteString("AlarmSound", "File", "x");
+        QVERIFY(QFileInfo(dangling).isSymLink());
+        QCOMPARE(Contents(Path("synced/7.ini")), QByteArray("[AlarmSound]\r\nFile=x\r\n"));
+    }
+
+    // Whatever holds the temporary's name, a link or a hard link planted by
+    // someone, is neither written through nor reused, and is gone afterwards.
+    void plantedTemporaryIsNeverWrittenThrough()
+    {
+        const QString victim = Write("victim", "untouched");
+        const QString path = Write("planted.ini", "[S]\r\nK=1\r\n");
+        QVERIFY(QFile::link(victim, Path(".planted.ini.tmp")));
+        TIniFile(path).WriteString("S", "K", "2");
+        QCOMPARE(Contents(victim), QByteArray("untouched"));
+        QCOMPARE(QFileInfo(path).isSymLink(), false);
+        QCOMPARE(Contents(path), QByteArray("[S]\r\nK=2\r\n"));
+        QVERIFY(!QFileInfo::exists(Path(".planted.ini.tmp")));
+
+        QVERIFY(::link(QFile::encodeName(victim).constData(), QFile::encodeName(Path(".planted.ini.tmp")).constData()) == 0);
+        TIniFile(path).WriteString("S", "K", "3");
+        QCOMPARE(Contents(victim), QByteArray("untouched"));
+        QCOMPARE(Contents(path), QByteArray("[S]\r\nK=3\r\n"));
     }
 
     void codePages()
@@ -205,6 +345,11 @@ private slots:
         utf8.WriteString("S", "K", QString::fromUtf8("Žluťoučký"));
         QCOMPARE(TIniFile(utf8.FileName()).ReadString("S", "K", ""), QString::fromUtf8("Žluťoučký"));
         QVERIFY(Contents(utf8.FileName()).contains("\xC5\xBD"));
+
+        // Edited by both programs: each line keeps its own encoding.
+        TIniFile mixed(Write("mixed.ini", "[S]\r\nOld=Caf\xE9\r\nNew=/music/caf\xC3\xA9.mp3\r\n"));
+        QCOMPARE(mixed.ReadString("S", "Old", ""), QString::fromUtf8("Café"));
+        QCOMPARE(mixed.ReadString("S", "New", ""), QString::fromUtf8("/music/café.mp3"));
     }
 
     void noCachingBetweenObjects()

@@ -1,9 +1,12 @@
 #include "app/Exception.h"
 #include "app/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -81,8 +84,38 @@ private slots:
             QCOMPARE(e.Message(), "Cannot create file " + missing);
         }
         QVERIFY(!QFile::exists(missing));
-        // A folder is not a file of lines.
-        QVERIFY_THROWS_EXCEPTION(EFOpenError, TextFile::ReadLines(dir_.path()));
+    }
+
+    // A message file that is not a plain file, or is huge, is refused at once
+    // with the reason: a FIFO would hang the program, /dev/zero eat its memory.
+    void onlyRegularFilesOfSaneSizeAreRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("fifo") << "fifo" << "not a regular file";
+        QTest::newRow("link to /dev/zero") << "zero" << "not a regular file";
+        QTest::newRow("folder") << "folder" << "not a regular file";
+        QTest::newRow("over 1 MiB") << "large" << "larger than 1 MiB";
+    }
+    void onlyRegularFilesOfSaneSizeAreRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString path = dir_.filePath(kind + "Memo.ini");
+        if (kind == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else
+            Write(kind + "Memo.ini", QByteArray(TextFile::MaxFileSize + 1, 'x'));
+        try {
+            TextFile::ReadLines(path);
+            QFAIL("no error");
+        } catch (const EFOpenError &e) {
+            QCOMPARE(e.Message(), "Cannot open file " + path + ": " + reason);
+        }
     }
 };
 

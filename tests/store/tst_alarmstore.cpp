@@ -1,6 +1,7 @@
 #include "app/Exception.h"
 #include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
+#include "app/StoreLog.h"
 #include "store/AlarmFiles.h"
 #include "store/AlarmStore.h"
 
@@ -151,6 +152,22 @@ private slots:
         s.WriteIndex();
         QCOMPARE(IndexOnDisk(), QStringList({"Alarm1=5", "Alarm2=2", "Alarm3=7", "Alarm4=1"}));
         QCOMPARE(s.AllocateId(), 3);
+
+        // Silent by default; with the store's log on, each skip says why.
+        QVERIFY(!lcStore().isInfoEnabled());
+        WriteRaw("Alarms.ini", "[Alarms]\nAlarm1=5\nAlarm2=abc\nAlarm3=0\nAlarm4=257\nAlarm5=-1\n"
+                               "Alarm6=5\nAlarm7= 2 \nAlarm8=0x9\nAlarm9=007\n");
+        QLoggingCategory::setFilterRules(QStringLiteral("tocsimo.store=true"));
+        QTest::ignoreMessage(QtInfoMsg, "index entry Alarm2=abc skipped: not an identifier from 1 to 256");
+        QTest::ignoreMessage(QtInfoMsg, "index entry Alarm6=5 skipped: a repeat of an earlier entry");
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^alarm 7 has no caption: Cannot open file .*/007Memo.ini$"));
+        QTest::ignoreMessage(QtInfoMsg, "alarm 7 names no mode: it never goes off");
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
+        s.Load();
+        QLoggingCategory::setFilterRules(QString());
     }
 
     void leadingZerosNameTheFilesAsWritten()

@@ -12,6 +12,8 @@
 #include "windows/FileFilter.h"
 #include "windows/TFormAlarm.h"
 
+#include "TestWav.h"
+
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
@@ -41,21 +43,9 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// A mono 16-bit WAV of a quiet tone.
 void WriteWav(const QString &path, int milliseconds)
 {
-    const int rate = 8000, frames = rate * milliseconds / 1000;
-    QByteArray wav("RIFF");
-    const auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
-    const auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char *>(&v), 2); };
-    u32(36 + frames * 2);
-    wav.append("WAVEfmt ");
-    u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
-    wav.append("data");
-    u32(frames * 2);
-    for (int i = 0; i < frames; ++i)
-        u16(static_cast<quint16>(static_cast<qint16>(3000 * ((i / 8) % 2 ? 1 : -1))));
-    WriteFile(path, wav);
+    QVERIFY(TestWav::WriteTone(path, milliseconds));
 }
 
 const QByteArray kSixFalses = "[AlarmMode]\r\nOnce=0\r\nHourly=0\r\nDaily=0\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n";

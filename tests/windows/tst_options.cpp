@@ -8,6 +8,8 @@
 #include "player/TFilterGraph.h"
 #include "windows/TFormMain.h"
 
+#include "TestWav.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -248,9 +250,16 @@ private slots:
 
     void autorunFailures()
     {
-        // The folder cannot be made: nothing, silently.
+        // The folder cannot be made: nothing, silently, from the page too.
         WriteFile(config_->filePath("autostart"), "a file in the way");
         AutoRun::Update(true, "/x/tocsimo");
+        FormMain = new TFormMain;
+        FormMain->chkAutoRun->click();
+        FormMain->chkAutoRun->click();
+        QVERIFY(errors_.isEmpty());
+        QCOMPARE(Contents(config_->filePath("autostart")), QByteArray("a file in the way"));
+        delete FormMain;
+        FormMain = nullptr;
         QDir().remove(config_->filePath("autostart"));
         // The entry cannot be written: the registry-style error.
         QDir().mkpath(AutoRun::EntryPath());
@@ -274,22 +283,7 @@ private slots:
 
         // A 0.4 s tone as "Yee Haa": the blank in the name is part of the file name.
         QDir(dir_->path()).mkdir("sound");
-        const int rate = 8000, samples = rate * 4 / 10;
-        QByteArray pcm;
-        for (int i = 0; i < samples; ++i) {
-            const qint16 v = qint16(8000 * ((i / 10) % 2 ? 1 : -1));
-            pcm.append(reinterpret_cast<const char *>(&v), 2);
-        }
-        QByteArray wav("RIFF");
-        auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
-        auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char *>(&v), 2); };
-        u32(36 + pcm.size());
-        wav.append("WAVEfmt ");
-        u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
-        wav.append("data");
-        u32(pcm.size());
-        wav.append(pcm);
-        WriteFile(dir_->filePath("sound/Yee Haa.wav"), wav);
+        QVERIFY(TestWav::WriteTone(dir_->filePath("sound/Yee Haa.wav"), 400));
 
         FormMain->cbChime->setCurrentIndex(4);
         FormMain->ButtonPlay->click();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The files file_writer rewrites besides the index, and what each holds at
+// step n of the writer, so a test can tell a whole file of one step from a
+// torn one. Paths are those of the program folder in force.
+namespace WriterStates {
+
+// "settings", "message" or "options".
+bool IsKnownKind(const QString &kind);
+QString PathOf(const QString &kind);
+// Writes the file as it stands after step n, as the program writes it.
+void Write(const QString &kind, qint64 step);
+
+} // namespace WriterStates
