@@ -122,7 +122,10 @@ struct BusRelay {
         default:
             break;
         }
-        // Nobody pops the bus: everything we need has been taken here.
+        // Nobody pops the bus: everything we need has been taken here. A
+        // dropped message is ours to release; kept, it would hold its source
+        // element, and so the whole chain of every sound opened, for ever.
+        gst_message_unref(message);
         return GST_BUS_DROP;
     }
 
