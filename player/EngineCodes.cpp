@@ -31,6 +31,8 @@ QString EngineCodeText(int32_t code)
         return QStringLiteral("The sound cannot be played");
     case EngineCode::NothingLoaded:
         return QStringLiteral("No sound is loaded");
+    case EngineCode::PlaylistTooLarge:
+        return QStringLiteral("The playlist is too large to be read");
     default:
         return Failed(code) ? QStringLiteral("Unknown sound engine error")
                             : QStringLiteral("Success");

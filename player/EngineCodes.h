@@ -32,6 +32,8 @@ constexpr int32_t OpenTimeout = int32_t(0x80040308);
 constexpr int32_t PlaybackFailed = int32_t(0x80040309);
 // A seek or position call with no sound loaded.
 constexpr int32_t NothingLoaded = int32_t(0x8004030A);
+// A .wax playlist too large to be one (it is not read).
+constexpr int32_t PlaylistTooLarge = int32_t(0x8004030B);
 } // namespace EngineCode
 
 // Event codes passed from the engine to the graph's listeners.

@@ -3,6 +3,7 @@
 #include "player/EngineCodes.h"
 #include "player/GstFailure.h"
 #include "player/GstRuntime.h"
+#include "player/PlaylistFile.h"
 #include "player/SoundLog.h"
 #include "player/VolumeMapping.h"
 #include "player/WaxPlaylist.h"
@@ -121,7 +122,10 @@ struct BusRelay {
         default:
             break;
         }
-        // Nobody pops the bus: everything we need has been taken here.
+        // Nobody pops the bus: everything we need has been taken here. A
+        // dropped message is ours to release; kept, it would hold its source
+        // element, and so the whole chain of every sound opened, for ever.
+        gst_message_unref(message);
         return GST_BUS_DROP;
     }
 
@@ -296,6 +300,11 @@ int32_t CheckLocalFile(const QString &path, QString &text)
         text = QStringLiteral("The sound file cannot be opened (no permission to read it): ") + Quoted(path);
         return EngineCode::CannotOpen;
     }
+    // A FIFO or a device would block the reader or never end.
+    if (!info.isFile()) {
+        text = QStringLiteral("The sound file cannot be opened because it is not a regular file: ") + Quoted(path);
+        return EngineCode::CannotOpen;
+    }
     if (info.size() == 0) {
         text = EngineCodeText(EngineCode::EmptyFile) + QStringLiteral(": ") + Quoted(path);
         return EngineCode::EmptyFile;
@@ -317,10 +326,11 @@ int32_t GstPlaybackEngine::ResolvePlaylist(QString &target)
         const int32_t checked = CheckLocalFile(playlist, text);
         if (Failed(checked))
             return Fail(checked, text);
-        QFile file(playlist);
-        if (!file.open(QIODevice::ReadOnly))
-            return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(playlist));
-        const std::optional<QString> href = WaxPlaylist::FirstEntryRef(WaxPlaylist::DecodeText(file.readAll()));
+        QByteArray bytes;
+        const int32_t read = PlaylistFile::Read(playlist, bytes, text);
+        if (Failed(read))
+            return Fail(read, text);
+        const std::optional<QString> href = WaxPlaylist::FirstEntryRef(WaxPlaylist::DecodeText(bytes));
         if (!href)
             return Fail(EngineCode::BadPlaylist, EngineCodeText(EngineCode::BadPlaylist) + QStringLiteral(": ") + Quoted(playlist));
         target = WaxPlaylist::ResolveRef(*href, QFileInfo(playlist).absolutePath());

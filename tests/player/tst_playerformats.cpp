@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <gst/gst.h>
 
 class TestPlayerFormats : public QObject {
@@ -64,6 +66,14 @@ private slots:
         QVERIFY(SoundSamples::WriteBytes(Path("lost.wax"),
                                          "<asx version=\"3.0\"><entry><ref href=\"gone.mp3\"/></entry></asx>"));
         QVERIFY(SoundSamples::WriteBytes(Path("hollow.wax"), "<asx version=\"3.0\"><title>none</title></asx>"));
+        // A good entry first, then more than a playlist can be: it is not read.
+        QByteArray huge = "<asx version=\"3.0\"><entry><ref href=\"tone.mp3\"/></entry></asx>";
+        huge.append(1024 * 1024 + 1 - huge.size(), ' ');
+        QVERIFY(SoundSamples::WriteBytes(Path("huge.wax"), huge));
+        // Opening a FIFO waits for a writer; reading a device never ends.
+        QCOMPARE(::mkfifo(QFile::encodeName(Path("pipe.wax")).constData(), 0600), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(Path("pipe.wav")).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), Path("zero.wax")));
     }
 
     void playsEachFormatToItsEnd_data()
@@ -161,6 +171,10 @@ private slots:
         QTest::newRow("cut-off header") << "cut.wav" << EngineCode::BadFormat << "damaged";
         QTest::newRow("playlist naming a missing file") << "lost.wax" << EngineCode::PlaylistEntryMissing << "gone.mp3";
         QTest::newRow("playlist naming nothing") << "hollow.wax" << EngineCode::BadPlaylist << "names no sound";
+        QTest::newRow("playlist over 1 MiB") << "huge.wax" << EngineCode::PlaylistTooLarge << "too large";
+        QTest::newRow("playlist that is a FIFO") << "pipe.wax" << EngineCode::CannotOpen << "not a regular file";
+        QTest::newRow("playlist that is a device") << "zero.wax" << EngineCode::CannotOpen << "not a regular file";
+        QTest::newRow("sound that is a FIFO") << "pipe.wav" << EngineCode::CannotOpen << "not a regular file";
     }
     void brokenInputRaisesItsOwnCodeThenThePlayerRecovers()
     {

@@ -75,7 +75,8 @@ private slots:
                                       EngineCode::NotAudio, EngineCode::BadFormat, EngineCode::MissingDecoder,
                                       EngineCode::PlaylistEntryMissing, EngineCode::BadPlaylist,
                                       EngineCode::EngineUnavailable, EngineCode::OpenTimeout,
-                                      EngineCode::PlaybackFailed, EngineCode::NothingLoaded};
+                                      EngineCode::PlaybackFailed, EngineCode::NothingLoaded,
+                                      EngineCode::PlaylistTooLarge};
         QSet<int32_t> seenCodes;
         QSet<QString> seenTexts;
         for (int32_t code : codes) {

@@ -1,0 +1,89 @@
+#include "player/PlaylistFile.h"
+
+#include "player/EngineCodes.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace PlaylistFile {
+
+namespace {
+
+QString Quoted(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+int32_t TooLarge(const QString &path, QString &text)
+{
+    text = EngineCodeText(EngineCode::PlaylistTooLarge) + QStringLiteral(" (more than 1 MiB): ") + Quoted(path);
+    return EngineCode::PlaylistTooLarge;
+}
+
+} // namespace
+
+int32_t Read(const QString &path, QByteArray &bytes, QString &text)
+{
+    bytes.clear();
+    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            text = EngineCodeText(EngineCode::FileNotFound) + QStringLiteral(": ") + Quoted(path);
+            return EngineCode::FileNotFound;
+        }
+        text = EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(" (") + QString::fromLocal8Bit(strerror(error)) +
+               QStringLiteral("): ") + Quoted(path);
+        return EngineCode::CannotOpen;
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        text = QStringLiteral("The sound file cannot be opened because it is not a regular file: ") + Quoted(path);
+        return EngineCode::CannotOpen;
+    }
+    if (info.st_size > kMaxBytes)
+        return TooLarge(path, text);
+
+    // One byte past the limit tells a file that grew since fstat.
+    bytes.resize(kMaxBytes + 1);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + total, size_t(bytes.size() - total));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            bytes.clear();
+            text = EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(" (") +
+                   QString::fromLocal8Bit(strerror(error)) + QStringLiteral("): ") + Quoted(path);
+            return EngineCode::CannotOpen;
+        }
+        if (n == 0)
+            break;
+        total += n;
+    }
+    if (total > kMaxBytes) {
+        bytes.clear();
+        return TooLarge(path, text);
+    }
+    bytes.resize(total);
+    if (bytes.isEmpty()) {
+        text = EngineCodeText(EngineCode::EmptyFile) + QStringLiteral(": ") + Quoted(path);
+        return EngineCode::EmptyFile;
+    }
+    return S_OK;
+}
+
+} // namespace PlaylistFile
