@@ -26,12 +26,6 @@ content_listing() {
 # travel.
 make_source_folder() {
   make_program_folder "$1"
-  # Until the build makes the program icon, plain squares stand in for it.
-  # (Remove once icons/ is in every build: then a build without it must fail here.)
-  if [ ! -d "$1/icons" ]; then
-    mkdir "$1/icons"
-    for n in "${E2E_SIZES[@]}"; do convert -size "${n}x$n" xc:red "$1/icons/tocsimo-$n.png"; done
-  fi
   write_alarm "$1" 9 Once 2027 1 1 0 0 0 ""
   write_message "$1" 9 "The developer's alarm"
   write_index "$1" 9

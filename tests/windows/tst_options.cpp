@@ -290,7 +290,7 @@ private slots:
         QVERIFY(FormMain->ButtonPlay->isHidden());
         QVERIFY(!FormMain->ButtonStop->isHidden());
         QVERIFY(FormMain->FilterGraph->Active());
-        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->ButtonPlay->isHidden(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->ButtonPlay->isHidden(), 10000);
         QVERIFY(FormMain->ButtonStop->isHidden());
 
         // No chime selected: the preview does nothing.
