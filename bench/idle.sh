@@ -46,31 +46,48 @@ per_thread() {
   done | sort
 }
 
-t0=${EPOCHREALTIME/./}
-per_thread "$pid" >"$E2E_TMP/threads0"
-ticks0=$(stat_ticks "$pid") ns0=$(sched_ns "$pid") sw0=$(switches "$pid")
-threads0=$(ls /proc/"$pid"/task | wc -l)
-sleep "$SECONDS_MEASURED"
-t1=${EPOCHREALTIME/./}
-ticks1=$(stat_ticks "$pid") ns1=$(sched_ns "$pid") sw1=$(switches "$pid")
-threads1=$(ls /proc/"$pid"/task | wc -l)
-per_thread "$pid" >"$E2E_TMP/threads1"
-running "$pid" || fatal "the program ended during the measurement"
+measure() {
+  local pid=$1 title=$2
+  t0=${EPOCHREALTIME/./}
+  per_thread "$pid" >"$E2E_TMP/threads0"
+  ticks0=$(stat_ticks "$pid") ns0=$(sched_ns "$pid") sw0=$(switches "$pid")
+  threads0=$(ls /proc/"$pid"/task | wc -l)
+  sleep "$SECONDS_MEASURED"
+  t1=${EPOCHREALTIME/./}
+  ticks1=$(stat_ticks "$pid") ns1=$(sched_ns "$pid") sw1=$(switches "$pid")
+  threads1=$(ls /proc/"$pid"/task | wc -l)
+  per_thread "$pid" >"$E2E_TMP/threads1"
+  running "$pid" || fatal "the program ended during the measurement"
+
+  awk -v wall=$((t1 - t0)) -v ticks=$((ticks1 - ticks0)) -v tck="$tck" -v ns=$((ns1 - ns0)) -v sw=$((sw1 - sw0)) \
+    -v th0="$threads0" -v th1="$threads1" -v title="$title" '
+    BEGIN {
+      w = wall / 1e6
+      printf "%s: idle for %.1f s (%d threads, then %d)\n", title, w, th0, th1
+      printf "  /proc/<pid>/stat utime+stime: %d ticks of %.0f ms = %.0f ms, %.4f%% of one core\n", ticks, 1000 / tck, ticks * 1000 / tck, ticks / tck / w * 100
+      printf "  /proc/<pid>/task/*/schedstat: %.2f ms, %.4f%% of one core (target under 0.035%%)\n", ns / 1e6, ns / 1e9 / w * 100
+      printf "  context switches: %d, %.1f a second\n", sw, sw / w
+    }'
+  join "$E2E_TMP/threads0" "$E2E_TMP/threads1" | awk -v wall=$((t1 - t0)) '
+    { w = wall / 1e6
+      printf "    thread %-16s %5.2f voluntary + %5.2f involuntary switches a second, %6.2f ms\n", $2, ($7 - $3) / w, ($8 - $4) / w, ($9 - $5) / 1e6 }'
+}
+
+measure "$pid" "the program, 255 alarms, the clock shown"
 [ -n "$(alarm_visible_window_of "$pid")" ] && log "warning: a reminder was shown during the measurement"
-
-awk -v wall=$((t1 - t0)) -v ticks=$((ticks1 - ticks0)) -v tck="$tck" -v ns=$((ns1 - ns0)) -v sw=$((sw1 - sw0)) \
-  -v th0="$threads0" -v th1="$threads1" '
-  BEGIN {
-    w = wall / 1e6
-    printf "idle for %.1f s with 255 alarms and the clock shown (%d threads, then %d)\n", w, th0, th1
-    printf "  /proc/<pid>/stat utime+stime: %d ticks of %.0f ms = %.0f ms, %.4f%% of one core\n", ticks, 1000 / tck, ticks * 1000 / tck, ticks / tck / w * 100
-    printf "  /proc/<pid>/task/*/schedstat: %.2f ms, %.4f%% of one core (target under 0.035%%)\n", ns / 1e6, ns / 1e9 / w * 100
-    printf "  context switches: %d, %.1f a second\n", sw, sw / w
-  }'
-join "$E2E_TMP/threads0" "$E2E_TMP/threads1" | awk -v wall=$((t1 - t0)) '
-  { w = wall / 1e6
-    printf "    thread %-16s %5.2f voluntary + %5.2f involuntary switches a second, %6.2f ms\n", $2, ($7 - $3) / w, ($8 - $4) / w, ($9 - $5) / 1e6 }'
-
 close_window_by_wm "$clock"
 wait_exit status "$pid" 10000 || stop_program "$pid"
+
+# The same for a bare Qt clock that repaints two patches on the half second
+# (bench/idle_baseline): what any Qt Widgets clock pays for its wake-ups here.
+baseline=$(realpath -m "$(dirname "$E2E_BUILT_PROGRAM")/../bench/idle_baseline")
+if [ -x "$baseline" ]; then
+  # Without MIT-SHM, as the program runs: no round trip to the X server per paint.
+  QT_XCB_NO_MITSHM=1 start_program bpid "$E2E_TMP" "$baseline"
+  wait_clock_window bclock "$bpid" 30000 || fatal "the bare Qt clock mapped no window"
+  sleep "$SETTLE"
+  measure "$bpid" "bare Qt clock (bench/idle_baseline)"
+  close_window_by_wm "$bclock"
+  wait_exit status "$bpid" 10000 || stop_program "$bpid"
+fi
 exit 0

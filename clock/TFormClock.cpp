@@ -12,6 +12,7 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "clock/WindowPosition.h"
+#include "windows/OwnerWindow.h"
 #include "windows/TFormMain.h"
 
 #include <QCheckBox>
@@ -521,8 +522,10 @@ void TFormClock::ShowManager(QAbstractButton *pageButton)
     if (!FormMain)
         return;
     pageButton->click();
-    if (!FormMain->isVisible())
+    if (!FormMain->isVisible()) {
+        SetOwnerWindow(FormMain, this);
         FormMain->exec();
+    }
 }
 
 void TFormClock::Alarms1Click()
@@ -563,8 +566,10 @@ void TFormClock::MenuSkinSantaClausClick()
 
 void TFormClock::menuAboutClick()
 {
-    if (FormAbout)
+    if (FormAbout) {
+        SetOwnerWindow(FormAbout, this);
         FormAbout->exec();
+    }
 }
 
 void TFormClock::Help1Click()

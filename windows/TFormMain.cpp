@@ -9,6 +9,7 @@
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
+#include "windows/OwnerWindow.h"
 #include "windows/FormFont.h"
 #include "windows/NewTrackBar.h"
 #include "windows/TFormAlarm.h"
@@ -146,13 +147,10 @@ TFormMain::~TFormMain()
 
 void TFormMain::BuildPageButtons()
 {
-    // A JPEG, decoded when the manager is made.
+    // A JPEG, decoded when the manager first shows (LoadStrip): the JPEG
+    // reader and the picture then cost an idle clock nothing.
     Image2 = Named(new QLabel(this), "Image2");
-    const QPixmap strip(QStringLiteral(":/pictures/ManagerStrip.jpg"));
-    Image2->setPixmap(strip);
     Image2->setGeometry(8, 8, 80, 351);
-    if (!strip.isNull())
-        Image2->resize(strip.size());
 
     const QString alarms = QStringLiteral("Alarms"), options = QStringLiteral("Options");
     ButtonAlarms = PageButton(this, "ButtonAlarms", alarms, QStringLiteral(":/pictures/AlarmsPage.png"), 16, false);
@@ -359,6 +357,7 @@ void TFormMain::ButtonAddClick()
                                        "Delete an alarm before adding another")
                             .arg(AlarmStore::Capacity));
     FormAlarm->AlarmId = Alarms.AllocateId();
+    SetOwnerWindow(FormAlarm, this);
     FormAlarm->ButtonNewClick();
     if (FormAlarm->Accepted)
         AlarmsModel->Append(FormAlarm->AlarmId, RowFromEditor(), FormAlarm->PickedTime());
@@ -370,6 +369,7 @@ void TFormMain::ButtonEditClick()
     if (row < 0 || !FormAlarm)
         return;
     FormAlarm->AlarmId = Alarms.Slot(row + 1).Id;
+    SetOwnerWindow(FormAlarm, this);
     FormAlarm->ButtonEditClick();
     if (FormAlarm->Accepted)
         AlarmsModel->Replace(row, RowFromEditor(), FormAlarm->PickedTime());
@@ -430,8 +430,19 @@ void TFormMain::SetItemIndex(int row)
     AlarmsList->SetItemIndex(row);
 }
 
+void TFormMain::LoadStrip()
+{
+    if (!Image2->pixmap().isNull())
+        return;
+    const QPixmap strip(QStringLiteral(":/pictures/ManagerStrip.jpg"));
+    Image2->setPixmap(strip);
+    if (!strip.isNull())
+        Image2->resize(strip.size());
+}
+
 void TFormMain::showEvent(QShowEvent *event)
 {
+    LoadStrip();
     ShowAlarmsModel();
     QDialog::showEvent(event);
     if (!event->spontaneous())

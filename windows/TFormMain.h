@@ -131,6 +131,8 @@ private:
     void BuildPageButtons();
     void BuildAlarmsPage();
     void BuildOptionsPage();
+    // Decodes the decorative strip, once.
+    void LoadStrip();
     // Binds the list view to its rows, once.
     void ShowAlarmsModel();
     // Opens the reminder for one alarm and waits until it is closed.

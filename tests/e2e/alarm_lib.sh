@@ -76,14 +76,17 @@ alarm_window_of() {
   return 1
 }
 
-# alarm_visible_window_of PID: the same, only while it is mapped.
-alarm_visible_window_of() {
+# named_window_of PID NAME: a mapped window of PID titled exactly NAME.
+named_window_of() {
   local w
-  for w in $(xdotool search --onlyvisible --name '^Alarm$' 2>/dev/null); do
+  for w in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
     of_pid "$w" "$1" && { echo "$w"; return 0; }
   done
   return 1
 }
+
+# alarm_visible_window_of PID: the same, only while it is mapped.
+alarm_visible_window_of() { named_window_of "$1" Alarm; }
 
 # alarm_wait_shown OUTVAR PID DEADLINE_MS: waits until PID's "Alarm" window is
 # visible, until the wall-clock time DEADLINE_MS at the latest.

@@ -25,6 +25,14 @@ near() {
 # notification area's), rather than a top-level window of the screen.
 embedded() { ! xwininfo -tree -id "$1" 2>/dev/null | grep -q 'Parent window id: .*(the root window)'; }
 
+# owned_by WINDOW OWNER: WINDOW is transient for OWNER, so the window manager
+# keeps it above OWNER (the manager above the always-on-top clock).
+owned_by() {
+  local owner
+  owner=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -n "$owner" ] && [ $((owner)) -eq $(($2)) ]
+}
+
 # tray_icon_of PID: the window that PID embedded in the notification area.
 tray_icon_of() {
   local w
@@ -65,15 +73,6 @@ right_click() {
     read -r x y < <(xwininfo -id "$w" | awk '/Width/ { x = int($2 / 2) } /Height/ { y = int($2 / 2) } END { print x, y }')
   fi
   xdotool mousemove --window "$w" "$x" "$y" click 3
-}
-
-# named_window_of PID NAME: a mapped window of PID titled exactly NAME.
-named_window_of() {
-  local w
-  for w in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
-    of_pid "$w" "$1" && { echo "$w"; return 0; }
-  done
-  return 1
 }
 
 # manager_of PID: PID's alarm manager, mapped (titled "Tocsimo" like the

@@ -94,6 +94,7 @@ for item in Alarms Options; do
   menu_choose "$pid" "${keys[@]}" Return
   if poll 10000 manager_of "$pid" >/dev/null; then
     manager=$(manager_of "$pid")
+    owned_by "$manager" "$clock" || check_failed "the manager opened by \"$item\" is not kept above the clock"
     import -window "$manager" "$E2E_TMP/$item.png" 2>/dev/null
     close_window_by_wm "$manager"
     poll 5000 eval '! manager_of "$pid" >/dev/null' || check_failed "the manager opened by \"$item\" did not close"

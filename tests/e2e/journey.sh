@@ -38,6 +38,7 @@ manager=$(manager_of "$pid")
 click_at "$manager" 124 310 # "Add"
 poll 10000 named_window_of "$pid" "Alarm properties" >/dev/null || fatal "\"Add\" opened no editor"
 editor=$(named_window_of "$pid" "Alarm properties")
+owned_by "$editor" "$manager" || check_failed "the editor is not kept above the manager"
 
 click_at "$editor" 224 40  # "Daily"
 click_at "$editor" 296 108 # "Now"
