@@ -420,6 +420,11 @@ void TFormClock::Timer1Timer()
         }
     }
 
+    // The notification area went away (its panel ended) with the clock in
+    // it: the clock comes back, or nothing would be left to reach it by.
+    if (inTray_ && !isVisible() && !TrayAvailable())
+        SendtotrayClick();
+
     Is24Hour = FormMain && FormMain->rb24Hours->isChecked();
     if (Is24Hour != Was24Hour)
         ApplyLayout();
@@ -501,9 +506,11 @@ void TFormClock::SendtotrayClick()
 {
     if (isVisible()) {
         hiddenAt_ = pos();
+        inTray_ = true;
         Sendtotray->setText(QStringLiteral("Restore"));
         hide();
     } else {
+        inTray_ = false;
         Sendtotray->setText(QStringLiteral("Send to tray"));
         // Back where it was: a window manager may place a re-shown window afresh.
         if (hiddenAt_)

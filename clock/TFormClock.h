@@ -158,6 +158,7 @@ private:
     void RepaintDirty();
     bool centred_ = false;
     std::optional<QPoint> hiddenAt_;
+    bool inTray_ = false; // hidden by "Send to tray", the first tick or the icon
     std::optional<QPoint> dragOffset_;
     bool sharingWakeUps_ = false;
 };

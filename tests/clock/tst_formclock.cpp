@@ -362,6 +362,14 @@ void TestFormClock::sendToTrayAndBack()
     shell.Click(TSysTray::LeftDoubleClick);
     QVERIFY(clock->isVisible());
     QCOMPARE(clock->pos(), at);
+
+    // The notification area goes away with the clock in it: the clock comes
+    // back where it was. Shown, it stays shown.
+    clock->Sendtotray->trigger();
+    tray_.available = false;
+    QTRY_VERIFY_WITH_TIMEOUT(clock->isVisible(), 2000);
+    QCOMPARE(clock->pos(), at);
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
 }
 
 void TestFormClock::managerFromTheMenu()
