@@ -247,7 +247,7 @@ int main(int argc, char *argv[])
         std::vector<qint64> alarmCpuUs; // the whole program's, in the alarm's first 300 ms
         for (int round = 0; round < rounds; ++round) {
             ++id;
-            const int minute = id % 60, hour = 7 + id / 60;
+            const auto minute = uint16_t(id % 60), hour = uint16_t(7 + id / 60);
             AlarmFiles::WriteSettings(id, AlarmMode::Daily, {2027, 1, 1, hour, minute, 0}, format.file);
             AlarmFiles::WriteMessage(id, {QStringLiteral("Round %1").arg(round)});
             FormMain->Alarms.Append(id, {QStringLiteral("Round"), QStringLiteral("Daily")}, {2027, 1, 1, hour, minute, 0});

@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
         watch.target = FormMain;
         watch.exposedAtNs = -1;
         QTimer::singleShot(0, FormMain, [&] {
-            QTest::qWaitFor([&] { return watch.exposedAtNs >= 0; }, 5000);
+            (void)QTest::qWaitFor([&] { return watch.exposedAtNs >= 0; }, 5000);
             manager.push_back(watch.exposedAtNs / 1e6);
             FormMain->Button3->click();
         });
@@ -101,13 +101,13 @@ int main(int argc, char *argv[])
     // The editor on an alarm of the full list, and Add on a list of 254.
     std::vector<double> editor, add;
     FormMain->show();
-    QTest::qWaitForWindowExposed(FormMain);
+    (void)QTest::qWaitForWindowExposed(FormMain);
     FormMain->SetItemIndex(200);
     for (int r = 0; r < rounds; ++r) {
         watch.target = FormAlarm;
         watch.exposedAtNs = -1;
         QTimer::singleShot(0, FormAlarm, [&] {
-            QTest::qWaitFor([&] { return watch.exposedAtNs >= 0; }, 5000);
+            (void)QTest::qWaitFor([&] { return watch.exposedAtNs >= 0; }, 5000);
             editor.push_back(watch.exposedAtNs / 1e6);
             FormAlarm->Button2->click();
         });
@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
         FormMain->ButtonDelClick(); // back to 254
         QElapsedTimer okClicked;
         QTimer::singleShot(0, FormAlarm, [&] {
-            QTest::qWaitFor([&] { return FormAlarm->isVisible(); }, 5000);
+            (void)QTest::qWaitFor([&] { return FormAlarm->isVisible(); }, 5000);
             okClicked.start();
             QTest::mouseClick(FormAlarm->ButtonOk, Qt::LeftButton);
         });

@@ -36,10 +36,6 @@ QImage Rgb(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
 }
-QImage Rgb(const QPixmap &pixmap)
-{
-    return Rgb(pixmap.toImage());
-}
 
 bool SameRegion(const QRegion &a, const QRegion &b)
 {

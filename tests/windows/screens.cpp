@@ -28,7 +28,7 @@ bool Shoot(QWidget *window, const QString &path)
     if (!QTest::qWaitForWindowExposed(window, 5000))
         return false;
     // The window manager's frame, then the first paint.
-    QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
+    (void)QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
     QTest::qWait(300);
     const QRect frame = window->frameGeometry();
     const QPixmap shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());

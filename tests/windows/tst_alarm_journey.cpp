@@ -45,7 +45,7 @@ void WhenShown(QWidget *window, std::function<void()> step)
     QTimer::singleShot(0, window, [window, step] {
         QTRY_VERIFY(window->isVisible());
         window->activateWindow();
-        QTest::qWaitForWindowActive(window);
+        (void)QTest::qWaitForWindowActive(window);
         step();
     });
 }

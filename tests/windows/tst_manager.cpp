@@ -62,7 +62,7 @@ class TestManager : public QObject {
     void WriteAlarms(const QList<int> &ids)
     {
         for (int id : ids) {
-            AlarmFiles::WriteSettings(id, AlarmMode::Daily, {2027, 3, 1, 7, 0, id % 60}, QString());
+            AlarmFiles::WriteSettings(id, AlarmMode::Daily, {2027, 3, 1, 7, 0, uint16_t(id % 60)}, QString());
             AlarmFiles::WriteMessage(id, {QString("Alarm %1").arg(id)});
         }
         QList<TIniFile::Entry> index;

@@ -54,7 +54,7 @@ class TestScheduler : public QObject {
     }
     void Daily(int id, int h, int m, int s, const QString &sound = QString())
     {
-        AddAlarm(id, AlarmMode::Daily, {2027, 1, 1, h, m, s}, {QString::number(id)}, true, sound);
+        AddAlarm(id, AlarmMode::Daily, {2027, 1, 1, uint16_t(h), uint16_t(m), uint16_t(s)}, {QString::number(id)}, true, sound);
     }
     void SetClock(int h, int m, int s, int ms = 0, int day = 1) { clock_ = EncodeDateTime(2027, 3, day, h, m, s, ms); }
     void Advance(int seconds) { clock_ += seconds / 86400.0; }
