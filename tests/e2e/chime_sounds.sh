@@ -17,10 +17,17 @@ crlf_lines "[General]" "AutoRun=0" "AutoHide=0" "AMPM=1" "[Alarm]" "Repeat=1" \
 
 LEAD=8   # seconds of fake time before the full hour
 alarm_record_start
-start_us=${EPOCHREALTIME/./}
+# faketime keeps the real clock's fraction of a second: started early in a
+# real second, the fake hour begins LEAD s after that second's start.
+while :; do
+  start_us=${EPOCHREALTIME/./}
+  frac=$((10#${start_us: -6}))
+  [ "$frac" -ge 20000 ] && [ "$frac" -le 300000 ] && break
+  sleep 0.01
+done
 start_program pid "$E2E_TMP" faketime "2027-03-01 06:59:$((60 - LEAD))" "$folder/tocsimo"
 wait_clock_window clock "$pid" 20000 || fatal "the program mapped no clock window"
-hour_us=$((start_us + LEAD * 1000000))
+hour_us=$((start_us - frac + LEAD * 1000000))
 log "clock up after $(((${EPOCHREALTIME/./} - start_us) / 1000)) ms; the fake hour begins about $((LEAD)) s after the start"
 sleep_until_us $((hour_us + 7000000))
 running "$pid" || fatal "the program ended by itself"
