@@ -20,24 +20,12 @@ foreach(size ${TOCSIMO_ICON_SIZES})
   list(APPEND CLOCK_ICONS "icons/tocsimo-${size}.png")
 endforeach()
 list(APPEND CLOCK_FOLDER_PICTURES ${CLOCK_ICONS})
-list(TRANSFORM CLOCK_FOLDER_PICTURES PREPEND ${TOCSIMO_DIR}/ OUTPUT_VARIABLE CLOCK_FOLDER_FILES)
-add_custom_command(
-  OUTPUT ${CLOCK_FOLDER_FILES}
-  COMMAND tocsimo_assets ${TOCSIMO_DIR} ${CLOCK_FOLDER_PICTURES}
-  DEPENDS tocsimo_assets
-  COMMENT "Drawing the clock skins and the program icon"
-  VERBATIM)
+tocsimo_draw(${TOCSIMO_DIR} CLOCK_FOLDER_FILES "Drawing the clock skins and the program icon" ${CLOCK_FOLDER_PICTURES})
 
 set(CLOCK_GLYPHS_DIR ${CMAKE_CURRENT_BINARY_DIR}/clock)
 set(CLOCK_GLYPHS glyphs/Sendtotray.png glyphs/Alarms1.png glyphs/Options1.png glyphs/menuAbout.png
     glyphs/Help1.png glyphs/menuExit.png)
-list(TRANSFORM CLOCK_GLYPHS PREPEND ${CLOCK_GLYPHS_DIR}/ OUTPUT_VARIABLE CLOCK_GLYPH_FILES)
-add_custom_command(
-  OUTPUT ${CLOCK_GLYPH_FILES}
-  COMMAND tocsimo_assets ${CLOCK_GLYPHS_DIR} ${CLOCK_GLYPHS}
-  DEPENDS tocsimo_assets
-  COMMENT "Drawing the clock menu's glyphs"
-  VERBATIM)
+tocsimo_draw(${CLOCK_GLYPHS_DIR} CLOCK_GLYPH_FILES "Drawing the clock menu's glyphs" ${CLOCK_GLYPHS})
 
 # Reachable as ":/pictures/icons/tocsimo-<size>.png" and ":/pictures/glyphs/<item>.png".
 add_library(tocsimo_clock_pictures STATIC)
