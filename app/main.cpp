@@ -45,9 +45,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;
     FormMain = new TFormMain;
-    FormAlarm = new TFormAlarm;
+    // The alarm editor and the About box are made when first needed: an
+    // idle clock need not carry them.
     FormReminder = new TFormReminder;
-    FormAbout = new TFormAbout;
     QObject::connect(&instance, &SingleInstance::RaiseRequested, FormClock, &TFormClock::RaiseIfVisible);
 
     FormClock->show();

@@ -573,10 +573,11 @@ void TFormClock::MenuSkinSantaClausClick()
 
 void TFormClock::menuAboutClick()
 {
-    if (FormAbout) {
-        SetOwnerWindow(FormAbout, this);
-        FormAbout->exec();
-    }
+    // Made when first asked for, as the alarm editor is.
+    if (!FormAbout)
+        FormAbout = new TFormAbout;
+    SetOwnerWindow(FormAbout, this);
+    FormAbout->exec();
 }
 
 void TFormClock::Help1Click()

