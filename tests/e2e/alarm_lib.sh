@@ -189,14 +189,15 @@ alarm_loudness() {
 # silence from the null sink is exactly 0).
 ALARM_LOUD=500
 
-# alarm_bursts FROM_US TO_US: the bursts of sound between two times, as
-# "START_US END_US" lines: runs of loud 50 ms blocks, a burst ending at the
-# first 150 ms of quiet. Uses the recording after alarm_record_stop.
+# alarm_bursts FROM_US TO_US [QUIET_MS]: the bursts of sound between two
+# times, as "START_US END_US" lines: runs of loud 50 ms blocks, a burst ending
+# at the first QUIET_MS (default 150) of quiet. Uses the recording after
+# alarm_record_stop.
 alarm_bursts() {
-  alarm_loudness 50 | awk -v from="$1" -v to="$2" -v loud="$ALARM_LOUD" '
+  alarm_loudness 50 | awk -v from="$1" -v to="$2" -v loud="$ALARM_LOUD" -v quiet_blocks=$((${3:-150} / 50)) '
     $1 < from || $1 + 50000 > to { next }
     $2 >= loud { if (!on) { on = 1; start = $1 }; last = $1 + 50000; quiet = 0; next }
-    on && ++quiet >= 3 { printf "%.0f %.0f\n", start, last; on = 0 }
+    on && ++quiet >= quiet_blocks { printf "%.0f %.0f\n", start, last; on = 0 }
     END { if (on) printf "%.0f %.0f\n", start, last }'
 }
 
