@@ -15,6 +15,7 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "windows/TFormMain.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -49,18 +50,6 @@ void CopyFolder(const QString &from, const QString &to)
         QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TestFormClock : public QObject {
@@ -91,7 +80,7 @@ private:
     void SetTime(int h, int m, int s, int ms) { now_ = EncodeDateTime(2027, 3, 1, h, m, s, ms); }
     void WriteOptions(bool autoHide, bool ampm)
     {
-        WriteFile(folder_ + "Options.ini", QStringLiteral("[General]\r\nAutoRun=0\r\nAutoHide=%1\r\nAMPM=%2\r\n")
+        WriteBytes(folder_ + "Options.ini", QStringLiteral("[General]\r\nAutoRun=0\r\nAutoHide=%1\r\nAMPM=%2\r\n")
                                                .arg(int(autoHide)).arg(int(ampm)).toLatin1());
     }
 
@@ -141,7 +130,7 @@ std::unique_ptr<TFormClock> TestFormClock::MakeClock()
 
 void TestFormClock::startsWithSmallAndWritesTheSkinAtClose()
 {
-    WriteFile(folder_ + "skinname.ini", "[Skin Name]\r\nSkin Name=Digital\r\n");
+    WriteBytes(folder_ + "skinname.ini", "[Skin Name]\r\nSkin Name=Digital\r\n");
     auto clock = MakeClock();
     QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
     QCOMPARE(clock->SkinName, QStringLiteral("Small"));
@@ -162,7 +151,7 @@ void TestFormClock::startsWithSmallAndWritesTheSkinAtClose()
     clock->show();
     QVERIFY(clock->close());
     QVERIFY(errors_.isEmpty());
-    QVERIFY(ReadFile(folder_ + "skinname.ini").contains("Skin Name=Small"));
+    QVERIFY(ReadBytes(folder_ + "skinname.ini").contains("Skin Name=Small"));
 }
 
 void TestFormClock::closeStopsWhenTheSkinCannotBeWritten()

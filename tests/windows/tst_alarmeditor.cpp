@@ -12,6 +12,7 @@
 #include "windows/FileFilter.h"
 #include "windows/TFormAlarm.h"
 
+#include "TestFiles.h"
 #include "TestWav.h"
 
 #include <QDateTimeEdit>
@@ -34,13 +35,6 @@ QByteArray Contents(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 void WriteWav(const QString &path, int milliseconds)
@@ -142,9 +136,9 @@ private slots:
         QFETCH(QString, sound);
         QFETCH(QString, memo);
         if (settings != "-")
-            WriteFile(AlarmPath("4.ini"), settings);
+            WriteBytes(AlarmPath("4.ini"), settings);
         if (message != "-")
-            WriteFile(AlarmPath("4Memo.ini"), message);
+            WriteBytes(AlarmPath("4Memo.ini"), message);
         // What an earlier alarm left in the controls must not survive.
         w->rbMonthly->setChecked(true);
         w->EditAlarmSound->setText("/old.mp3");
@@ -166,8 +160,8 @@ private slots:
 
     void noModeSelectedSavesSixFalses()
     {
-        WriteFile(AlarmPath("2.ini"), kSixFalses + "[AlarmDateTime]\r\nYear=2026\r\nMonth=1\r\nDay=2\r\n");
-        WriteFile(AlarmPath("2Memo.ini"), "");
+        WriteBytes(AlarmPath("2.ini"), kSixFalses + "[AlarmDateTime]\r\nYear=2026\r\nMonth=1\r\nDay=2\r\n");
+        WriteBytes(AlarmPath("2Memo.ini"), "");
         Open(false, 2, [&] { QTest::mouseClick(w->ButtonOk, Qt::LeftButton); });
         QVERIFY(w->Accepted);
         QCOMPARE(Contents(AlarmPath("2.ini")),
@@ -185,9 +179,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         delete w;
         w = new TFormAlarm;
-        WriteFile(AlarmPath("1.ini"), "[AlarmMode]\r\nOnce=1\r\nHourly=0\r\nDaily=0\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n"
+        WriteBytes(AlarmPath("1.ini"), "[AlarmMode]\r\nOnce=1\r\nHourly=0\r\nDaily=0\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n"
                                       "[AlarmDateTime]\r\nYear=2027\r\nMonth=3\r\nDay=5\r\nHour=21\r\nMinute=7\r\nSecond=3\r\n");
-        WriteFile(AlarmPath("1Memo.ini"), "x");
+        WriteBytes(AlarmPath("1Memo.ini"), "x");
         Open(false, 1, [&] {
             struct Step {
                 QRadioButton *button;
@@ -218,7 +212,7 @@ private slots:
     void nowIsSavedToTheSecond()
     {
         // Left by an earlier alarm of the same identifier: not read, but its keys keep their places.
-        WriteFile(AlarmPath("3.ini"), "[AlarmMode]\r\nMonthly=1\r\n");
+        WriteBytes(AlarmPath("3.ini"), "[AlarmMode]\r\nMonthly=1\r\n");
         Open(true, 3, [&] {
             QVERIFY(w->rbOnce->isChecked());
             QCOMPARE(w->Memo->toPlainText(), QString("It is time to..."));
@@ -253,8 +247,8 @@ private slots:
 
     void failedSavesKeepTheWindowOpenAndLoseNothing()
     {
-        WriteFile(AlarmPath("5.ini"), "[AlarmSound]\r\nFile=/old.mp3\r\n");
-        WriteFile(AlarmPath("5Memo.ini"), "old message");
+        WriteBytes(AlarmPath("5.ini"), "[AlarmSound]\r\nFile=/old.mp3\r\n");
+        WriteBytes(AlarmPath("5Memo.ini"), "old message");
         QDir(dir_->path()).rename("alarm", "elsewhere");
         bool stillOpen = false;
         Open(false, 5, [&] {
@@ -320,7 +314,7 @@ private slots:
                  QStringList({"Audio files (*.mp3 *.mp2 *.wma *.wax *.wav *.mid *.midi *.rmi *.au *.snd)",
                               "All files (*.*) (*)"}));
         const QString chosen = dir_->filePath("tune.ogg.mp3");
-        WriteFile(chosen, "x");
+        WriteBytes(chosen, "x");
         Open(true, 1, [&] {
             QString filter, shownName;
             QTimer::singleShot(0, w, [&] {

@@ -8,6 +8,7 @@
 #include "player/TFilterGraph.h"
 #include "windows/TFormMain.h"
 
+#include "TestFiles.h"
 #include "TestWav.h"
 
 #include <QCheckBox>
@@ -28,13 +29,6 @@ QByteArray Contents(const QString &path)
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     return f.readAll();
-}
-
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // Undoes the Desktop Entry escapes of an Exec value and splits it into arguments.
@@ -118,13 +112,13 @@ private slots:
     void fileDefaultsAndTheIntervalRule()
     {
         QCOMPARE(OptionsFile::Read(OptionsPath()), Options{});
-        WriteFile(OptionsPath(), "[Chimes]\r\nHalfHourly=1\r\nQuartaHourly=1\r\nChimeSound=4\r\n[General]\r\nAMPM=0\r\n");
+        WriteBytes(OptionsPath(), "[Chimes]\r\nHalfHourly=1\r\nQuartaHourly=1\r\nChimeSound=4\r\n[General]\r\nAMPM=0\r\n");
         Options o = OptionsFile::Read(OptionsPath());
         QCOMPARE(o.Interval, ChimeInterval::QuarterHourly);
         QCOMPARE(o.ChimeSound, 4);
         QVERIFY(!o.AMPM);
         QVERIFY(o.AutoRun && o.AutoHide && o.Repeat && o.EnableChimes);
-        WriteFile(OptionsPath(), "[Chimes]\r\nHourly=0\r\nHalfHourly=0\r\nQuartaHourly=0\r\nChimeSound=x\r\n");
+        WriteBytes(OptionsPath(), "[Chimes]\r\nHourly=0\r\nHalfHourly=0\r\nQuartaHourly=0\r\nChimeSound=x\r\n");
         o = OptionsFile::Read(OptionsPath());
         QCOMPARE(o.Interval, ChimeInterval::None);
         QCOMPARE(o.ChimeSound, 0);
@@ -145,7 +139,7 @@ private slots:
 
     void pageFollowsTheFileAndSavesOnClose()
     {
-        WriteFile(OptionsPath(), "[General]\r\nAMPM=0\r\nAutoHide=0\r\n[Chimes]\r\nHourly=0\r\nChimeSound=9\r\n");
+        WriteBytes(OptionsPath(), "[General]\r\nAMPM=0\r\nAutoHide=0\r\n[Chimes]\r\nHourly=0\r\nChimeSound=9\r\n");
         FormMain = new TFormMain;
         QVERIFY(FormMain->rb24Hours->isChecked());
         QVERIFY(!FormMain->rbAMPM->isChecked());
@@ -176,7 +170,7 @@ private slots:
         FormMain = new TFormMain;
         QVERIFY(FormMain->rbAMPM->isChecked());
         QCOMPARE(FormMain->cbChime->currentText(), QString("Chime"));
-        WriteFile(OptionsPath(), "[General]\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=4\r\n");
+        WriteBytes(OptionsPath(), "[General]\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=4\r\n");
         FormMain->show();
         QVERIFY(FormMain->rb24Hours->isChecked());
         QCOMPARE(FormMain->cbChime->currentText(), QString("Yee Haa"));
@@ -185,7 +179,7 @@ private slots:
 
     void failedSaveKeepsTheWindowOpenAndTheIndexUnwritten()
     {
-        WriteFile(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=1\r\n");
+        WriteBytes(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=1\r\n");
         FormMain = new TFormMain;
         QDir(dir_->path()).mkdir("Options.ini"); // a folder where the file should go
         FormMain->show();
@@ -200,9 +194,9 @@ private slots:
 
     void createLoadsOptionsThenAlarms()
     {
-        WriteFile(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
-        WriteFile(dir_->filePath("alarm/2Memo.ini"), "Dentist\r\nbring the card");
-        WriteFile(dir_->filePath("alarm/2.ini"), "[AlarmMode]\r\nWeekly=1\r\n");
+        WriteBytes(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
+        WriteBytes(dir_->filePath("alarm/2Memo.ini"), "Dentist\r\nbring the card");
+        WriteBytes(dir_->filePath("alarm/2.ini"), "[AlarmMode]\r\nWeekly=1\r\n");
         FormMain = new TFormMain;
         QVERIFY(FormMain->Timer->isActive());
         // The list view shows the rows once the window shows.
@@ -251,7 +245,7 @@ private slots:
     void autorunFailures()
     {
         // The folder cannot be made: nothing, silently, from the page too.
-        WriteFile(config_->filePath("autostart"), "a file in the way");
+        WriteBytes(config_->filePath("autostart"), "a file in the way");
         AutoRun::Update(true, "/x/tocsimo");
         FormMain = new TFormMain;
         FormMain->chkAutoRun->click();
@@ -303,8 +297,8 @@ private slots:
     void unwritableAutorunEntryLosesNoOptionsAndNoAlarms()
     {
         QDir().mkpath(AutoRun::EntryPath()); // a folder where the entry should go
-        WriteFile(OptionsPath(), "[General]\r\nAutoRun=0\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=3\r\n");
-        WriteFile(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
+        WriteBytes(OptionsPath(), "[General]\r\nAutoRun=0\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=3\r\n");
+        WriteBytes(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
         FormMain = new TFormMain;
         QCOMPARE(errors_, QStringList({"Failed to set data for 'Tocsimo'"})); // a quote mark sorts before the full stop
         QVERIFY(!FormMain->chkAutoRun->isChecked());

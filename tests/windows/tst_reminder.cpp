@@ -15,6 +15,7 @@
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
+#include "TestFiles.h"
 #include "TestWav.h"
 
 #include <QApplication>
@@ -41,19 +42,6 @@ namespace {
 void WriteWav(const QString &path, int milliseconds)
 {
     QVERIFY(TestWav::WriteTone(path, milliseconds));
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void SetClock(int year, int month, int day, int hour, int minute, int second, int msec = 0)
