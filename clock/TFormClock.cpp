@@ -422,7 +422,7 @@ void TFormClock::Timer1Timer()
 
     // The notification area went away (its panel ended) with the clock in
     // it: the clock comes back, or nothing would be left to reach it by.
-    if (inTray_ && !isVisible() && !TrayAvailable())
+    if (hiddenAt_ && !isVisible() && !TrayAvailable())
         SendtotrayClick();
 
     Is24Hour = FormMain && FormMain->rb24Hours->isChecked();
@@ -506,15 +506,14 @@ void TFormClock::SendtotrayClick()
 {
     if (isVisible()) {
         hiddenAt_ = pos();
-        inTray_ = true;
         Sendtotray->setText(QStringLiteral("Restore"));
         hide();
     } else {
-        inTray_ = false;
         Sendtotray->setText(QStringLiteral("Send to tray"));
         // Back where it was: a window manager may place a re-shown window afresh.
         if (hiddenAt_)
             move(*hiddenAt_);
+        hiddenAt_.reset();
         show();
     }
 }

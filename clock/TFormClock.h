@@ -157,8 +157,8 @@ private:
     QRect dirty_;
     void RepaintDirty();
     bool centred_ = false;
+    // Where the clock was when it went to the tray; empty while it is not there.
     std::optional<QPoint> hiddenAt_;
-    bool inTray_ = false; // hidden by "Send to tray", the first tick or the icon
     std::optional<QPoint> dragOffset_;
     bool sharingWakeUps_ = false;
 };
