@@ -9,9 +9,9 @@
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
-#include "windows/OwnerWindow.h"
 #include "windows/FormFont.h"
 #include "windows/NewTrackBar.h"
+#include "windows/OwnerWindow.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormReminder.h"
 
