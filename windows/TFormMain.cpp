@@ -122,6 +122,10 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     Button3 = Named(new QPushButton(QStringLiteral("OK"), this), "Button3");
     Button3->setGeometry(328, 328, 59, 25);
     connect(Button3, &QPushButton::clicked, this, [this] { Guarded([this] { Button3Click(); }); });
+    // The manager has no default button: in a dialog every push button would
+    // become one when focused, and Enter in the list would then press "Add".
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     // The scheduler's tick. An alarm can only fall due when a new second begins,
     // so the tick comes just after each second starts rather than every 100 ms:
@@ -201,7 +205,8 @@ void TFormMain::BuildOptionsPage()
 
     GroupBox2 = Named(new QGroupBox(QStringLiteral("General "), PanelOptions), "GroupBox2");
     GroupBox2->setGeometry(0, 32, 305, 97);
-    chkAutoRun = Named(new QCheckBox(QStringLiteral("Auto run when Windows startup"), GroupBox2), "chkAutoRun");
+    chkAutoRun = Named(new QCheckBox(QStringLiteral("Auto run when the desktop session starts"), GroupBox2),
+                       "chkAutoRun");
     chkAutoRun->setGeometry(16, 16, 265, 17);
     chkAutoRun->setChecked(true);
     chkAutoHide = Named(new QCheckBox(QStringLiteral("Auto hide alarm clock in system tray"), GroupBox2), "chkAutoHide");

@@ -186,6 +186,10 @@ private slots:
         QCOMPARE(FormMain->ItemIndex(), 2);
         QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(1));
         QCOMPARE(FormMain->ItemIndex(), 1);
+        // Enter in the list presses no button. Should the editor open after all, it is closed again.
+        QTimer::singleShot(0, FormAlarm, [] { FormAlarm->Button2->click(); });
+        QTest::keyClick(FormMain->AlarmsList, Qt::Key_Return);
+        QCOMPARE(editor.shows, 0);
 
         // The middle row goes: the one that moved up is selected; files stay.
         QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
