@@ -292,8 +292,8 @@ void TFormClock::ApplyLayout()
 QImage TFormClock::LoadPicture(const QString &fileName) const
 {
     const QString path = ProgramFolder() + SkinName + QLatin1Char('/') + fileName;
-    QImage loaded;
-    if (!loaded.load(path))
+    const QImage loaded = TImage::LoadBitmap(path);
+    if (loaded.isNull())
         throw Exception(QStringLiteral("Cannot open file %1").arg(path));
     return loaded.convertToFormat(QImage::Format_RGB32);
 }

@@ -30,6 +30,12 @@ public:
 
     std::function<void(QMouseEvent *)> OnMouseDown;
 
+    // A skin's Windows bitmap, or a null picture when the file cannot be
+    // opened: missing, not a regular file, too large, not a bitmap, or with
+    // less pixel data than its header promises (a cut-off file would show
+    // whatever memory held).
+    static QImage LoadBitmap(const QString &path);
+
 private:
     template <class Change>
     void Changing(Change change);

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -29,6 +30,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 const QString kBuilt = QStringLiteral(TOCSIMO_PROGRAM_DIR "/");
@@ -50,7 +54,10 @@ void CopyFolder(const QString &from, const QString &to)
         QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
 }
 
+// Spoils a file of the program folder, given its path.
+using Damage = std::function<void(const QString &path)>;
 } // namespace
+Q_DECLARE_METATYPE(Damage)
 
 class TestFormClock : public QObject {
     Q_OBJECT
@@ -63,6 +70,8 @@ private slots:
     void closeStopsWhenTheSkinCannotBeWritten();
     void missingPictureAtStart_data();
     void missingPictureAtStart();
+    void bitmapsCutShortDoNotLoad_data();
+    void bitmapsCutShortDoNotLoad();
     void switchStopsAtTheFailingPicture();
     void switchesSkins();
     void firstTickAutoHide_data();
@@ -168,16 +177,28 @@ void TestFormClock::closeStopsWhenTheSkinCannotBeWritten()
 void TestFormClock::missingPictureAtStart_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<Damage>("damage");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("a digit") << "hour_5.bmp" << QImage(kBuilt + "Small/Background.bmp").size();
-    QTest::newRow("the background") << "Background.bmp" << QSize(168, 132);
+    const Damage remove = [](const QString &path) { QFile::remove(path); };
+    const QSize small = QImage(kBuilt + "Small/Background.bmp").size();
+    QTest::newRow("a digit") << "hour_5.bmp" << remove << small;
+    QTest::newRow("the background") << "Background.bmp" << remove << QSize(168, 132);
+    QTest::newRow("a digit cut to half") << "hour_3.bmp" << Damage([](const QString &path) {
+        QFile::resize(path, QFileInfo(path).size() / 2);
+    }) << small;
+    // Opened as a file, a FIFO would wait for a writer for ever.
+    QTest::newRow("a digit that is a FIFO") << "hour_3.bmp" << Damage([](const QString &path) {
+        QFile::remove(path);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }) << small;
 }
 
 void TestFormClock::missingPictureAtStart()
 {
     QFETCH(QString, file);
+    QFETCH(Damage, damage);
     QFETCH(QSize, size);
-    QFile::remove(folder_ + "Small/" + file);
+    damage(folder_ + "Small/" + file);
     auto clock = MakeClock();
     QCOMPARE(errors_, QStringList{"Cannot open file " + folder_ + "Small/" + file + "."});
     // The rest of the creation is skipped: no outline, no digits, no tick.
@@ -187,6 +208,32 @@ void TestFormClock::missingPictureAtStart()
     QVERIFY(!clock->Timer1->isActive());
     // The tray icon is there all the same, so the menu can still be reached.
     QVERIFY(!tray_.calls.isEmpty());
+}
+
+void TestFormClock::bitmapsCutShortDoNotLoad_data()
+{
+    QTest::addColumn<QImage>("picture");
+    // Rows padded to four bytes, in the depths a skin may use.
+    QImage rgb(7, 3, QImage::Format_RGB32);
+    rgb.fill(qRgb(200, 30, 40));
+    rgb.setPixel(6, 2, qRgb(1, 2, 3));
+    QImage mono = QImage(9, 2, QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    mono.fill(0);
+    mono.setPixel(8, 1, 1);
+    QTest::newRow("24-bit, width 7") << rgb;
+    QTest::newRow("1-bit, width 9") << mono;
+}
+
+void TestFormClock::bitmapsCutShortDoNotLoad()
+{
+    QFETCH(QImage, picture);
+    const QString path = folder_ + "picture.bmp";
+    QVERIFY(picture.save(path, "BMP"));
+    QCOMPARE(Rgb(TImage::LoadBitmap(path)), Rgb(picture));
+    // The last row's last byte missing (a byte of padding).
+    QFile::resize(path, QFileInfo(path).size() - 1);
+    QVERIFY(TImage::LoadBitmap(path).isNull());
 }
 
 void TestFormClock::switchStopsAtTheFailingPicture()
