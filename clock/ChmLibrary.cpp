@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 namespace {
 QString &LibraryName()
@@ -24,6 +25,16 @@ struct ChmUnitInfo {
 
 // A page or picture larger than this is not a help page of ours.
 constexpr unsigned long long kMaxObjectBytes = 16ull << 20;
+// Nor is a help file larger than this one of ours.
+constexpr long long kMaxFileBytes = 64ll << 20;
+
+// chmlib opens whatever it is given and reads it on the calling thread, the
+// user-interface thread: a FIFO or a device there would hang the program.
+bool IsHelpFile(const QByteArray &path)
+{
+    struct stat st {};
+    return ::stat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
+}
 } // namespace
 
 const QString ChmLibrary::kNotInstalled = QStringLiteral("HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
@@ -69,7 +80,10 @@ std::optional<QByteArray> ChmLibrary::Read(const QString &chmPath, const QString
 {
     if (!Loaded())
         return std::nullopt;
-    void *file = open_(QFile::encodeName(chmPath).constData());
+    const QByteArray name = QFile::encodeName(chmPath);
+    if (!IsHelpFile(name))
+        return std::nullopt;
+    void *file = open_(name.constData());
     if (!file)
         return std::nullopt;
     std::optional<QByteArray> result;

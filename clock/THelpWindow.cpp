@@ -37,7 +37,11 @@ QVariant THelpBrowser::loadResource(int type, const QUrl &name)
     }
 }
 
-THelpWindow::THelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
+// A dialog to the window manager, so that it belongs to its owner and stays
+// above it: the clock that opens it floats above every ordinary window.
+THelpWindow::THelpWindow(QWidget *owner)
+    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                         Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     resize(640, 520);

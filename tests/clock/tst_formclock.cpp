@@ -29,6 +29,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <functional>
@@ -462,11 +463,32 @@ void TestFormClock::help()
     clock->Help1->trigger();
     QCOMPARE(clock->HelpWindow->windowTitle(), QStringLiteral("Tocsimo Help"));
 
-    // A missing help file is the help window's own business: no error box.
-    QFile::remove(folder_ + "help.chm");
-    clock->Help1->trigger();
-    QCOMPARE(errors_.size(), 3);
-    QVERIFY(clock->HelpWindow->Browser->toPlainText().contains("cannot be read"));
+    // Every page of the contents takes the guide's stylesheet: its headings are coloured.
+    QStringList pages{"index.htm"};
+    for (QTextBlock b = clock->HelpWindow->Browser->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isAnchor())
+                pages << it.fragment().charFormat().anchorHref();
+    QVERIFY(pages.size() > 5);
+    for (const QString &page : pages) {
+        clock->HelpWindow->Browser->setSource(QUrl(page));
+        QTextBlock heading = clock->HelpWindow->Browser->document()->begin();
+        while (heading.isValid() && heading.blockFormat().headingLevel() == 0)
+            heading = heading.next();
+        QVERIFY2(heading.isValid() && heading.begin().fragment().charFormat().hasProperty(QTextFormat::ForegroundBrush),
+                 qPrintable(page));
+    }
+
+    // A help file that is missing, or is a FIFO (chmlib would wait on it for
+    // ever), is the help window's own business: no error box.
+    for (bool fifo : {true, false}) {
+        QFile::remove(folder_ + "help.chm");
+        if (fifo)
+            QCOMPARE(mkfifo(QFile::encodeName(folder_ + "help.chm").constData(), 0600), 0);
+        clock->Help1->trigger();
+        QCOMPARE(errors_.size(), 3);
+        QVERIFY(clock->HelpWindow->Browser->toPlainText().contains("cannot be read"));
+    }
 }
 
 void TestFormClock::aboutBoxAndProgramIcon()

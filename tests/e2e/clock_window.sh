@@ -74,6 +74,7 @@ right_click "$clock"
 menu_choose "$pid" Down Down Down Down Down Return
 if poll 10000 named_window_of "$pid" "Tocsimo Help" >/dev/null; then
   help=$(named_window_of "$pid" "Tocsimo Help")
+  owned_by "$help" "$clock" || check_failed "the help window is not kept above the clock"
   xdotool windowactivate --sync "$help" key --delay 100 Tab Return
   poll 5000 eval '[ "$(xdotool getwindowname "$help")" = "The clock, its menu and the tray icon" ]' ||
     check_failed "following the first link shows \"$(xdotool getwindowname "$help")\""
