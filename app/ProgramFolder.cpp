@@ -31,7 +31,7 @@ QString MakePrivatePath(const QString &folder)
     struct stat info {};
     const QByteArray name = QFile::encodeName(folder);
     if (::stat(name.constData(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? QString() : QStringLiteral("it exists and is no folder");
+        return S_ISDIR(info.st_mode) ? QString() : QStringLiteral("%1 is not a folder").arg(folder);
     const int parentEnd = folder.lastIndexOf(QLatin1Char('/'), folder.endsWith(QLatin1Char('/')) ? -2 : -1);
     if (parentEnd > 0) {
         const QString why = MakePrivatePath(folder.left(parentEnd));
@@ -39,7 +39,7 @@ QString MakePrivatePath(const QString &folder)
             return why;
     }
     if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return folder + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
     return QString();
 }
 } // namespace
