@@ -51,15 +51,19 @@ for f in "${shared[@]}"; do
 done
 
 # ---- a user of the read-only program folder ----
-data=$E2E_TMP/home/data/Tocsimo
-user_env=(env XDG_DATA_HOME="$E2E_TMP/home/data")
+home=$E2E_TMP/home
+data=$home/data/Tocsimo
+mkdir -p "$home"
 if [ "$(id -u)" = 0 ]; then
-  # Root writes anywhere; a read-only mount of its own stops even root.
-  ALARM_WRAPPER=(unshare --mount --propagation private -- bash -c
-    'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" && exec "$@"' "$lib" "${user_env[@]}")
+  # Root writes anywhere: the program runs as nobody, as any user runs a
+  # package, with a home of its own (and its single-instance guard there).
+  chmod 755 "$E2E_TMP"
+  chown 65534:65534 "$home"
+  ALARM_WRAPPER=(setpriv --reuid=65534 --regid=65534 --clear-groups
+    env -u XDG_RUNTIME_DIR -u DBUS_SESSION_BUS_ADDRESS HOME="$home" XDG_DATA_HOME="$home/data")
 else
   chmod -R a-w "$lib"
-  ALARM_WRAPPER=("${user_env[@]}")
+  ALARM_WRAPPER=(env XDG_DATA_HOME="$home/data")
 fi
 
 # A first start with nothing of the user's: the clock hides in the tray, as
