@@ -30,23 +30,32 @@ if [ ! -x "$base/usr/bin/apt-get" ]; then
   debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian
 fi
 root=$(mktemp -d /var/tmp/tocsimo-chroot.XXXXXX)
-trap 'umount -R "$root/proc" "$root/dev" "$root/tmp" 2>/dev/null; rm -rf --one-file-system -- "$root"' EXIT
+cleanup() {
+  local m
+  umount -R "$root/tmp" "$root/dev" "$root/proc" 2>/dev/null
+  # /tmp is the host's own: never remove through a mount that stayed.
+  for m in tmp dev proc; do
+    mountpoint -q "$root/$m" && { echo "$0: $root/$m is still mounted; $root is left" >&2; return; }
+  done
+  rm -rf -- "$root"
+}
+trap cleanup EXIT
 cp -a "$base/." "$root/"
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/root/"
-in() { chroot "$root" "$@"; }
-installed() { in dpkg-query -W -f='${Status} ${Package}\n' | sed -n 's/^install ok installed //p' | sort; }
+sys() { chroot "$root" "$@"; }
+installed() { sys dpkg-query -W -f='${Status} ${Package}\n' | sed -n 's/^install ok installed //p' | sort; }
 
 export DEBIAN_FRONTEND=noninteractive
-in apt-get update -q
+sys apt-get update -q
 installed >"$root/root/before"
-in apt-get install -y -q "/root/$(basename "$deb")"
+sys apt-get install -y -q "/root/$(basename "$deb")"
 installed >"$root/root/after"
 pulled=$(comm -13 "$root/root/before" "$root/root/after" | wc -l)
 echo "$0: apt installed $pulled packages with tocsimo onto $(wc -l <"$root/root/before") of a minimal system"
-echo "$0: tocsimo's installed size: $(in dpkg-query -W -f='${Installed-Size}' tocsimo) KiB; package: $(stat -c %s "$deb") bytes"
+echo "$0: tocsimo's installed size: $(sys dpkg-query -W -f='${Installed-Size}' tocsimo) KiB; package: $(stat -c %s "$deb") bytes"
 status=0
 for p in cmake g++ qt6-base-dev libgstreamer1.0-dev dpkg-dev; do
   if grep -qx "$p" "$root/root/after"; then
@@ -54,14 +63,14 @@ for p in cmake g++ qt6-base-dev libgstreamer1.0-dev dpkg-dev; do
     status=1
   fi
 done
-in dpkg -L tocsimo >"$root/root/files"
+sys dpkg -L tocsimo >"$root/root/files"
 
-for u in alice bob; do in useradd -m -s /bin/bash "$u"; done
+for u in alice bob; do sys useradd -m -s /bin/bash "$u"; done
 mount --bind /tmp "$root/tmp"
 PACKAGE_ROOT=$root "$repo/scripts/x11-session" -- \
   bash "$here/package_users.sh" "$root/usr/lib/tocsimo/tocsimo" || status=1
 
-in apt-get remove -y -q tocsimo
+sys apt-get remove -y -q tocsimo
 while IFS= read -r f; do
   [ -d "$root$f" ] && [ ! -L "$root$f" ] && continue   # folders shared with other packages
   if [ -e "$root$f" ] || [ -L "$root$f" ]; then

@@ -10,6 +10,8 @@ xhost +local: >/dev/null || fatal "xhost cannot let the users' programs in"
 
 declare -A pid T
 for u in alice bob; do
+  # The users are the system's, unknown outside it: by number.
+  uid=$(chroot "$root" id -u "$u") || fatal "no user $u in $root"
   data=$root/home/$u/.local/share/Tocsimo
   mkdir -p "$data/alarm"
   write_options "$data" 0 0 0
@@ -19,13 +21,13 @@ for u in alice bob; do
     write_alarm "$data" 1 Once "$y" "$mo" "$d" "$h" "$m" "$s" ""
     write_message "$data" 1 "$u's alarm"
     write_index "$data" 1
-    chown -R "$u:$u" "$root/home/$u/.local"
+    chown -R "$uid:$uid" "$root/home/$u/.local"
   }
   ALARM_WRAPPER=(chroot --userspec="$u:$u" "$root" env -i HOME="/home/$u" USER="$u" LOGNAME="$u"
     DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=C.UTF-8)
   alarm_start p t /usr/bin write_user_alarm
   pid[$u]=$p T[$u]=$t
-  [ "$(stat -c %U "/proc/$p")" = "$u" ] || check_failed "$u's copy runs as $(stat -c %U "/proc/$p")"
+  [ "$(stat -c %u "/proc/$p")" = "$uid" ] || check_failed "$u's copy runs as uid $(stat -c %u "/proc/$p"), not $uid"
   log "$u's copy: process $p, alarm at $(date -d "@$t" +%T)"
 done
 for u in alice bob; do
