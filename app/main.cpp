@@ -41,6 +41,11 @@ int main(int argc, char *argv[])
     SingleInstance instance;
     if (!instance.Claim())
         return 0;
+    const QString noUserFolder = ChooseUserFolder();
+    if (!noUserFolder.isEmpty()) {
+        ShowErrorBox(noUserFolder);
+        return 1;
+    }
 
     QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;

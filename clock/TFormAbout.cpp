@@ -29,7 +29,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     title.setBold(true);
     Label1->setFont(title);
 
-    Label3 = new QLabel(QStringLiteral("Version 1.62"), this);
+    Label3 = new QLabel(QStringLiteral("Version " TOCSIMO_VERSION), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(6, 32, 243, 13);
     Label3->setAlignment(Qt::AlignCenter);

@@ -233,7 +233,7 @@ void TFormClock::FormCreate()
 {
     Is24Hour = false;
     Was24Hour = false;
-    SkinFile.emplace(ProgramFolder() + RelPath::SkinName);
+    SkinFile.emplace(UserFolder() + RelPath::SkinName);
     // The stored skin is not applied: the clock always starts with "Small".
     SkinName = SkinNames::Small;
     ApplyLayout();

@@ -13,17 +13,17 @@ const QString kFileKey = QStringLiteral("File");
 
 QString AlarmFiles::IndexPath()
 {
-    return ProgramFolder() + RelPath::AlarmIndex;
+    return UserFolder() + RelPath::AlarmIndex;
 }
 
 QString AlarmFiles::SettingsPath(const QString &idText)
 {
-    return ProgramFolder() + RelPath::AlarmFolder + idText + QStringLiteral(".ini");
+    return UserFolder() + RelPath::AlarmFolder + idText + QStringLiteral(".ini");
 }
 
 QString AlarmFiles::MessagePath(const QString &idText)
 {
-    return ProgramFolder() + RelPath::AlarmFolder + idText + QStringLiteral("Memo.ini");
+    return UserFolder() + RelPath::AlarmFolder + idText + QStringLiteral("Memo.ini");
 }
 
 QString AlarmFiles::SettingsPath(int id)

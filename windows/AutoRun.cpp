@@ -4,6 +4,7 @@
 #include "app/Exception.h"
 #include "app/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -12,6 +13,24 @@ QString AutoRun::EntryPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/autostart/Tocsimo.desktop");
+}
+
+QString AutoRun::LaunchedPath(const QString &argv0, const QString &executable)
+{
+    // The working directory is the one the program started in: nothing changes it.
+    const QString launched = argv0.contains(QLatin1Char('/')) ? QFileInfo(argv0).absoluteFilePath()
+                                                                : QStandardPaths::findExecutable(argv0);
+    const QString target = QFileInfo(executable).canonicalFilePath();
+    if (launched.isEmpty() || target.isEmpty() || QFileInfo(launched).canonicalFilePath() != target)
+        return executable;
+    return QDir::cleanPath(launched);
+}
+
+QString AutoRun::LaunchedPath()
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString executable = QCoreApplication::applicationFilePath();
+    return arguments.isEmpty() ? executable : LaunchedPath(arguments.first(), executable);
 }
 
 QString AutoRun::ExecValue(const QString &executablePath)

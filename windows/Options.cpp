@@ -16,7 +16,7 @@ QString Bool(bool b)
 
 QString OptionsFile::Path()
 {
-    return ProgramFolder() + RelPath::Options;
+    return UserFolder() + RelPath::Options;
 }
 
 Options OptionsFile::Read(const QString &path)

@@ -465,7 +465,7 @@ void TFormMain::showEvent(QShowEvent *event)
 
 void TFormMain::chkAutoRunClick()
 {
-    AutoRun::Update(chkAutoRun->isChecked(), QCoreApplication::applicationFilePath());
+    AutoRun::Update(chkAutoRun->isChecked(), AutoRun::LaunchedPath());
 }
 
 void TFormMain::ButtonPlayClick()
