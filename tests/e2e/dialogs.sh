@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The manager, the editor and the About box beside the clock and the tray
 # icon: each opens in the middle of the screen, wherever the clock is; while
-# one is open the tray icon's menu still opens; minimised by the window
-# manager (openbox takes the clock down with it) it comes back with the
-# clock; closed with the close box or Alt+F4, the clock and the icon answer.
+# one is open the tray icon's menu opens; minimised by the window manager
+# (openbox takes the clock down with it) it comes back with the clock; after
+# the close box or Alt+F4 the tray icon and the clock answer.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/alarm_lib.sh"
 source "$(dirname "$0")/clock_lib.sh"
@@ -17,10 +17,10 @@ icon=$(tray_icon_of "$pid")
 # Off the middle, so a dialog placed over the clock shows.
 xdotool windowmove "$clock" 0 40
 poll 5000 eval '[ "$(window_xy "$clock")" = "0 40" ]' || check_failed "the clock could not be moved aside"
-
-# The middle of the work area, and of a window's frame.
 read -r ax ay aw ah _ < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')
 screen_middle="$((ax + aw / 2)) $((ay + ah / 2))"
+
+# The middle of a window's frame (_NET_FRAME_EXTENTS: left, right, top, bottom).
 frame_middle() {
   local e x y w h
   read -r -a e < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
@@ -29,76 +29,58 @@ frame_middle() {
   echo "$((x - e[0] + (w + e[0] + e[1]) / 2)) $((y - e[2] + (h + e[2] + e[3]) / 2))"
 }
 
-# answers: the tray icon's menu opens (and goes again), and so does the clock's
-# unless a dialog is open over it.
-last_tray_click=0
-tray_answers() {
-  # A second press within Qt's double-click time (400 ms) is a double click,
-  # which opens no menu.
-  poll 1000 eval '[ $(($(now_ms) - last_tray_click)) -gt 500 ]'
+last_click=0
+answers() {
+  # A second press within Qt's double-click time (400 ms) opens no menu.
+  poll 1000 eval '[ $(($(now_ms) - last_click)) -gt 500 ]'
   right_click "$icon" 11 11
-  last_tray_click=$(now_ms)
-  poll 5000 popup_of "$pid" >/dev/null || { check_failed "$1: the tray icon's menu did not open"; return 1; }
+  last_click=$(now_ms)
+  poll 5000 popup_of "$pid" >/dev/null || { check_failed "$1: the tray icon's menu did not open"; return; }
   xdotool key Escape
   poll 5000 eval '! popup_of "$pid" >/dev/null'
-}
-clock_answers() {
-  poll 5000 mapped "$clock" || { check_failed "$1: the clock is gone"; return 1; }
-  right_click "$clock"
-  poll 5000 popup_of "$pid" >/dev/null || { check_failed "$1: the clock's menu did not open"; return 1; }
-  xdotool key Escape
-  poll 5000 eval '! popup_of "$pid" >/dev/null'
+  mapped "$clock" || check_failed "$1: the clock is gone"
 }
 
-# minimised_and_back WINDOW: the window manager minimises the window, and it
-# comes back (its state, as the window manager keeps it, goes to Iconic and
-# then to Normal again).
+# The window manager minimises the window and it comes back: its state goes
+# to Iconic and then to Normal again.
 minimised_and_back() {
   local log=$E2E_TMP/wm_state.$1 spy back
+  : >"$log"
   start_program spy "$E2E_TMP" sh -c 'exec xprop -spy -id "$1" WM_STATE >"$2"' sh "$1" "$log"
   poll 5000 grep -q 'window state' "$log"
   xdotool windowminimize "$1"
   poll 5000 grep -q Iconic "$log" && poll 5000 eval 'sed -n "/Iconic/,\$p" "$log" | grep -q Normal'
   back=$?
-  [ $back = 0 ] || log "the window manager's state of the window: $(tr -d '\t\n' <"$log")"
   stop_program "$spy"
   return $back
 }
 
-# opened NAME WINDOW: in the middle of the screen; the tray icon answers;
-# minimised, it comes back with the clock and the icon still answers.
 opened() {
   local name=$1 w=$2
-  poll 5000 eval '[ -n "$(xprop -id "$w" _NET_FRAME_EXTENTS | grep =)" ]'
+  poll 5000 eval 'xprop -id "$w" _NET_FRAME_EXTENTS | grep -q ='
   near "$(frame_middle "$w")" "$screen_middle" 2 ||
     check_failed "the $name's middle is at $(frame_middle "$w"), the screen's at $screen_middle"
-  tray_answers "with the $name open"
-  minimised_and_back "$w" && mapped "$clock" ||
-    check_failed "minimised, the $name left the clock $(mapped "$clock" || echo hidden) and itself $(mapped "$w" || echo hidden)"
-  tray_answers "after minimising the $name"
+  answers "with the $name open"
+  minimised_and_back "$w" && mapped "$clock" || check_failed "minimised, the $name did not come back with the clock"
+  answers "after minimising the $name"
 }
 
-# ---- the manager, and the editor over it ----
 right_click "$clock"
 menu_choose "$pid" Down Down Return
 poll 10000 manager_of "$pid" >/dev/null || fatal "\"Alarms\" showed no manager"
 manager=$(manager_of "$pid")
 opened manager "$manager"
-import -window root "$E2E_TMP/manager.png"
-xdotool windowactivate --sync "$manager"
-xdotool mousemove --window "$manager" 124 310 click 1   # "Add"
+xdotool windowactivate --sync "$manager" mousemove --window "$manager" 124 310 click 1   # "Add"
 poll 10000 named_window_of "$pid" "Alarm Properties" >/dev/null || fatal "\"Add\" showed no editor"
 editor=$(named_window_of "$pid" "Alarm Properties")
 opened editor "$editor"
 xdotool windowactivate --sync "$editor" key alt+F4
 poll 5000 eval '! named_window_of "$pid" "Alarm Properties" >/dev/null' || check_failed "Alt+F4 left the editor open"
-tray_answers "after Alt+F4 on the editor"
+answers "after Alt+F4 on the editor"
 close_window_by_wm "$manager"
 poll 5000 eval '! manager_of "$pid" >/dev/null' || check_failed "the close box left the manager open"
-tray_answers "after the manager's close box"
-clock_answers "after the manager's close box"
+answers "after the manager's close box"
 
-# ---- the About box ----
 right_click "$clock"
 menu_choose "$pid" Down Down Down Down Return
 poll 10000 named_window_of "$pid" About >/dev/null || fatal "\"About\" showed no About box"
@@ -106,7 +88,7 @@ about=$(named_window_of "$pid" About)
 opened "About box" "$about"
 xdotool windowactivate --sync "$about" key alt+F4
 poll 5000 eval '! named_window_of "$pid" About >/dev/null' || check_failed "Alt+F4 left the About box open"
-clock_answers "after Alt+F4 on the About box"
+answers "after Alt+F4 on the About box"
 
 stop_program "$pid"
 e2e_finish
