@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The manager, the editor and the About box beside the clock and the tray
-# icon: each opens in the middle of the screen, wherever the clock is; while
-# one is open the tray icon's menu opens; minimised by the window manager
+# The manager, the editor (and its file dialog) and the About box beside the
+# clock and the tray icon: each opens in the middle of the screen, wherever
+# the clock is; while one is open the tray icon's menu opens; minimised by the window manager
 # (openbox takes the clock down with it) it comes back with the clock; after
 # the close box or Alt+F4 the tray icon and the clock answer.
 source "$(dirname "$0")/lib.sh"
@@ -41,16 +41,18 @@ answers() {
   mapped "$clock" || check_failed "$1: the clock is gone"
 }
 
-# The window manager minimises the window and it comes back: its state goes
-# to Iconic and then to Normal again.
+# The window manager minimises the window and it comes back: its state is
+# set twice (to Iconic, then to Normal again; xprop may read both as Normal,
+# as they can come quickly) and is Normal in the end.
 minimised_and_back() {
   local log=$E2E_TMP/wm_state.$1 spy back
   : >"$log"
   start_program spy "$E2E_TMP" sh -c 'exec xprop -spy -id "$1" WM_STATE >"$2"' sh "$1" "$log"
   poll 5000 grep -q 'window state' "$log"
   xdotool windowminimize "$1"
-  poll 5000 grep -q Iconic "$log" && poll 5000 eval 'sed -n "/Iconic/,\$p" "$log" | grep -q Normal'
+  poll 5000 eval '[ "$(grep -c "window state" "$log")" -ge 3 ] && grep "window state" "$log" | tail -1 | grep -q Normal'
   back=$?
+  [ $back = 0 ] || log "$(tr -d '\t\n' <"$log")"
   stop_program "$spy"
   return $back
 }
@@ -71,11 +73,16 @@ poll 10000 manager_of "$pid" >/dev/null || fatal "\"Alarms\" showed no manager"
 manager=$(manager_of "$pid")
 opened manager "$manager"
 xdotool windowactivate --sync "$manager" mousemove --window "$manager" 124 310 click 1   # "Add"
-poll 10000 named_window_of "$pid" "Alarm Properties" >/dev/null || fatal "\"Add\" showed no editor"
-editor=$(named_window_of "$pid" "Alarm Properties")
+poll 10000 named_window_of "$pid" "Alarm properties" >/dev/null || fatal "\"Add\" showed no editor"
+editor=$(named_window_of "$pid" "Alarm properties")
 opened editor "$editor"
+xdotool windowactivate --sync "$editor" mousemove --window "$editor" 275 179 click 1   # the sound file
+poll 10000 named_window_of "$pid" Open >/dev/null || fatal "the editor's open button showed no file dialog"
+answers "with the file dialog open"
+close_window_by_wm "$(named_window_of "$pid" Open)"
+poll 5000 eval '! named_window_of "$pid" Open >/dev/null' || check_failed "the file dialog did not close"
 xdotool windowactivate --sync "$editor" key alt+F4
-poll 5000 eval '! named_window_of "$pid" "Alarm Properties" >/dev/null' || check_failed "Alt+F4 left the editor open"
+poll 5000 eval '! named_window_of "$pid" "Alarm properties" >/dev/null' || check_failed "Alt+F4 left the editor open"
 answers "after Alt+F4 on the editor"
 close_window_by_wm "$manager"
 poll 5000 eval '! manager_of "$pid" >/dev/null' || check_failed "the close box left the manager open"
