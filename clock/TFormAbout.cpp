@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 TFormAbout *FormAbout = nullptr;
 
@@ -50,7 +49,5 @@ void TFormAbout::showEvent(QShowEvent *event)
 {
     if (Image1->pixmap().isNull())
         Image1->setPixmap(ProgramIcon().pixmap(32, 32));
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     QDialog::showEvent(event);
 }

@@ -199,12 +199,15 @@ void TFormClock::BuildMenu()
     N2 = separator("N2");
     menuExit = item("menuExit", QStringLiteral("Exit"), &TFormClock::menuExitClick, true);
 
+    connect(PopupMenu, &QMenu::aboutToShow, this, &TFormClock::OfferSendToTray);
+}
+
+void TFormClock::OfferSendToTray()
+{
     // Without a notification area a hidden clock could not be brought back.
-    connect(PopupMenu, &QMenu::aboutToShow, this, [this] {
-        const bool offer = TrayAvailable() || !isVisible();
-        Sendtotray->setVisible(offer);
-        N1->setVisible(offer);
-    });
+    const bool offer = TrayAvailable() || !isVisible();
+    Sendtotray->setVisible(offer);
+    N1->setVisible(offer);
 }
 
 void TFormClock::BuildTray(std::unique_ptr<ITrayShell> shell)
@@ -271,6 +274,15 @@ void TFormClock::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void TFormClock::changeEvent(QEvent *event)
+{
+    // The clock has no button to come back by: a window manager that
+    // minimises it (with a dialog of its own, as openbox does) is undone.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
+    QWidget::changeEvent(event);
+}
+
 void TFormClock::RaiseIfVisible()
 {
     if (!isVisible())
@@ -311,6 +323,10 @@ void TFormClock::LoadSkin()
 
     ImageBack->SetPicture(QImage());
     ImageBack->SetPicture(LoadPicture(QStringLiteral("Background.bmp")));
+    // A new size keeps the window where it is, which Qt may not know unless
+    // the window was dragged.
+    if (isVisible())
+        SyncWindowPosition(this);
     setFixedSize(ImageBack->Picture().size());
     Compose(rect());
     for (int d = 0; d < 10; ++d)
@@ -456,22 +472,39 @@ void TFormClock::DragByFace(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    // The window manager moves the window while the button is held.
-    SyncWindowPosition(this);
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
+    // Nothing moves yet: a window manager asked to move the window once the
+    // button is up (a quick tap) keeps it on the pointer, and the keyboard
+    // with it, until the next click. The move starts at the first motion.
+    drag_ = Drag::Pressed;
     dragOffset_ = event->globalPosition().toPoint() - pos();
 }
 
 void TFormClock::mouseMoveEvent(QMouseEvent *event)
 {
-    // Only where the window manager cannot move the window itself.
-    if (!dragOffset_)
+    if (drag_ == Drag::None)
         return;
-    if (event->buttons() & Qt::LeftButton)
-        move(event->globalPosition().toPoint() - *dragOffset_);
-    else
-        dragOffset_.reset();
+    // The queued motion may be older than the release: ask the X server too.
+    if (!(event->buttons() & Qt::LeftButton) || !LeftButtonHeld()) {
+        drag_ = Drag::None;
+        return;
+    }
+    if (drag_ == Drag::Pressed) {
+        // The window manager moves the window while the button is held.
+        SyncWindowPosition(this);
+        if (windowHandle() && windowHandle()->startSystemMove()) {
+            drag_ = Drag::None;
+            return;
+        }
+        drag_ = Drag::Following;
+    }
+    // Only where the window manager cannot move the window itself.
+    move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void TFormClock::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        drag_ = Drag::None;
 }
 
 void TFormClock::ImageBackMouseDown(QMouseEvent *event) { DragByFace(event); }
@@ -486,6 +519,8 @@ void TFormClock::ImageColon1MouseDown(QMouseEvent *event) { DragByFace(event); }
 
 void TFormClock::contextMenuEvent(QContextMenuEvent *event)
 {
+    // The items first: the menu is placed by its width.
+    OfferSendToTray();
     PopupMenuAt(PopupMenu, event->globalPos(), paRight);
 }
 
@@ -531,7 +566,17 @@ void TFormClock::ShowManager(QAbstractButton *pageButton)
     if (!FormMain->isVisible()) {
         SetOwnerWindow(FormMain, this);
         FormMain->exec();
+    } else {
+        BringForward(FormMain);
     }
+}
+
+void TFormClock::BringForward(QWidget *window)
+{
+    // Minimised by the window manager, or beneath other windows.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
 }
 
 void TFormClock::Alarms1Click()
@@ -575,6 +620,10 @@ void TFormClock::menuAboutClick()
     // Made when first asked for, as the alarm editor is.
     if (!FormAbout)
         FormAbout = new TFormAbout;
+    if (FormAbout->isVisible()) {
+        BringForward(FormAbout);
+        return;
+    }
     SetOwnerWindow(FormAbout, this);
     FormAbout->exec();
 }

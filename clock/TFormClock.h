@@ -126,9 +126,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void BuildFace();
@@ -142,6 +144,10 @@ private:
     void DragByFace(QMouseEvent *event);
     // Presses one of the manager's page buttons, then shows it modally unless it is showing.
     void ShowManager(QAbstractButton *pageButton);
+    // The popup menu offers "Send to tray" only where the clock can come back from it.
+    void OfferSendToTray();
+    // A window already showing comes back from being minimised, to the front.
+    static void BringForward(QWidget *window);
     void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
     // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
     void ShareSchedulerWakeUp();
@@ -159,7 +165,11 @@ private:
     bool centred_ = false;
     // Where the clock was when it went to the tray; empty while it is not there.
     std::optional<QPoint> hiddenAt_;
-    std::optional<QPoint> dragOffset_;
+    // A left press on the face, and whether the window follows the pointer
+    // by our own moves (where the window manager cannot move it).
+    enum class Drag { None, Pressed, Following };
+    Drag drag_ = Drag::None;
+    QPoint dragOffset_;
     bool sharingWakeUps_ = false;
 };
 

@@ -25,3 +25,19 @@ void SyncWindowPosition(QWidget *window)
     if (handle->position() != actual)
         handle->setPosition(actual);
 }
+
+bool LeftButtonHeld()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return true;
+    xcb_connection_t *connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_pointer_reply_t *reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    if (!reply)
+        return false;
+    const bool held = reply->mask & XCB_BUTTON_MASK_1;
+    std::free(reply);
+    return held;
+}

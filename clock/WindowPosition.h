@@ -8,3 +8,7 @@ class QWidget;
 // then jumps by that much. This sets Qt's record from where the X server
 // says the window is. Does nothing on other platforms.
 void SyncWindowPosition(QWidget *window);
+
+// Whether the left mouse button is down now, as the X server has it rather
+// than as the events still queued say. True on other platforms.
+bool LeftButtonHeld();

@@ -470,6 +470,8 @@ void TFormAlarm::ButtonOpenClick()
         OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
         OpenDialog->setFileMode(QFileDialog::ExistingFile);
         OpenDialog->setNameFilters(QtNameFilters(OpenDialogFilter));
+        // It blocks the editor and the windows beneath it, not the tray icon.
+        OpenDialog->setWindowModality(Qt::WindowModal);
     }
     OpenDialog->selectNameFilter(OpenDialog->nameFilters().constFirst());
     if (OpenDialog->exec() != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty())

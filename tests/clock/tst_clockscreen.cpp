@@ -1,9 +1,10 @@
 // What the screen shows of the clock, under a real X server with a window
 // manager (run inside scripts/x11-session): the running program at times set
 // with libfaketime in the skin it starts with, and a clock switched to each
-// other skin at fixed times; each compared pixel for pixel with the face put
-// together here from the skin's own pictures, the root window's colour seen
-// through every key pixel of the background and through no other.
+// other skin at fixed times, which stays where it was; each compared pixel
+// for pixel with the face put together here from the skin's own pictures,
+// the root window's colour seen through every key pixel of the background
+// and through no other.
 #include "app/DateTime.h"
 #include "app/ErrorBox.h"
 #include "app/Now.h"
@@ -209,8 +210,12 @@ void TestClockScreen::otherSkins()
     TFormClock clock;
     clock.show();
     QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    // Never dragged, the clock keeps its place through the new skin's size.
+    const QPoint at = ClockOnScreen().topLeft();
     (skin == "Digital" ? clock.MenuSkinDigital : clock.MenuSkinSantaClaus)->trigger();
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    QTRY_COMPARE(ClockOnScreen().size(), clock.size());
+    QCOMPARE(ClockOnScreen().topLeft(), at);
     QTest::qWait(800);
     const QImage shot = Grab(ClockOnScreen());
     const QImage expected = Expected(folder, skin, false, time.hour(), time.minute(), time.second(), time.msec() <= 500);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A desktop without a notification area: with "Auto hide" on, the clock
 # stays shown (hidden, it could never be brought back), and its menu offers
-# no "Send to tray": the first item is "Alarms".
+# no "Send to tray": the first item is "Alarms", and the menu's right edge
+# is at the pointer.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/alarm_lib.sh"
 source "$(dirname "$0")/clock_lib.sh"
@@ -15,7 +16,14 @@ wait_clock_window clock "$pid" 20000 || fatal "no clock window appeared"
 sleep 2
 mapped "$clock" || check_failed "the clock was hidden with no notification area to bring it back from"
 
+# The first menu, without "Send to tray", has its right edge at the pointer.
 right_click "$clock"
+eval "$(xdotool getmouselocation --shell)"
+if poll 10000 popup_of "$pid" >/dev/null; then
+  read -r mx my < <(window_xy "$(popup_of "$pid")")
+  mw=$(xwininfo -id "$(popup_of "$pid")" | awk '/Width/ { print $2 }')
+  [ $((mx + mw)) = "$X" ] || check_failed "the menu's right edge is at $((mx + mw)), the pointer at $X"
+fi
 menu_choose "$pid" Down Return
 poll 10000 manager_of "$pid" >/dev/null || check_failed "the menu's first item is not \"Alarms\""
 manager=$(manager_of "$pid") && close_window_by_wm "$manager"

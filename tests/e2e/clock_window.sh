@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The clock as a user meets it: centred at start, dragged by its face with the
 # left button (the right button opens the menu and moves nothing), and every
-# item of its menu: "Send to tray" and back (to where it was dragged), "About",
+# item of its menu (a quick click moves nothing): "Send to tray" and back (to where it was dragged), "About",
 # "Help" and F1 (the help file's first page, and a link inside it), "Alarms"
 # and "Options" (the manager on that page), "Exit" (the program ends and
 # writes the skin setting).
@@ -49,6 +49,21 @@ poll 5000 popup_of "$pid" >/dev/null || check_failed "the right button opened no
 xdotool key Escape
 poll 5000 eval '! popup_of "$pid" >/dev/null' || check_failed "Escape left the menu open"
 [ "$(window_xy "$clock")" = "$moved_xy" ] || check_failed "the right button moved the clock to $(window_xy "$clock")"
+
+# ---- a quick click is no drag ----
+# A tap (xdotool holds the button 12 ms) leaves the clock where it is when
+# the pointer moves on, and the keyboard working: F1 opens the help.
+xdotool mousemove --window "$clock" 60 15 click 1
+xdotool mousemove_relative -- 150 100
+xdotool key F1
+if poll 10000 named_window_of "$pid" "Tocsimo Help" >/dev/null; then
+  close_window_by_wm "$(named_window_of "$pid" "Tocsimo Help")"
+  poll 5000 eval '! named_window_of "$pid" "Tocsimo Help" >/dev/null'
+else
+  check_failed "after a click on the clock, F1 opened no help"
+fi
+[ "$(window_xy "$clock")" = "$moved_xy" ] || check_failed "after a click, the clock followed the pointer to $(window_xy "$clock")"
+xdotool key Escape
 
 # ---- "Send to tray", then "Restore" from the same menu on the tray icon ----
 right_click "$clock"
