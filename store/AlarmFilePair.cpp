@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,17 +22,20 @@ struct Target {
     struct stat st {};
     bool staging = false, backedUp = false;
 
-    explicit Target(const QString &fileName)
+    explicit Target(const QString &fileName) : path(QFile::encodeName(fileName))
     {
-        // The temporary of an atomic write lies beside the real file: its
-        // folder and name give the end of the chain of links.
-        const QByteArray temporary = QFile::encodeName(TemporaryFileFor(fileName));
-        const qsizetype slash = temporary.lastIndexOf('/');
-        const QByteArray folder = temporary.left(slash + 1);
-        const QByteArray base = temporary.mid(slash + 2).chopped(4); // ".<base>.tmp"
-        path = folder + base;
+        // A link is written through: the file it ends in is replaced, in its own folder.
+        if (::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+            if (char *real = ::realpath(path.constData(), nullptr)) {
+                path = real;
+                ::free(real);
+            }
+        }
+        const qsizetype slash = path.lastIndexOf('/');
+        const QByteArray folder = path.left(slash + 1), base = path.mid(slash + 1);
         staged = folder + '.' + base + ".new";
         backup = folder + '.' + base + ".old";
+        // A link that ends nowhere stays a link here, and is refused.
         exists = ::lstat(path.constData(), &st) == 0;
     }
 

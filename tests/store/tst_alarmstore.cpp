@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -335,6 +336,17 @@ private slots:
             QCOMPARE(ReadRaw("4.ini"), oldSettings);
             QCOMPARE(ReadRaw("4Memo.ini"), oldMessage);
         }
+    }
+
+    // A settings file that is a link is written through; the link stays.
+    void saveWritesThroughALink()
+    {
+        QVERIFY(QDir(dir_->path()).mkdir("kept"));
+        WriteRaw("../kept/4.ini", "old");
+        QVERIFY(QFile::link("../kept/4.ini", AlarmPath("4.ini")));
+        AlarmFilePair().Write(AlarmPath("4.ini"), "new", AlarmPath("4Memo.ini"), "message");
+        QCOMPARE(QFileInfo(AlarmPath("4.ini")).symLinkTarget(), dir_->filePath("kept/4.ini"));
+        QCOMPARE(ReadRaw("../kept/4.ini"), QByteArray("new"));
     }
 
     // A delete whose index write failed leaves the alarm named on disk: a new
