@@ -151,33 +151,6 @@ private slots:
         QCOMPARE(fired_.size(), rings);
     }
 
-    // A clock set back by hand rings again once it is set back by more than a minute.
-    void clockSetBackByHand_data()
-    {
-        QTest::addColumn<int>("back");
-        QTest::addColumn<int>("rings");
-        QTest::newRow("half a minute") << 30 << 1;
-        QTest::newRow("an hour and a half") << 5400 << 2;
-    }
-    void clockSetBackByHand()
-    {
-        QFETCH(int, back);
-        QFETCH(int, rings);
-        store_.Append(1, {"", "Daily"}, {2026, 1, 1, 9, 0, 0});
-        const qint64 nine = 1781074800000; // 2026-06-10 09:00:00 in Berlin
-        qint64 ms = nine - 2000;
-        UseRealTime("Europe/Berlin", ms);
-        AlarmPass pass;
-        const auto tickUntil = [&](qint64 end) {
-            for (; ms < end; ms += 500)
-                pass.Run(store_, [&](int id) { fired_.append(id); });
-        };
-        tickUntil(nine + 3000);
-        ms -= back * 1000;
-        tickUntil(nine + 3000);
-        QCOMPARE(fired_.size(), rings);
-    }
-
     void dailyAlarmFiresOnceAtItsSecond()
     {
         store_.Append(5, {"wake", "Daily"}, {2027, 1, 1, 7, 0, 0});
