@@ -9,10 +9,12 @@ namespace {
 // Day 0 of TDateTime is 1899-12-30; days_from_civil counts from 1970-01-01.
 constexpr int64_t kEpochShift = 25569;
 constexpr int64_t kMsPerDay = 86400000;
+} // namespace
 
-// Howard Hinnant's days_from_civil / civil_from_days (proleptic Gregorian).
-int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d)
+// Howard Hinnant's days_from_civil / civil_from_days.
+int64_t DaysFromCivil(int64_t y, int month, int day)
 {
+    const unsigned m = static_cast<unsigned>(month), d = static_cast<unsigned>(day);
     y -= m <= 2;
     const int64_t era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -33,7 +35,6 @@ void CivilFromDays(int64_t z, int &year, int &month, int &day)
     month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     year = static_cast<int>(static_cast<int64_t>(yoe) + era * 400 + (month <= 2));
 }
-} // namespace
 
 bool IsLeapYear(int year)
 {

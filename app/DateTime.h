@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // Local wall-clock time as a count of days since 1899-12-30; the fraction is
 // the time of day. Dates follow the proleptic Gregorian calendar, years 1..9999.
 using TDateTime = double;
@@ -20,6 +22,10 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec);
 TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec);
 
 DateTimeParts DecodeDateTime(TDateTime value);
+
+// Days since 1970-01-01 of a date of the proleptic Gregorian calendar, and back.
+int64_t DaysFromCivil(int64_t year, int month, int day);
+void CivilFromDays(int64_t days, int &year, int &month, int &day);
 
 // 1 = Sunday .. 7 = Saturday.
 int DayOfWeek(TDateTime value);

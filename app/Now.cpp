@@ -1,11 +1,15 @@
 #include "app/Now.h"
 
-#include <ctime>
-
 namespace {
 std::function<TDateTime()> &Override()
 {
     static std::function<TDateTime()> clock;
+    return clock;
+}
+
+std::function<timespec()> &RealTimeOverride()
+{
+    static std::function<timespec()> clock;
     return clock;
 }
 
@@ -18,10 +22,21 @@ struct SecondCache {
     TDateTime base = 0;
 };
 
-const SecondCache &LocalSecond(const timespec &ts)
+SecondCache &Cache()
 {
     static SecondCache cache;
+    return cache;
+}
+
+const SecondCache &LocalSecond(const timespec &ts)
+{
+    SecondCache &cache = Cache();
     if (ts.tv_sec != cache.second) {
+        // localtime_r reads the zone once per process; tzset reads it again
+        // when TZ is unset and /etc/localtime has changed (glibc compares the
+        // file's device, inode and modification time: one stat). With TZ set,
+        // and unchanged, it returns at once.
+        tzset();
         tm local{};
         localtime_r(&ts.tv_sec, &local);
         cache.second = ts.tv_sec;
@@ -33,14 +48,22 @@ const SecondCache &LocalSecond(const timespec &ts)
     }
     return cache;
 }
+
+timespec RealTime()
+{
+    if (RealTimeOverride())
+        return RealTimeOverride()();
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return ts;
+}
 } // namespace
 
 TDateTime Now()
 {
     if (Override())
         return Override()();
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
+    const timespec ts = RealTime();
     const SecondCache &s = LocalSecond(ts);
     const int ms = static_cast<int>(ts.tv_nsec / 1000000);
     return s.base + ms / 86400000.0;
@@ -48,16 +71,28 @@ TDateTime Now()
 
 DateTimeParts NowParts()
 {
-    if (Override())
-        return DecodeDateTime(Override()());
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
-    DateTimeParts p = LocalSecond(ts).parts;
-    p.msec = static_cast<int>(ts.tv_nsec / 1000000);
-    return p;
+    return ReadClock().local;
+}
+
+ClockReading ReadClock()
+{
+    if (Override()) {
+        const DateTimeParts p = DecodeDateTime(Override()());
+        return {p, DaysFromCivil(p.year, p.month, p.day) * 86400 + p.hour * 3600 + p.minute * 60 + p.second};
+    }
+    const timespec ts = RealTime();
+    ClockReading r{LocalSecond(ts).parts, ts.tv_sec};
+    r.local.msec = static_cast<int>(ts.tv_nsec / 1000000);
+    return r;
 }
 
 void SetNowOverride(std::function<TDateTime()> clock)
 {
     Override() = std::move(clock);
+}
+
+void SetRealTimeOverride(std::function<timespec()> clock)
+{
+    RealTimeOverride() = std::move(clock);
+    Cache().second = -1; // the next reading goes through the zone as it is now
 }

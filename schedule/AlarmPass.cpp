@@ -9,30 +9,6 @@
 namespace {
 constexpr int64_t kSecondsPerDay = 86400;
 
-// Days since 1970-01-01 of a date of the proleptic Gregorian calendar, and back.
-int64_t DaysFromCivil(int64_t y, int m, int d)
-{
-    y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(int64_t z, int &y, int &m, int &d)
-{
-    z += 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
 QString Shown(const DateTimeParts &p)
 {
     return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute, p.second);
@@ -62,7 +38,9 @@ DateTimeParts AlarmPass::PartsOf(int64_t second)
 
 int64_t AlarmPass::Read()
 {
-    lastRead_ = SecondOf(NowParts());
+    const ClockReading r = ReadClock();
+    lastRead_ = SecondOf(r.local);
+    lastUtc_ = r.utcSecond;
     return lastRead_;
 }
 
@@ -82,9 +60,14 @@ void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
         ~Finish() { pass.from_ = !pass.firedInPass_ && pass.lastRead_ == first ? pass.lastRead_ + 1 : pass.lastRead_; }
     } finish{*this, first};
 
-    // Forget what fired for seconds the clock has moved well away from.
-    std::erase_if(fired_, [present](const std::pair<int, int64_t> &f) {
-        return f.second < present - MaxCatchUpSeconds || f.second > present + MaxCatchUpSeconds;
+    // Forget what fired for seconds the clock has moved well away from, unless
+    // the local time may still come back to them without the real time going
+    // back: summer time ending, or a move to a zone further west.
+    const int64_t utc = lastUtc_;
+    std::erase_if(fired_, [present, utc](const Fired &f) {
+        const bool near = f.second >= present - MaxCatchUpSeconds && f.second <= present + MaxCatchUpSeconds;
+        const bool mayRepeat = utc >= f.utc && utc - f.utc <= MaxRepeatedSeconds;
+        return !near && !mayRepeat;
     });
 
     const int rows = store.Count();
@@ -96,9 +79,10 @@ void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
         }
     }
     for (int r = 0; r < rows && r < store.Count(); ++r) {
-        const DateTimeParts now = NowParts();
-        lastRead_ = SecondOf(now);
-        Examine(store, r, now, lastRead_, fire);
+        const ClockReading now = ReadClock();
+        lastRead_ = SecondOf(now.local);
+        lastUtc_ = now.utcSecond;
+        Examine(store, r, now.local, lastRead_, fire);
     }
 }
 
@@ -108,10 +92,10 @@ void AlarmPass::Examine(const AlarmStore &store, int row, const DateTimeParts &a
     const AlarmSlot &slot = store.Slot(row + 1);
     if (!IsDue(store.Row(row).ModeText, slot.Time, at))
         return;
-    const std::pair<int, int64_t> firing{slot.Id, second};
-    if (std::find(fired_.begin(), fired_.end(), firing) != fired_.end())
+    const auto same = [&](const Fired &f) { return f.id == slot.Id && f.second == second; };
+    if (std::any_of(fired_.begin(), fired_.end(), same))
         return;
-    fired_.push_back(firing); // before firing, so a failing reminder is not retried for this second
+    fired_.push_back({slot.Id, second, lastUtc_}); // before firing, so a failing reminder is not retried for this second
     firedInPass_ = true;
     const DateTimeParts now = NowParts();
     qCInfo(lcSchedule).noquote() << QStringLiteral("alarm %1 (%2) due %3 fired at %4.%5")

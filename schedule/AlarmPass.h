@@ -6,18 +6,19 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
-#include <utility>
 #include <vector>
 
 // One pass of the scheduler over the alarm list: each row is compared with a
 // fresh reading of the clock, and a due alarm is fired at once. Firing opens
 // the reminder and returns when it is closed, so later rows see a later clock.
 //
-// An alarm fires at most once for any given second: closing its reminder
-// within the second it fired in, a reminder that fails to open, or a clock set
-// back a few seconds does not set it off again for that second. The memory
-// lasts while the clock stays within MaxCatchUpSeconds of it, so a clock set
-// back further (an hour repeated at the end of summer time) rings again.
+// An alarm fires at most once for any given local date and time: closing its
+// reminder within the second it fired in, a reminder that fails to open, a
+// clock set back a few seconds, or the hour repeated when summer time ends
+// does not set it off again for that second. The memory lasts while the local
+// time stays within MaxCatchUpSeconds of it, and while the real time has gone
+// on from it by at most MaxRepeatedSeconds; a clock set back by hand further
+// than MaxCatchUpSeconds moves the real time back too, and rings again.
 //
 // A pass that comes late (a busy machine, a process stopped for a moment, a
 // clock stepped forward a few seconds) first fires, in order of second and
@@ -30,6 +31,9 @@ public:
     using FireFunction = std::function<void(int alarmId)>;
 
     static constexpr int64_t MaxCatchUpSeconds = 60;
+    // The longest repeat of local time when summer time ends (two hours, in
+    // Antarctica/Troll; one hour almost everywhere).
+    static constexpr int64_t MaxRepeatedSeconds = 2 * 3600;
 
     // Errors raised by fire end the pass and reach the caller.
     void Run(const AlarmStore &store, const FireFunction &fire);
@@ -47,9 +51,14 @@ private:
     void Examine(const AlarmStore &store, int row, const DateTimeParts &at, int64_t second, const FireFunction &fire);
     int64_t Read();
 
-    // Alarms fired lately, with the second each fired for.
-    std::vector<std::pair<int, int64_t>> fired_;
+    // Alarms fired lately: the local second each fired for, and the real time it fired at.
+    struct Fired {
+        int id;
+        int64_t second, utc;
+    };
+    std::vector<Fired> fired_;
     int64_t lastRead_ = kNone; // the last clock reading of the previous pass
+    int64_t lastUtc_ = 0;      // and the real time of that reading
     int64_t from_ = kNone;     // the first second that pass did not fully examine
     bool firedInPass_ = false;
 };

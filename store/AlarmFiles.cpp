@@ -1,14 +1,34 @@
 #include "store/AlarmFiles.h"
 
+#include "app/Exception.h"
 #include "app/ProgramFolder.h"
+#include "app/RegularFile.h"
 #include "app/TIniFile.h"
+#include "app/TextCodec.h"
 #include "app/TextFile.h"
+#include "store/AlarmFilePair.h"
 
 namespace {
 const QString kModeSection = QStringLiteral("AlarmMode");
 const QString kTimeSection = QStringLiteral("AlarmDateTime");
 const QString kSoundSection = QStringLiteral("AlarmSound");
 const QString kFileKey = QStringLiteral("File");
+
+QList<TIniFile::Entry> SettingsEntries(std::optional<AlarmMode> mode, const AlarmTime &time, const QString &soundFile)
+{
+    QList<TIniFile::Entry> entries;
+    for (AlarmMode m : kAllAlarmModes)
+        entries.append({kModeSection, AlarmModeName(m), m == mode ? QStringLiteral("1") : QStringLiteral("0")});
+    const auto number = [](int v) { return QString::number(v); };
+    entries.append({kTimeSection, QStringLiteral("Year"), number(time.Year)});
+    entries.append({kTimeSection, QStringLiteral("Month"), number(time.Month)});
+    entries.append({kTimeSection, QStringLiteral("Day"), number(time.Day)});
+    entries.append({kTimeSection, QStringLiteral("Hour"), number(time.Hour)});
+    entries.append({kTimeSection, QStringLiteral("Minute"), number(time.Minute)});
+    entries.append({kTimeSection, QStringLiteral("Second"), number(time.Second)});
+    entries.append({kSoundSection, kFileKey, soundFile});
+    return entries;
+}
 } // namespace
 
 QString AlarmFiles::IndexPath()
@@ -38,18 +58,24 @@ QString AlarmFiles::MessagePath(int id)
 
 void AlarmFiles::WriteSettings(int id, std::optional<AlarmMode> mode, const AlarmTime &time, const QString &soundFile)
 {
-    QList<TIniFile::Entry> entries;
-    for (AlarmMode m : kAllAlarmModes)
-        entries.append({kModeSection, AlarmModeName(m), m == mode ? QStringLiteral("1") : QStringLiteral("0")});
-    const auto number = [](int v) { return QString::number(v); };
-    entries.append({kTimeSection, QStringLiteral("Year"), number(time.Year)});
-    entries.append({kTimeSection, QStringLiteral("Month"), number(time.Month)});
-    entries.append({kTimeSection, QStringLiteral("Day"), number(time.Day)});
-    entries.append({kTimeSection, QStringLiteral("Hour"), number(time.Hour)});
-    entries.append({kTimeSection, QStringLiteral("Minute"), number(time.Minute)});
-    entries.append({kTimeSection, QStringLiteral("Second"), number(time.Second)});
-    entries.append({kSoundSection, kFileKey, soundFile});
-    TIniFile(SettingsPath(id)).WriteEntries(entries);
+    TIniFile(SettingsPath(id)).WriteEntries(SettingsEntries(mode, time, soundFile));
+}
+
+void AlarmFiles::WriteAlarm(int id, std::optional<AlarmMode> mode, const AlarmTime &time, const QString &soundFile,
+                            const QStringList &lines)
+{
+    const QString settingsPath = SettingsPath(id);
+    // As a profile file is edited: its other keys stay, and a file that is
+    // there but cannot be read is not written over.
+    QByteArray old;
+    const RegularFile::Status status = RegularFile::Read(settingsPath, TIniFile::MaxFileSize, old);
+    if (status != RegularFile::Status::Ok && status != RegularFile::Status::Missing)
+        throw EIniFileException(QStringLiteral("Unable to write to %1").arg(settingsPath));
+    IniDocument settings(status == RegularFile::Status::Ok ? DecodeFileText(old) : QString());
+    for (const TIniFile::Entry &e : SettingsEntries(mode, time, soundFile))
+        settings.WriteString(e.section, e.key, e.value);
+    AlarmFilePair().Write(settingsPath, EncodeFileText(settings.ToText()), MessagePath(id),
+                          EncodeFileText(lines.join(QStringLiteral("\r\n"))));
 }
 
 AlarmFiles::Settings AlarmFiles::ReadSettings(const QString &idText, bool modeDefault)

@@ -36,6 +36,12 @@ Settings ReadSettings(int id, bool modeDefault = false);
 // Only the sound file, as the reminder needs it.
 QString ReadSoundFile(int id);
 
+// The settings (keys as WriteSettings writes them, other keys kept) and the
+// message of one alarm, replaced together or not at all. Raises what
+// WriteSettings or WriteMessage would for the file that failed.
+void WriteAlarm(int id, std::optional<AlarmMode> mode, const AlarmTime &time, const QString &soundFile,
+                const QStringList &lines);
+
 // Raise "Cannot open file %s" / "Cannot create file %s".
 QStringList ReadMessage(int id);
 void WriteMessage(int id, const QStringList &lines);

@@ -87,9 +87,16 @@ int AlarmStore::AllocateId() const
     std::bitset<SlotCount + 1> used;
     for (int k = 1; k <= Count(); ++k)
         used[slots_[k].Id] = true;
-    for (int id = 1; id <= SlotCount; ++id)
-        if (!used[id])
-            return id;
+    // An alarm the index on disk still names (a delete whose index write
+    // failed) keeps its files: a new alarm must not write over them.
+    std::bitset<SlotCount + 1> onDisk;
+    const IniDocument index = TIniFile(AlarmFiles::IndexPath()).Snapshot();
+    for (const QString &key : index.ReadSection(kIndexSection))
+        onDisk[ParseId(index.ReadString(kIndexSection, key, QString()))] = true;
+    for (const auto &taken : {used | onDisk, used})
+        for (int id = 1; id <= SlotCount; ++id)
+            if (!taken[id])
+                return id;
     return 0; // cannot happen with at most 255 alarms
 }
 

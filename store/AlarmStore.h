@@ -34,7 +34,8 @@ public:
     // Raises "Unable to write to %s"; the table keeps its state.
     void WriteIndex() const;
 
-    // The smallest identifier no listed alarm holds.
+    // The smallest identifier that neither a listed alarm nor the index on
+    // disk holds (else the smallest no listed alarm holds).
     int AllocateId() const;
     // Each change is made in memory, then the index is written.
     void Append(int id, const AlarmRow &row, const AlarmTime &time); // refuses a 256th alarm

@@ -318,8 +318,7 @@ void TFormAlarm::LoadAlarm()
 
 void TFormAlarm::Save()
 {
-    AlarmFiles::WriteSettings(AlarmId, CheckedMode(), PickedTime(), EditAlarmSound->text());
-    AlarmFiles::WriteMessage(AlarmId, MemoLines());
+    AlarmFiles::WriteAlarm(AlarmId, CheckedMode(), PickedTime(), EditAlarmSound->text(), MemoLines());
 }
 
 void TFormAlarm::ButtonOkClick()

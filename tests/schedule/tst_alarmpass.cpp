@@ -3,9 +3,12 @@
 #include "app/Exception.h"
 #include "schedule/AlarmPass.h"
 
+#include <QDate>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <ctime>
 
 // The pass with a fake clock. Firing "opens a reminder": the fake clock moves
 // on by however long the user keeps that reminder open.
@@ -32,6 +35,14 @@ class TestAlarmPass : public QObject {
         };
     }
 
+    // The fake clock gives the real time (UTC, in ms), which reaches local time through the zone TZ names.
+    void UseRealTime(const QByteArray &zone, const qint64 &ms)
+    {
+        qputenv("TZ", zone);
+        SetNowOverride({});
+        SetRealTimeOverride([&ms] { return timespec{time_t(ms / 1000), long(ms % 1000 * 1000000)}; });
+    }
+
     // Ticks every 100 ms for the given time.
     void TickFor(AlarmPass &pass, int ms, const AlarmPass::FireFunction &fire)
     {
@@ -53,7 +64,91 @@ private slots:
     void cleanup()
     {
         SetNowOverride({});
+        SetRealTimeOverride({});
+        qunsetenv("TZ");
         SetProgramFolderOverride({});
+    }
+
+    // A pass that comes late fires what fell due in the seconds it missed, in
+    // order of second then row, when it is at most a minute late.
+    void lateTickCatchesUp_data()
+    {
+        QTest::addColumn<int>("late"); // seconds between the two passes
+        QTest::addColumn<QList<int>>("dueAfter"); // per row, seconds after the first pass
+        QTest::addColumn<QList<int>>("rings");
+        QTest::newRow("in order of second") << 10 << QList<int>{5, 3} << QList<int>{2, 1};
+        QTest::newRow("a minute late") << 60 << QList<int>{59} << QList<int>{1};
+        QTest::newRow("more than a minute late") << 61 << QList<int>{60} << QList<int>{};
+    }
+    void lateTickCatchesUp()
+    {
+        QFETCH(int, late);
+        QFETCH(QList<int>, dueAfter);
+        QFETCH(QList<int>, rings);
+        for (int r = 0; r < dueAfter.size(); ++r)
+            store_.Append(r + 1, {"", "Daily"}, {2027, 1, 1, 9, uint16_t(dueAfter[r] / 60), uint16_t(dueAfter[r] % 60)});
+        AlarmPass pass;
+        SetClock(2027, 3, 1, 9, 0, 0);
+        pass.Run(store_, Reminder(100));
+        Advance(late * 1000);
+        pass.Run(store_, Reminder(100));
+        QCOMPARE(fired_, rings);
+    }
+
+    // Where summer time ends, an alarm in the repeated hour rings once; where
+    // it begins, one in the skipped hour does not ring. Real time runs from an
+    // hour before the change to an hour after it, through the zone's rules.
+    void summerTimeChange_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<qint64>("change"); // UTC
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("hour"); // of the repeated or skipped hour
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("rings");
+        struct Change {
+            const char *name, *zone;
+            qint64 utc;
+            QDate date;
+            int hour;
+            bool repeats;
+        };
+        const Change changes[] = {
+            {"Berlin, autumn", "Europe/Berlin", 1792890000, {2026, 10, 25}, 2, true},
+            {"Berlin, spring", "Europe/Berlin", 1774746000, {2026, 3, 29}, 2, false},
+            {"New York, autumn", "America/New_York", 1793512800, {2026, 11, 1}, 1, true},
+            {"New York, spring", "America/New_York", 1772953200, {2026, 3, 8}, 2, false},
+        };
+        for (const Change &c : changes)
+            for (const char *mode : {"Once", "Hourly", "Daily", "Weekly", "Monthly", "Yearly"}) {
+                // An hourly alarm also rings in the hours around the skipped one.
+                const int rings = c.repeats ? 1 : QByteArray(mode) == "Hourly" ? 2 : 0;
+                QTest::addRow("%s, %s", c.name, mode) << QByteArray(c.zone) << c.utc << c.date << c.hour
+                                                      << QString(mode) << rings;
+            }
+    }
+    void summerTimeChange()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(qint64, change);
+        QFETCH(QDate, date);
+        QFETCH(int, hour);
+        QFETCH(QString, mode);
+        QFETCH(int, rings);
+        // Each mode's other fields differ from the day's, so only the ones it compares match.
+        const QDate stored = mode == "Once" ? date : mode == "Weekly" ? date.addDays(-14)
+                           : mode == "Monthly"                        ? date.addMonths(-1)
+                                                                      : date.addYears(-3);
+        store_.Append(1, {"", mode}, {stored.year(), stored.month(), stored.day(), uint16_t(hour), 30, 0});
+        qint64 ms = (change - 3900) * 1000;
+        UseRealTime(zone, ms);
+        AlarmPass pass;
+        for (; ms < (change + 3900) * 1000; ms += 500)
+            pass.Run(store_, [&](int id) {
+                fired_.append(id);
+                ms += 2000; // the reminder is closed two seconds later
+            });
+        QCOMPARE(fired_.size(), rings);
     }
 
     void dailyAlarmFiresOnceAtItsSecond()

@@ -2,13 +2,30 @@
 #include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 #include "app/StoreLog.h"
+#include "store/AlarmFilePair.h"
 #include "store/AlarmFiles.h"
 #include "store/AlarmStore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+// A save whose write at one step fails (none: -1).
+class FailingPair : public AlarmFilePair {
+public:
+    explicit FailingPair(int failAt) : failAt_(failAt) {}
+
+protected:
+    bool Run(Step step, const std::function<bool()> &write) override
+    {
+        return step != failAt_ && AlarmFilePair::Run(step, write);
+    }
+
+private:
+    int failAt_;
+};
 
 // Each test gets a fresh program folder with an empty "alarm" folder.
 class TestAlarmStore : public QObject {
@@ -143,7 +160,7 @@ private slots:
         for (int id : {1, 2, 5, 7, 9})
             WriteAlarm(id, AlarmMode::Daily, {2027, 1, 1, 1, 1, 1}, {QString::number(id)});
         WriteRaw("Alarms.ini", "[Alarms]\nAlarm1=5\nAlarm2=abc\nAlarm3=0\nAlarm4=257\nAlarm5=-1\n"
-                               "Alarm6=5\nAlarm7= 2 \nAlarm8=0x9\nAlarm9=007\nAlarm10=1\n");
+                               "Alarm6=5\nAlarm7= 2 \nAlarm8=0x9\nAlarm9=+9\nAlarm10=007\nAlarm11=1\n");
         AlarmStore s;
         s.Load();
         QCOMPARE(Ids(s), QStringList({"5", "2", "7", "1"}));
@@ -156,7 +173,7 @@ private slots:
         // Silent by default; with the store's log on, each skip says why.
         QVERIFY(!lcStore().isInfoEnabled());
         WriteRaw("Alarms.ini", "[Alarms]\nAlarm1=5\nAlarm2=abc\nAlarm3=0\nAlarm4=257\nAlarm5=-1\n"
-                               "Alarm6=5\nAlarm7= 2 \nAlarm8=0x9\nAlarm9=007\n");
+                               "Alarm6=5\nAlarm7= 2 \nAlarm8=0x9\nAlarm9=+9\nAlarm10=007\n");
         QLoggingCategory::setFilterRules(QStringLiteral("tocsimo.store=true"));
         QTest::ignoreMessage(QtInfoMsg, "index entry Alarm2=abc skipped: not an identifier from 1 to 256");
         QTest::ignoreMessage(QtInfoMsg, "index entry Alarm6=5 skipped: a repeat of an earlier entry");
@@ -166,6 +183,7 @@ private slots:
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^index entry Alarm[3-8]=.* skipped"));
+        QTest::ignoreMessage(QtInfoMsg, "index entry Alarm9=+9 skipped: not an identifier from 1 to 256");
         s.Load();
         QLoggingCategory::setFilterRules(QString());
     }
@@ -271,6 +289,77 @@ private slots:
         }
         QCOMPARE(s.Count(), 1);
         QCOMPARE(s.Row(0).Caption, QString("kept"));
+    }
+
+    // An alarm's two files are replaced together or not at all, with the
+    // failing file's error; nothing the save made is left behind.
+    void saveFailingAtAnyWriteKeepsBothFiles_data()
+    {
+        QTest::addColumn<bool>("existed");
+        QTest::addColumn<int>("failAt");
+        QTest::newRow("no failure") << true << -1;
+        QTest::newRow("staging the settings") << true << int(AlarmFilePair::StageSettings);
+        QTest::newRow("staging the message") << true << int(AlarmFilePair::StageMessage);
+        QTest::newRow("placing the settings") << true << int(AlarmFilePair::PlaceSettings);
+        QTest::newRow("placing the message") << true << int(AlarmFilePair::PlaceMessage);
+        QTest::newRow("placing a new alarm's message") << false << int(AlarmFilePair::PlaceMessage);
+    }
+    void saveFailingAtAnyWriteKeepsBothFiles()
+    {
+        QFETCH(bool, existed);
+        QFETCH(int, failAt);
+        const QByteArray oldSettings = "[AlarmMode]\r\nDaily=1\r\n", oldMessage = "old";
+        if (existed) {
+            WriteRaw("4.ini", oldSettings);
+            WriteRaw("4Memo.ini", oldMessage);
+            QFile::setPermissions(AlarmPath("4.ini"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        }
+        const QFileDevice::Permissions mode = QFile::permissions(AlarmPath("4.ini"));
+        const QStringList before = QDir(AlarmPath("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QString error;
+        try {
+            FailingPair(failAt).Write(AlarmPath("4.ini"), "[AlarmMode]\r\nMonthly=1\r\n", AlarmPath("4Memo.ini"), "new");
+        } catch (const Exception &e) {
+            error = e.Message();
+        }
+        const bool settingsFailed = failAt == AlarmFilePair::StageSettings || failAt == AlarmFilePair::PlaceSettings;
+        QCOMPARE(error, failAt < 0        ? QString()
+                        : settingsFailed ? "Unable to write to " + AlarmPath("4.ini")
+                                         : "Cannot create file " + AlarmPath("4Memo.ini"));
+        QCOMPARE(QDir(AlarmPath("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 failAt < 0 ? QStringList({"4.ini", "4Memo.ini"}) : before);
+        if (failAt < 0) {
+            QCOMPARE(ReadRaw("4.ini"), QByteArray("[AlarmMode]\r\nMonthly=1\r\n"));
+            QCOMPARE(ReadRaw("4Memo.ini"), QByteArray("new"));
+            QCOMPARE(QFile::permissions(AlarmPath("4.ini")), mode);
+        } else if (existed) {
+            QCOMPARE(ReadRaw("4.ini"), oldSettings);
+            QCOMPARE(ReadRaw("4Memo.ini"), oldMessage);
+        }
+    }
+
+    // A settings file that is a link is written through; the link stays.
+    void saveWritesThroughALink()
+    {
+        QVERIFY(QDir(dir_->path()).mkdir("kept"));
+        WriteRaw("../kept/4.ini", "old");
+        QVERIFY(QFile::link("../kept/4.ini", AlarmPath("4.ini")));
+        AlarmFilePair().Write(AlarmPath("4.ini"), "new", AlarmPath("4Memo.ini"), "message");
+        QCOMPARE(QFileInfo(AlarmPath("4.ini")).symLinkTarget(), dir_->filePath("kept/4.ini"));
+        QCOMPARE(ReadRaw("../kept/4.ini"), QByteArray("new"));
+    }
+
+    // A delete whose index write failed leaves the alarm named on disk: a new
+    // alarm takes another identifier, so its files are kept.
+    void newAlarmAvoidsIdentifiersTheIndexOnDiskNames()
+    {
+        AlarmStore s;
+        s.Load();
+        s.Append(1, {"one", "Daily"}, {});
+        s.Append(2, {"two", "Daily"}, {});
+        QFile::setPermissions(AlarmPath("Alarms.ini"), QFile::ReadOwner);
+        QVERIFY_THROWS_EXCEPTION(EIniFileException, s.Remove(0));
+        QCOMPARE(s.AllocateId(), 3);
     }
 
     void settingsFileHasAllThirteenKeysInOrder()

@@ -266,8 +266,8 @@ private slots:
         QVERIFY(!w->Accepted);
         QCOMPARE(errors_, QStringList({"Unable to write to " + dir_->path() + "/alarm/5.ini.",
                                        "Cannot create file " + AlarmPath("5Memo.ini") + "."}));
-        // The settings were written before the message failed.
-        QVERIFY(Contents(AlarmPath("5.ini")).contains("[AlarmMode]\r\nOnce=1"));
+        // The settings file is kept as it was, since its message could not follow it.
+        QCOMPARE(Contents(AlarmPath("5.ini")), QByteArray("[AlarmSound]\r\nFile=/old.mp3\r\n"));
     }
 
     void enterAndEscCloseNothing()

@@ -248,8 +248,8 @@ private slots:
         SetClock(10, 0, 1);
         Tick();
         QCOMPARE(Fired(), QList<int>({1}));
-        // An hour set back (summer time ending) rings it again, as the wall
-        // clock says 10:00:00 once more.
+        // An hour set back by hand rings it again, as the wall clock says
+        // 10:00:00 once more.
         SetClock(9, 0, 0);
         Tick();
         SetClock(10, 0, 0);
