@@ -344,7 +344,8 @@ void TFormAlarm::FormClose()
 
 void TFormAlarm::keyPressEvent(QKeyEvent *event)
 {
-    // The editor has no cancel button: Esc does not close it.
+    // "Cancel" is not the dialog's cancel button: Esc does not press it, nor
+    // close the editor.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
         return;
