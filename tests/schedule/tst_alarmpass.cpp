@@ -3,16 +3,19 @@
 #include "app/Exception.h"
 #include "schedule/AlarmPass.h"
 
+#include "TestProgramFolder.h"
+
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 // The pass with a fake clock. Firing "opens a reminder": the fake clock moves
 // on by however long the user keeps that reminder open.
 class TestAlarmPass : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    std::optional<TestProgramFolder> folder_;
     TDateTime clock_ = 0;
     AlarmStore store_;
     QList<int> fired_;
@@ -44,16 +47,13 @@ class TestAlarmPass : public QObject {
 private slots:
     void init()
     {
-        QDir(dir_.path()).mkpath("alarm");
-        SetProgramFolderOverride(dir_.path());
-        SetNowOverride([this] { return clock_; });
+        folder_.emplace([this] { return clock_; });
         store_ = AlarmStore();
         fired_.clear();
     }
     void cleanup()
     {
-        SetNowOverride({});
-        SetProgramFolderOverride({});
+        folder_.reset();
     }
 
     void dailyAlarmFiresOnceAtItsSecond()

@@ -5,16 +5,19 @@
 #include "store/AlarmFiles.h"
 #include "store/AlarmStore.h"
 
+#include "TestProgramFolder.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 // Each test gets a fresh program folder with an empty "alarm" folder.
 class TestAlarmStore : public QObject {
     Q_OBJECT
 
-    QTemporaryDir *dir_ = nullptr;
+    std::unique_ptr<TestProgramFolder> dir_;
 
     QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
 
@@ -68,14 +71,11 @@ class TestAlarmStore : public QObject {
 private slots:
     void init()
     {
-        dir_ = new QTemporaryDir;
-        QDir(dir_->path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_->path());
+        dir_ = std::make_unique<TestProgramFolder>();
     }
     void cleanup()
     {
-        SetProgramFolderOverride({});
-        delete dir_;
+        dir_.reset();
     }
 
     void emptyStoreThenFirstAdd()
