@@ -1,5 +1,6 @@
 #include "app/AtomicFile.h"
 
+#include "app/FileDescriptor.h"
 #include "app/StoreLog.h"
 
 #include <QFile>
@@ -10,19 +11,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace {
 constexpr int kMaxLinks = 40; // as the kernel's own limit on links in a path
-
-struct Fd {
-    int fd = -1;
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 bool WriteAll(int fd, const QByteArray &bytes)
 {
@@ -103,46 +94,46 @@ bool WriteFileAtomically(const QString &fileName, const QByteArray &contents)
     const QByteArray base = BaseOf(target);
     const QByteArray temporary = "." + base + ".tmp";
 
-    const Fd folder{::open(FolderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (folder.fd < 0)
+    const FileDescriptor folder{::open(FolderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (!folder.IsOpen())
         return Fail(fileName, "the folder cannot be opened");
 
     mode_t mode = 0666; // a new file: as the umask allows
     struct stat st {};
-    const bool exists = ::fstatat(folder.fd, base.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool exists = ::fstatat(folder.Get(), base.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists) {
         if (!S_ISREG(st.st_mode))
             return Fail(fileName, "not a regular file");
-        if (!MayWrite(folder.fd, base.constData(), st))
+        if (!MayWrite(folder.Get(), base.constData(), st))
             return Fail(fileName, "the file is read-only");
         mode = (st.st_mode & 0777) | S_IRUSR;
     }
 
     // Whatever holds the temporary's name (a killed write's leftover, or a
     // link or file someone planted) is removed, never written through or reused.
-    if (::unlinkat(folder.fd, temporary.constData(), 0) != 0 && errno != ENOENT)
+    if (::unlinkat(folder.Get(), temporary.constData(), 0) != 0 && errno != ENOENT)
         return Fail(fileName, "a leftover temporary cannot be removed");
-    Fd file{::openat(folder.fd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                     exists ? S_IRUSR | S_IWUSR : mode)};
-    if (file.fd < 0)
+    FileDescriptor file{::openat(folder.Get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                 exists ? S_IRUSR | S_IWUSR : mode)};
+    if (!file.IsOpen())
         return Fail(fileName, "the temporary cannot be created");
 
-    bool ok = WriteAll(file.fd, contents);
+    bool ok = WriteAll(file.Get(), contents);
     if (ok && exists) {
         // Keep the owner where we may (root rewriting a user's file), then the mode.
         if (st.st_uid != ::geteuid() || st.st_gid != ::getegid())
-            (void)::fchown(file.fd, st.st_uid, st.st_gid);
-        ok = ::fchmod(file.fd, mode) == 0;
+            (void)::fchown(file.Get(), st.st_uid, st.st_gid);
+        ok = ::fchmod(file.Get(), mode) == 0;
     }
-    ok = ok && ::fsync(file.fd) == 0;
-    ok = ::close(std::exchange(file.fd, -1)) == 0 && ok;
-    if (!ok || ::renameat(folder.fd, temporary.constData(), folder.fd, base.constData()) != 0) {
-        ::unlinkat(folder.fd, temporary.constData(), 0);
+    ok = ok && ::fsync(file.Get()) == 0;
+    ok = file.Close() && ok;
+    if (!ok || ::renameat(folder.Get(), temporary.constData(), folder.Get(), base.constData()) != 0) {
+        ::unlinkat(folder.Get(), temporary.constData(), 0);
         return Fail(fileName, std::strerror(errno));
     }
     // The rename itself reaches the disk only with the folder. The new file is
     // in place whatever this says, so a failure here is only logged.
-    if (::fsync(folder.fd) != 0)
+    if (::fsync(folder.Get()) != 0)
         qCInfo(lcStore, "folder not flushed after writing %s: %s", qUtf8Printable(fileName), std::strerror(errno));
     return true;
 }

@@ -1,22 +1,13 @@
 #include "app/RegularFile.h"
 
+#include "app/FileDescriptor.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-struct Fd {
-    int fd;
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-} // namespace
 
 RegularFile::Status RegularFile::Read(const QString &path, qint64 limit, QByteArray &bytes)
 {
@@ -29,11 +20,11 @@ RegularFile::Status RegularFile::Read(const QString &path, qint64 limit, QByteAr
     if (!S_ISREG(st.st_mode))
         return Status::NotRegular;
 
-    const Fd file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-    if (file.fd < 0)
+    const FileDescriptor file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (!file.IsOpen())
         return errno == ENOENT ? Status::Missing : Status::Unreadable;
     // Swapped for something else between the look and the open.
-    if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode))
         return Status::NotRegular;
     if (st.st_size > limit)
         return Status::TooLarge;
@@ -47,7 +38,7 @@ RegularFile::Status RegularFile::Read(const QString &path, qint64 limit, QByteAr
                 return Status::TooLarge;
             data.resize(qMin<qint64>(got * 2 + 4096, limit + 1));
         }
-        const ssize_t n = ::read(file.fd, data.data() + got, static_cast<size_t>(data.size() - got));
+        const ssize_t n = ::read(file.Get(), data.data() + got, static_cast<size_t>(data.size() - got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -4,6 +4,8 @@
 #include "schedule/DueRule.h"
 #include "schedule/ScheduleLog.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 namespace {
@@ -54,11 +56,7 @@ void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
     // However the pass ends (a reminder that fails to open ends it early), the
     // next one knows where this one stopped. Its last second counts as seen
     // only if every row saw it and no reminder was open in the pass.
-    struct Finish {
-        AlarmPass &pass;
-        const int64_t &first;
-        ~Finish() { pass.from_ = !pass.firedInPass_ && pass.lastRead_ == first ? pass.lastRead_ + 1 : pass.lastRead_; }
-    } finish{*this, first};
+    const auto finish = qScopeGuard([this, first] { from_ = !firedInPass_ && lastRead_ == first ? lastRead_ + 1 : lastRead_; });
 
     // Forget what fired for seconds the clock has moved well away from, unless
     // the local time may still come back to them without the real time going

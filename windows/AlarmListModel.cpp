@@ -2,6 +2,8 @@
 
 #include "store/AlarmStore.h"
 
+#include <QScopeGuard>
+
 AlarmListModel::AlarmListModel(AlarmStore &store, QObject *parent)
     : QAbstractTableModel(parent), store_(store)
 {
@@ -46,23 +48,13 @@ void AlarmListModel::Reload()
     endResetModel();
 }
 
-namespace {
-// Runs the closing half of a change however the change ends.
-template <class F>
-struct AtExit {
-    F f;
-    ~AtExit() { f(); }
-};
-template <class F>
-AtExit(F) -> AtExit<F>;
-} // namespace
-
 void AlarmListModel::Append(int id, const AlarmRow &row, const AlarmTime &time)
 {
     store_.CheckAppend(id); // a refusal changes nothing
     const int position = store_.Count();
     beginInsertRows({}, position, position);
-    AtExit end{[this] { endInsertRows(); }};
+    // The closing half of a change runs however the change ends.
+    const auto end = qScopeGuard([this] { endInsertRows(); });
     store_.Append(id, row, time);
 }
 
@@ -72,7 +64,7 @@ void AlarmListModel::Replace(int row, const AlarmRow &newRow, const AlarmTime &t
         store_.Replace(row, newRow, time); // raises the store's error
         return;
     }
-    AtExit changed{[this, row] { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); }};
+    const auto changed = qScopeGuard([this, row] { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
     store_.Replace(row, newRow, time);
 }
 
@@ -83,6 +75,6 @@ void AlarmListModel::Remove(int row)
         return;
     }
     beginRemoveRows({}, row, row);
-    AtExit end{[this] { endRemoveRows(); }};
+    const auto end = qScopeGuard([this] { endRemoveRows(); });
     store_.Remove(row);
 }

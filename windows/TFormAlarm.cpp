@@ -10,6 +10,7 @@
 #include "windows/FileFilter.h"
 #include "windows/FormFont.h"
 #include "player/StartSound.h"
+#include "windows/Named.h"
 #include "windows/NewTrackBar.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -34,13 +35,6 @@ const QString TFormAlarm::OpenDialogFilter = QStringLiteral(
     "Audio files|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|All files (*.*)|*.*;");
 
 namespace {
-template <class W>
-W *Named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLabel *Caption(QWidget *parent, const char *name, const QString &text, int left, int top)
 {
     auto *label = Named(new QLabel(text, parent), name);
@@ -349,7 +343,8 @@ void TFormAlarm::FormClose()
 
 void TFormAlarm::keyPressEvent(QKeyEvent *event)
 {
-    // The editor has no cancel button: Esc does not close it.
+    // "Cancel" is not the dialog's cancel button: Esc does not press it, nor
+    // close the editor.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
         return;

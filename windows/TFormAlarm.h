@@ -22,10 +22,10 @@ class TDSTrackBar;
 class TFilterGraph;
 
 // The alarm properties editor: one alarm's mode, date and time, sound and
-// message. Created once at start-up and reused. The manager sets AlarmId and
-// calls ButtonNewClick or ButtonEditClick, which return when the editor is
-// closed; when Accepted is set the alarm's files have been written and the
-// controls still hold what was saved.
+// message. Made when the manager first needs it, then reused. The manager
+// sets AlarmId and calls ButtonNewClick or ButtonEditClick, which return when
+// the editor is closed; when Accepted is set the alarm's files have been
+// written and the controls still hold what was saved.
 class TFormAlarm : public QDialog {
     Q_OBJECT
 public:

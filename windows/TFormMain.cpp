@@ -10,6 +10,7 @@
 #include "windows/AlarmListView.h"
 #include "windows/AutoRun.h"
 #include "windows/FormFont.h"
+#include "windows/Named.h"
 #include "windows/NewTrackBar.h"
 #include "windows/OwnerWindow.h"
 #include "windows/TFormAlarm.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -39,13 +41,6 @@ const QStringList TFormMain::ChimeNames = {
 };
 
 namespace {
-template <class W>
-W *Named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QFont Font(const QString &family, int pixels, bool bold = false)
 {
     return FormFont(family, pixels, bold);
@@ -394,19 +389,14 @@ void TFormMain::ButtonDelClick()
     int a = ItemIndex();
     // The index is written whether or not a row went, and its failure is
     // reported only after the selection has been put right.
-    struct Reselect {
-        TFormMain *form;
-        int &a;
-        ~Reselect()
-        {
-            if (form->ItemIndex() >= 0)
-                return;
-            if (a >= form->Alarms.Count())
-                a = form->Alarms.Count() - 1;
-            form->SetItemIndex(a);
-            form->AlarmsList->setFocus();
-        }
-    } reselect{this, a};
+    const auto reselect = qScopeGuard([this, &a] {
+        if (ItemIndex() >= 0)
+            return;
+        if (a >= Alarms.Count())
+            a = Alarms.Count() - 1;
+        SetItemIndex(a);
+        AlarmsList->setFocus();
+    });
     if (a >= 0) {
         // Otherwise the list would select a neighbour of the row by itself.
         AlarmsList->selectionModel()->clear();
@@ -426,10 +416,7 @@ void TFormMain::AlarmsListClick()
 
 void TFormMain::AlarmsListDblClick()
 {
-    struct Reselect {
-        TFormMain *form;
-        ~Reselect() { form->AlarmsListClick(); }
-    } reselect{this};
+    const auto reselect = qScopeGuard([this] { AlarmsListClick(); });
     ButtonEditClick();
 }
 
@@ -592,10 +579,7 @@ void TFormMain::FireAlarm(int alarmId)
 {
     Timer->stop();
     // The scheduler runs again however the reminder ends, an error included.
-    struct Restart {
-        QTimer *timer;
-        ~Restart() { timer->start(MsToNextTick()); }
-    } restart{Timer};
+    const auto restart = qScopeGuard([this] { Timer->start(MsToNextTick()); });
     FormReminder->AlarmId = alarmId;
     FormReminder->RepeatFlag = chkRepeat->isChecked();
     FormReminder->Button1Click();

@@ -20,6 +20,37 @@ int Samples(double seconds)
     return static_cast<int>(seconds * kRate);
 }
 
+// The samples as the ear weighs them (the K weighting of loudness meters: a
+// shelf lifting the treble by 4 dB, a high-pass below 40 Hz), so a deep drum
+// and a shout brought to one level sound about as loud.
+std::vector<double> EarWeighted(const std::vector<float> &samples)
+{
+    struct Section {
+        double b0, b1, b2, a1, a2;
+    };
+    double k = std::tan(kPi * 1681.974450955533 / kRate);
+    const double q1 = 0.7071752369554196, vh = std::pow(10.0, 3.999843853973347 / 20);
+    const double vb = std::pow(vh, 0.4996667741545416), d1 = 1 + k / q1 + k * k;
+    const Section shelf{(vh + vb * k / q1 + k * k) / d1, 2 * (k * k - vh) / d1, (vh - vb * k / q1 + k * k) / d1,
+                        2 * (k * k - 1) / d1, (1 - k / q1 + k * k) / d1};
+    k = std::tan(kPi * 38.13547087602444 / kRate);
+    const double q2 = 0.5003270373238773, d2 = 1 + k / q2 + k * k;
+    const Section highPass{1, -2, 1, 2 * (k * k - 1) / d2, (1 - k / q2 + k * k) / d2};
+
+    std::vector<double> out(samples.begin(), samples.end());
+    for (const Section &s : {shelf, highPass}) {
+        double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+        for (double &v : out) {
+            const double y = s.b0 * v + s.b1 * x1 + s.b2 * x2 - s.a1 * y1 - s.a2 * y2;
+            x2 = x1;
+            x1 = v;
+            y2 = y1;
+            y1 = v = y;
+        }
+    }
+    return out;
+}
+
 // A struck bell: inharmonic partials, the higher ones dying sooner.
 void AddBell(std::vector<float> &out, double at, double pitch, double gain)
 {
@@ -244,15 +275,16 @@ std::vector<float> Chimes::YeeHaa()
 
 std::vector<float> Chimes::Finish(std::vector<float> samples)
 {
-    // Loudness over the 50 ms blocks that are not near silence, so a long
-    // quiet tail does not make a sound seem softer than it is.
+    // Loudness as heard, over the 50 ms blocks that are not near silence, so
+    // a long quiet tail does not make a sound seem softer than it is.
+    const std::vector<double> weighted = EarWeighted(samples);
     const int block = kRate / 20;
     std::vector<double> energies;
     double loudest = 0;
-    for (size_t i = 0; i + block <= samples.size(); i += block) {
+    for (size_t i = 0; i + block <= weighted.size(); i += block) {
         double e = 0;
         for (int j = 0; j < block; ++j)
-            e += double(samples[i + j]) * samples[i + j];
+            e += weighted[i + j] * weighted[i + j];
         energies.push_back(e / block);
         loudest = std::max(loudest, e / block);
     }

@@ -15,7 +15,8 @@ std::vector<float> Rooster(); // a cock-a-doodle-doo
 std::vector<float> Boom();    // a deep drum
 std::vector<float> YeeHaa();  // a cowboy's shout
 
-// Gated loudness to one level, peaks kept below full scale, edges faded.
+// Loudness as heard (gated, ear-weighted) to one level, peaks kept below
+// full scale, edges faded.
 std::vector<float> Finish(std::vector<float> samples);
 QByteArray Wav(const std::vector<float> &samples);
 } // namespace Chimes

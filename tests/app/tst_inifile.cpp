@@ -337,7 +337,7 @@ private slots:
 
     void codePages()
     {
-        // Written on Windows in its single-byte code page: "Café €5" in Windows-1252.
+        // "Café €5" written in Windows-1252.
         TIniFile old(Write("cp1252.ini", "[S]\r\nK=Caf\xE9 \x80" "5\r\n"));
         QCOMPARE(old.ReadString("S", "K", ""), QString::fromUtf8("Café €5"));
         TIniFile utf8(Write("utf8.ini", "\xEF\xBB\xBF[S]\nK=Caf\xC3\xA9\n"));

@@ -1,58 +1,69 @@
 // The five chimes the build lays into the program folder: short, starting and
 // ending in silence, about equally loud, and not alike in their spectra.
-#include <QFile>
+#include "TestWav.h"
+
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
-struct Wave {
-    int rate = 0;
-    std::vector<double> samples; // -1..1
-};
+using TestWav::Wave;
 
-Wave ReadWav(const QString &path)
+// One second-order section, run over the samples.
+std::vector<double> Biquad(const std::vector<double> &x, const double b[3], const double a[3])
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray b = f.readAll();
-    const auto u32 = [&](int at) { return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8
-                                          | quint32(quint8(b[at + 2])) << 16 | quint32(quint8(b[at + 3])) << 24; };
-    const auto u16 = [&](int at) { return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8); };
-    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE" || u16(20) != 1 || u16(22) != 1
-        || u16(34) != 16 || b.mid(36, 4) != "data")
-        return {};
-    Wave w;
-    w.rate = static_cast<int>(u32(24));
-    const int n = static_cast<int>(u32(40) / 2);
-    for (int i = 0; i < n && 44 + 2 * i + 1 < b.size(); ++i)
-        w.samples.push_back(qint16(u16(44 + 2 * i)) / 32768.0);
-    return w;
+    std::vector<double> y(x.size());
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        y[i] = b[0] * x[i] + b[1] * x1 + b[2] * x2 - a[1] * y1 - a[2] * y2;
+        x2 = x1;
+        x1 = x[i];
+        y2 = y1;
+        y1 = y[i];
+    }
+    return y;
 }
 
-// Loudness over the 50 ms blocks that are not near silence, in dB.
-double GatedLoudness(const Wave &w)
+// Loudness as a listener hears it (ITU-R BS.1770), in LUFS: the samples
+// weighted as the ear weighs them (a shelf lifting the treble, a high-pass
+// below 40 Hz), then the mean square over 400 ms blocks, every 100 ms,
+// leaving out blocks of near silence and blocks 10 LU below the rest.
+double Loudness(const Wave &w)
 {
-    const size_t block = w.rate / 20;
-    std::vector<double> energy;
-    double loudest = 0;
-    for (size_t i = 0; i + block <= w.samples.size(); i += block) {
-        double e = 0;
-        for (size_t j = 0; j < block; ++j)
-            e += w.samples[i + j] * w.samples[i + j];
-        energy.push_back(e / block);
-        loudest = std::max(loudest, e / block);
+    constexpr double pi = 3.14159265358979;
+    double k = std::tan(pi * 1681.974450955533 / w.rate);
+    const double q1 = 0.7071752369554196, vh = std::pow(10.0, 3.999843853973347 / 20);
+    const double vb = std::pow(vh, 0.4996667741545416), a0 = 1 + k / q1 + k * k;
+    const double shelfB[3] = {(vh + vb * k / q1 + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q1 + k * k) / a0};
+    const double shelfA[3] = {1, 2 * (k * k - 1) / a0, (1 - k / q1 + k * k) / a0};
+    k = std::tan(pi * 38.13547087602444 / w.rate);
+    const double q2 = 0.5003270373238773, d = 1 + k / q2 + k * k;
+    const double highB[3] = {1, -2, 1};
+    const double highA[3] = {1, 2 * (k * k - 1) / d, (1 - k / q2 + k * k) / d};
+    const std::vector<double> y = Biquad(Biquad(w.samples, shelfB, shelfA), highB, highA);
+
+    const size_t block = w.rate * 4 / 10, step = w.rate / 10;
+    std::vector<double> blocks;
+    for (size_t i = 0; i + block <= y.size(); i += step) {
+        double z = 0;
+        for (size_t j = i; j < i + block; ++j)
+            z += y[j] * y[j];
+        blocks.push_back(z / block);
     }
-    double sum = 0;
-    int n = 0;
-    for (double e : energy)
-        if (e > loudest * 1e-3) {
-            sum += e;
-            ++n;
-        }
-    return 10 * std::log10(sum / n);
+    const auto lufs = [](double z) { return -0.691 + 10 * std::log10(z); };
+    const auto gatedMean = [&](double gate) {
+        double sum = 0;
+        int n = 0;
+        for (double z : blocks)
+            if (lufs(z) > gate) {
+                sum += z;
+                ++n;
+            }
+        return n ? sum / n : 0.0;
+    };
+    return lufs(gatedMean(lufs(gatedMean(-70)) - 10));
 }
 
 // The sound's spectrum, coarsely: the level at 36 frequencies spaced evenly
@@ -103,7 +114,7 @@ private slots:
         QList<Wave> waves;
         QList<double> loudness;
         for (const QString &name : names) {
-            const Wave w = ReadWav(TOCSIMO_SOUND_DIR "/" + name + ".wav");
+            const Wave w = TestWav::Read(TOCSIMO_SOUND_DIR "/" + name + ".wav");
             QVERIFY2(w.rate > 0 && !w.samples.empty(), qPrintable(name));
             const double seconds = double(w.samples.size()) / w.rate;
             QVERIFY2(seconds > 0.5 && seconds < 2.0, qPrintable(name + QString(": %1 s").arg(seconds)));
@@ -120,11 +131,11 @@ private slots:
                 peak = std::max(peak, std::abs(s));
             QVERIFY2(peak < 0.99, qPrintable(name + " clips"));
             waves << w;
-            loudness << GatedLoudness(w);
+            loudness << Loudness(w);
         }
         const double quietest = *std::min_element(loudness.begin(), loudness.end());
         const double loudest = *std::max_element(loudness.begin(), loudness.end());
-        QVERIFY2(loudest - quietest < 4.0, qPrintable(QString("loudness from %1 to %2 dB").arg(quietest).arg(loudest)));
+        QVERIFY2(loudest - quietest < 4.0, qPrintable(QString("loudness from %1 to %2 LUFS").arg(quietest).arg(loudest)));
         for (int i = 0; i < waves.size(); ++i)
             for (int j = i + 1; j < waves.size(); ++j) {
                 const double c = Correlation(Spectrum(waves[i]), Spectrum(waves[j]));

@@ -4,8 +4,6 @@
 #include "FakeTrayShell.h"
 #include "app/DateTime.h"
 #include "app/ErrorBox.h"
-#include "app/Now.h"
-#include "app/ProgramFolder.h"
 #include "clock/BuildRegion.h"
 #include "clock/ChmLibrary.h"
 #include "clock/ProgramIcon.h"
@@ -16,6 +14,7 @@
 #include "clock/TSysTray.h"
 #include "windows/TFormMain.h"
 #include "TestFiles.h"
+#include "TestProgramFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +26,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -94,7 +94,7 @@ private:
                                                .arg(int(autoHide)).arg(int(ampm)).toLatin1());
     }
 
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TestProgramFolder> dir_;
     QString folder_;
     QStringList errors_;
     TDateTime now_ = 0;
@@ -107,18 +107,15 @@ void TestFormClock::initTestCase()
     static QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
-    SetNowOverride([this] { return now_; });
 }
 
 void TestFormClock::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
+    dir_ = std::make_unique<TestProgramFolder>([this] { return now_; });
     folder_ = dir_->path() + QLatin1Char('/');
     for (const char *skin : {"Digital", "Santa Claus", "Small"})
         CopyFolder(kBuilt + skin, folder_ + skin);
     QFile::copy(kBuilt + "help.chm", folder_ + "help.chm");
-    QDir().mkpath(folder_ + "alarm");
-    SetProgramFolderOverride(folder_);
     errors_.clear();
     tray_ = {};
     SetTime(13, 7, 0, 200);
@@ -130,7 +127,7 @@ void TestFormClock::cleanup()
     FormMain = nullptr;
     delete FormAbout;
     FormAbout = nullptr;
-    SetProgramFolderOverride(QString());
+    dir_.reset();
 }
 
 std::unique_ptr<TFormClock> TestFormClock::MakeClock()
@@ -306,7 +303,8 @@ void TestFormClock::firstTickAutoHide()
     QCOMPARE(clock->isVisible(), !hidden);
     QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("Restore") : QStringLiteral("Send to tray"));
     // Later ticks leave the clock as it is.
-    QTest::qWait(600);
+    QSignalSpy ticks(clock->Timer1, &QTimer::timeout);
+    QVERIFY(ticks.wait(5000));
     QCOMPARE(clock->isVisible(), !hidden);
 
     // "Send to tray" is offered only where there is a tray to go to.

@@ -43,6 +43,26 @@ QByteArray TestWav::Tone(int milliseconds, int sampleRate)
     return wav + pcm;
 }
 
+TestWav::Wave TestWav::Read(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE" || u16(20) != 1 || u16(22) != 1
+        || u16(34) != 16 || b.mid(36, 4) != "data")
+        return {};
+    Wave w;
+    w.rate = static_cast<int>(u32(24));
+    const qsizetype n = qMin<qsizetype>(u32(40), b.size() - 44) / 2;
+    w.samples.reserve(n);
+    for (qsizetype i = 0; i < n; ++i)
+        w.samples.push_back(qFromLittleEndian<qint16>(b.constData() + 44 + 2 * i) / 32768.0);
+    return w;
+}
+
 bool TestWav::WriteTone(const QString &path, int milliseconds, int sampleRate)
 {
     const QByteArray bytes = Tone(milliseconds, sampleRate);

@@ -57,15 +57,6 @@ alarm_watch_start() {
   x_mark "$ALARM_XLOG" || fatal "the timed X event watcher (xev) did not start"
 }
 
-# of_pid WINDOW PID: true when the window belongs to PID, or to a child of
-# PID (the program run under a wrapper such as strace).
-of_pid() {
-  local wpid
-  wpid=$(window_pid "$1")
-  [ -n "$wpid" ] || return 1
-  [ "$wpid" = "$2" ] || [ "$(ps -o ppid= -p "$wpid" 2>/dev/null | tr -d " ")" = "$2" ]
-}
-
 # alarm_window_of PID: the id (decimal) of PID's window titled "Alarm",
 # mapped or not.
 alarm_window_of() {
@@ -76,30 +67,12 @@ alarm_window_of() {
   return 1
 }
 
-# named_window_of PID NAME: a mapped window of PID titled exactly NAME.
-named_window_of() {
-  local w
-  for w in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
-    of_pid "$w" "$1" && { echo "$w"; return 0; }
-  done
-  return 1
-}
-
 # alarm_visible_window_of PID: the same, only while it is mapped.
 alarm_visible_window_of() { named_window_of "$1" Alarm; }
 
 # alarm_wait_shown OUTVAR PID DEADLINE_MS: waits until PID's "Alarm" window is
 # visible, until the wall-clock time DEADLINE_MS at the latest.
-alarm_wait_shown() {
-  local -n _alarm_win_ref=$1
-  local pid=$2 deadline=$3
-  while :; do
-    _alarm_win_ref=$(alarm_visible_window_of "$pid") && return 0
-    running "$pid" || return 1
-    [ "$(now_ms)" -ge "$deadline" ] && return 1
-    sleep 0.01
-  done
-}
+alarm_wait_shown() { wait_window "$1" "$2" Alarm "$3"; }
 
 # alarm_wait_hidden WINDOW TIMEOUT_MS: waits until the window is no longer
 # visible.

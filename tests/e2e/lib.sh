@@ -150,34 +150,44 @@ visible_clock_windows() {
 
 window_pid() { xprop -id "$1" _NET_WM_PID 2>/dev/null | sed -n 's/.*= //p'; }
 
-# The visible "Tocsimo" window whose _NET_WM_PID is PID, or of a child of
-# PID (when the program runs under a wrapper).
-clock_window_of() {
-  local pid=$1 w wpid
-  for w in $(visible_clock_windows); do
-    wpid=$(window_pid "$w")
-    [ -n "$wpid" ] || continue
-    if [ "$wpid" = "$pid" ] || [ "$(ps -o ppid= -p "$wpid" 2>/dev/null | tr -d ' ')" = "$pid" ]; then
-      echo "$w"
-      return 0
-    fi
+# of_pid WINDOW PID: true when the window belongs to PID, or to a child of
+# PID (the program run under a wrapper such as strace).
+of_pid() {
+  local wpid
+  wpid=$(window_pid "$1")
+  [ -n "$wpid" ] || return 1
+  [ "$wpid" = "$2" ] || [ "$(ps -o ppid= -p "$wpid" 2>/dev/null | tr -d " ")" = "$2" ]
+}
+
+# named_window_of PID NAME: a mapped window of PID titled exactly NAME.
+named_window_of() {
+  local w
+  for w in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
+    of_pid "$w" "$1" && { echo "$w"; return 0; }
   done
   return 1
 }
 
-# wait_clock_window OUTVAR PID [TIMEOUT_MS]: waits until PID's clock window is
-# mapped and stores its id.
-wait_clock_window() {
+# The visible "Tocsimo" window of PID.
+clock_window_of() { named_window_of "$1" Tocsimo; }
+
+# wait_window OUTVAR PID NAME DEADLINE_MS: waits until PID has a mapped window
+# titled NAME and stores its id; fails when PID ends first, or at the
+# wall-clock time DEADLINE_MS (as now_ms gives it).
+wait_window() {
   local -n _e2e_win_ref=$1
-  local pid=$2 timeout=${3:-15000} end
-  end=$(($(now_ms) + timeout))
+  local pid=$2 name=$3 deadline=$4
   while :; do
-    _e2e_win_ref=$(clock_window_of "$pid") && return 0
+    _e2e_win_ref=$(named_window_of "$pid" "$name") && return 0
     running "$pid" || return 1
-    [ "$(now_ms)" -ge "$end" ] && return 1
-    sleep 0.02
+    [ "$(now_ms)" -ge "$deadline" ] && return 1
+    sleep 0.01
   done
 }
+
+# wait_clock_window OUTVAR PID [TIMEOUT_MS]: waits until PID's clock window is
+# mapped and stores its id.
+wait_clock_window() { wait_window "$1" "$2" Tocsimo $(($(now_ms) + ${3:-15000})); }
 
 # wait_exit OUTVAR PID TIMEOUT_MS: waits for a child started by
 # start_program to end and stores its exit status; status 1 when it still

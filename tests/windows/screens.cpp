@@ -4,18 +4,17 @@
 //
 //   tocsimo_screens <output folder>
 #include "app/DateTime.h"
-#include "app/Now.h"
-#include "app/ProgramFolder.h"
 #include "store/AlarmFiles.h"
 #include "windows/AlarmListView.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 
+#include "TestProgramFolder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -27,7 +26,9 @@ bool Shoot(QWidget *window, const QString &path)
 {
     if (!QTest::qWaitForWindowExposed(window, 5000))
         return false;
-    // The window manager's frame, then the first paint.
+    // The window manager's frame, then the first paint. The window manager
+    // draws its frame in its own time and tells no one: a picture waits a
+    // moment for it.
     (void)QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
     QTest::qWait(300);
     const QRect frame = window->frameGeometry();
@@ -61,10 +62,7 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
 
-    QTemporaryDir folder;
-    QDir(folder.path()).mkdir(QStringLiteral("alarm"));
-    SetProgramFolderOverride(folder.path());
-    SetNowOverride([] { return EncodeDateTime(2027, 3, 1, 14, 25, 37, 0); });
+    const TestProgramFolder folder([] { return EncodeDateTime(2027, 3, 1, 14, 25, 37, 0); });
     qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
 
     struct Sample {

@@ -5,12 +5,13 @@
 // disk are checked after each step.
 #include "app/DateTime.h"
 #include "app/ErrorBox.h"
-#include "app/Now.h"
-#include "app/ProgramFolder.h"
 #include "windows/AlarmListView.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
+
+#include "TestFiles.h"
+#include "TestProgramFolder.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -20,20 +21,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include <functional>
+#include <memory>
 
 namespace {
-QByteArray Contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 void Click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton);
@@ -86,11 +81,11 @@ void TypeMessage(QPlainTextEdit *memo, const QStringList &lines)
 class TestAlarmJourney : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    std::unique_ptr<TestProgramFolder> dir_;
     TDateTime clock_ = 0;
     QStringList errors_;
 
-    QString AlarmPath(const QString &name) const { return dir_.filePath("alarm/" + name); }
+    QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
 
     QPoint RowPoint(int row) const
     {
@@ -100,11 +95,9 @@ class TestAlarmJourney : public QObject {
 private slots:
     void initTestCase()
     {
-        QDir(dir_.path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_.path());
-        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+        dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
+        qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
         clock_ = EncodeDateTime(2027, 3, 1, 7, 0, 5, 250);
-        SetNowOverride([this] { return clock_; });
         SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormMain = new TFormMain;
         FormAlarm = new TFormAlarm;
@@ -119,13 +112,12 @@ private slots:
         delete FormAlarm;
         delete FormMain;
         SetErrorBoxHandler({});
-        SetNowOverride({});
-        SetProgramFolderOverride({});
+        dir_.reset();
     }
 
     void addADailyAlarm()
     {
-        const QString sound = dir_.filePath("sounds/morning tune.mp3");
+        const QString sound = dir_->filePath("sounds/morning tune.mp3");
         QDir().mkpath(QFileInfo(sound).path());
         QFile(sound).open(QIODevice::WriteOnly);
 
@@ -148,12 +140,12 @@ private slots:
         QCOMPARE(FormMain->AlarmsList->model()->rowCount(), 1);
         QCOMPARE(FormMain->AlarmsList->model()->index(0, 0).data().toString(), QString("Feed the cat"));
         QCOMPARE(FormMain->AlarmsList->model()->index(0, 1).data().toString(), QString("Daily"));
-        QCOMPARE(Contents(AlarmPath("Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
-        QCOMPARE(Contents(AlarmPath("1.ini")),
+        QCOMPARE(ReadBytes(AlarmPath("Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
+        QCOMPARE(ReadBytes(AlarmPath("1.ini")),
                  "[AlarmMode]\r\nOnce=0\r\nHourly=0\r\nDaily=1\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n"
                  "[AlarmDateTime]\r\nYear=2027\r\nMonth=3\r\nDay=1\r\nHour=7\r\nMinute=0\r\nSecond=5\r\n"
                  "[AlarmSound]\r\nFile=" + sound.toUtf8() + "\r\n");
-        QCOMPARE(Contents(AlarmPath("1Memo.ini")), QByteArray("Feed the cat\r\nand the fish"));
+        QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Feed the cat\r\nand the fish"));
         QVERIFY(errors_.isEmpty());
     }
 
@@ -167,9 +159,9 @@ private slots:
         });
         Click(FormMain->ButtonEdit);
         QCOMPARE(FormMain->AlarmsList->model()->index(0, 0).data().toString(), QString("Feed the dog"));
-        QCOMPARE(Contents(AlarmPath("1Memo.ini")), QByteArray("Feed the dog\r\nand the fish"));
-        QVERIFY(Contents(AlarmPath("1.ini")).contains("Daily=1\r\n"));
-        QCOMPARE(Contents(AlarmPath("Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
+        QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Feed the dog\r\nand the fish"));
+        QVERIFY(ReadBytes(AlarmPath("1.ini")).contains("Daily=1\r\n"));
+        QCOMPARE(ReadBytes(AlarmPath("Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
         QVERIFY(errors_.isEmpty());
     }
 
@@ -191,7 +183,7 @@ private slots:
         QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(0));
         Click(FormMain->ButtonDel);
         QCOMPARE(FormMain->AlarmsList->model()->rowCount(), 0);
-        QCOMPARE(Contents(AlarmPath("Alarms.ini")), QByteArray());
+        QCOMPARE(ReadBytes(AlarmPath("Alarms.ini")), QByteArray());
         // An alarm's own files stay until its identifier is used again.
         QVERIFY(QFile::exists(AlarmPath("1.ini")) && QFile::exists(AlarmPath("1Memo.ini")));
         Click(FormMain->Button3);

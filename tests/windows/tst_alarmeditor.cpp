@@ -4,8 +4,6 @@
 // window, the sound dialog's filter and the preview's half-second skip.
 #include "app/DateTime.h"
 #include "app/ErrorBox.h"
-#include "app/Now.h"
-#include "app/ProgramFolder.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
@@ -13,6 +11,7 @@
 #include "windows/TFormAlarm.h"
 
 #include "TestFiles.h"
+#include "TestProgramFolder.h"
 #include "TestWav.h"
 
 #include <QDateTimeEdit>
@@ -23,32 +22,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include <functional>
+#include <memory>
 
 namespace {
-QByteArray Contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteWav(const QString &path, int milliseconds)
-{
-    QVERIFY(TestWav::WriteTone(path, milliseconds));
-}
-
 const QByteArray kSixFalses = "[AlarmMode]\r\nOnce=0\r\nHourly=0\r\nDaily=0\r\nWeekly=0\r\nMonthly=0\r\nYearly=0\r\n";
 } // namespace
 
 class TestAlarmEditor : public QObject {
     Q_OBJECT
 
-    QTemporaryDir *dir_ = nullptr;
+    std::unique_ptr<TestProgramFolder> dir_;
     TFormAlarm *w = nullptr;
     QStringList errors_;
     TDateTime clock_ = 0;
@@ -74,11 +62,8 @@ class TestAlarmEditor : public QObject {
 private slots:
     void init()
     {
-        dir_ = new QTemporaryDir;
-        QDir(dir_->path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_->path());
+        dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         clock_ = EncodeDateTime(2027, 3, 1, 14, 25, 37, 789);
-        SetNowOverride([this] { return clock_; });
         errors_.clear();
         SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -89,10 +74,8 @@ private slots:
         delete w;
         w = nullptr;
         SetErrorBoxHandler({});
-        SetNowOverride({});
-        SetProgramFolderOverride({});
         QLocale::setDefault(QLocale::system());
-        delete dir_;
+        dir_.reset();
     }
 
     void loadsTheAlarmOrFallsBackToTheDefaults_data()
@@ -164,11 +147,11 @@ private slots:
         WriteBytes(AlarmPath("2Memo.ini"), "");
         Open(false, 2, [&] { QTest::mouseClick(w->ButtonOk, Qt::LeftButton); });
         QVERIFY(w->Accepted);
-        QCOMPARE(Contents(AlarmPath("2.ini")),
+        QCOMPARE(ReadBytes(AlarmPath("2.ini")),
                  kSixFalses + "[AlarmDateTime]\r\nYear=2026\r\nMonth=1\r\nDay=2\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n"
                               "[AlarmSound]\r\nFile=\r\n");
         // An empty message is an empty file.
-        QCOMPARE(Contents(AlarmPath("2Memo.ini")), QByteArray());
+        QCOMPARE(ReadBytes(AlarmPath("2Memo.ini")), QByteArray());
         QCOMPARE(w->MemoFirstLine(), QString());
         QCOMPARE(w->CheckedModeText(), QString());
     }
@@ -224,11 +207,11 @@ private slots:
         });
         QVERIFY(w->Accepted);
         QVERIFY(!w->isVisible());
-        QCOMPARE(Contents(AlarmPath("3.ini")),
+        QCOMPARE(ReadBytes(AlarmPath("3.ini")),
                  QByteArray("[AlarmMode]\r\nMonthly=0\r\nOnce=0\r\nHourly=0\r\nDaily=0\r\nWeekly=1\r\nYearly=0\r\n"
                             "[AlarmDateTime]\r\nYear=2028\r\nMonth=2\r\nDay=29\r\nHour=23\r\nMinute=59\r\nSecond=58\r\n"
                             "[AlarmSound]\r\nFile=\r\n"));
-        QCOMPARE(Contents(AlarmPath("3Memo.ini")), QByteArray("It is time to..."));
+        QCOMPARE(ReadBytes(AlarmPath("3Memo.ini")), QByteArray("It is time to..."));
     }
 
     void captionIsTheFirstLineAsTheBoxShowsIt()
@@ -267,7 +250,9 @@ private slots:
         QCOMPARE(errors_, QStringList({"Unable to write to " + dir_->path() + "/alarm/5.ini.",
                                        "Cannot create file " + AlarmPath("5Memo.ini") + "."}));
         // The settings file is kept as it was, since its message could not follow it.
-        QCOMPARE(Contents(AlarmPath("5.ini")), QByteArray("[AlarmSound]\r\nFile=/old.mp3\r\n"));
+        QCOMPARE(ReadBytes(AlarmPath("5.ini")), QByteArray("[AlarmSound]
+File=/old.mp3
+"));
     }
 
     void enterAndEscCloseNothing()
@@ -355,7 +340,7 @@ private slots:
 
         // A real preview: a stop makes the next one start half a second in.
         const QString sound = dir_->filePath("tone.wav");
-        WriteWav(sound, 1500);
+        QVERIFY(TestWav::WriteTone(sound, 1500));
         w->EditAlarmSound->setText(sound);
         QList<int> positions;
         w->DSTrackBar->SetOnTimer([&](TDSTrackBar *bar, uint32_t current, uint32_t stop) {

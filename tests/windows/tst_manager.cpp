@@ -3,14 +3,16 @@
 // chimes its scheduler tick starts.
 #include "app/DateTime.h"
 #include "app/ErrorBox.h"
-#include "app/Now.h"
-#include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/AlarmListView.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
+
+#include "ShowCounter.h"
+#include "TestFiles.h"
+#include "TestProgramFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,37 +24,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include <functional>
-
-namespace {
-QByteArray Contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// Counts showings of a window.
-class ShowCounter : public QObject {
-public:
-    int shows = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show)
-            ++shows;
-        return false;
-    }
-};
-} // namespace
+#include <memory>
 
 class TestManager : public QObject {
     Q_OBJECT
 
-    QTemporaryDir *dir_ = nullptr;
+    std::unique_ptr<TestProgramFolder> dir_;
     QStringList errors_;
     TDateTime clock_ = 0;
 
@@ -109,12 +91,9 @@ class TestManager : public QObject {
 private slots:
     void init()
     {
-        dir_ = new QTemporaryDir;
-        QDir(dir_->path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_->path());
+        dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
         clock_ = EncodeDateTime(2027, 3, 1, 13, 59, 50, 0);
-        SetNowOverride([this] { return clock_; });
         errors_.clear();
         SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormAlarm = new TFormAlarm;
@@ -126,9 +105,7 @@ private slots:
         FormMain = nullptr;
         FormAlarm = nullptr;
         SetErrorBoxHandler({});
-        SetNowOverride({});
-        SetProgramFolderOverride({});
-        delete dir_;
+        dir_.reset();
     }
 
     void pagesSwitchAsMirrorImages()
@@ -172,10 +149,10 @@ private slots:
 
         // "Del" with nothing selected removes nothing but still writes the index.
         QCOMPARE(FormMain->ItemIndex(), -1);
-        const QByteArray index = Contents(AlarmFiles::IndexPath());
+        const QByteArray index = ReadBytes(AlarmFiles::IndexPath());
         QVERIFY(QFile::remove(AlarmFiles::IndexPath()));
         QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
-        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
         QCOMPARE(FormMain->Alarms.Count(), 3);
         QCOMPARE(FormMain->ItemIndex(), -1);
         // "Edit" with nothing selected opens nothing.
@@ -197,7 +174,7 @@ private slots:
         QCOMPARE(FormMain->ItemIndex(), 1);
         QCOMPARE(FormMain->Alarms.Slot(2).Id, 3);
         QCOMPARE(FormMain->Alarms.Slot(3).Id, 0);
-        QCOMPARE(Contents(AlarmFiles::IndexPath()), QByteArray("[Alarms]\r\nAlarm1=1\r\nAlarm2=3\r\n"));
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), QByteArray("[Alarms]\r\nAlarm1=1\r\nAlarm2=3\r\n"));
         QVERIFY(QFile::exists(AlarmPath("2.ini")) && QFile::exists(AlarmPath("2Memo.ini")));
         // The bottom row goes: the new bottom row is selected.
         QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
@@ -208,7 +185,7 @@ private slots:
         QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
         QCOMPARE(FormMain->Alarms.Count(), 0);
         QCOMPARE(FormMain->ItemIndex(), -1);
-        QCOMPARE(Contents(AlarmFiles::IndexPath()), QByteArray());
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), QByteArray());
         QVERIFY(errors_.isEmpty());
     }
 
@@ -218,8 +195,8 @@ private slots:
         WriteAlarms({1, 2, 3});
         WriteAlarms({1, 3});
         Start();
-        const QByteArray index = Contents(AlarmFiles::IndexPath());
-        const QByteArray settings2 = Contents(AlarmPath("2.ini")), message2 = Contents(AlarmPath("2Memo.ini"));
+        const QByteArray index = ReadBytes(AlarmFiles::IndexPath());
+        const QByteArray settings2 = ReadBytes(AlarmPath("2.ini")), message2 = ReadBytes(AlarmPath("2Memo.ini"));
 
         int offered = 0;
         WhenEditorOpens([&] {
@@ -230,9 +207,9 @@ private slots:
         });
         QTest::mouseClick(FormMain->ButtonAdd, Qt::LeftButton);
         QCOMPARE(offered, 2);
-        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
-        QCOMPARE(Contents(AlarmPath("2.ini")), settings2);
-        QCOMPARE(Contents(AlarmPath("2Memo.ini")), message2);
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
+        QCOMPARE(ReadBytes(AlarmPath("2.ini")), settings2);
+        QCOMPARE(ReadBytes(AlarmPath("2Memo.ini")), message2);
         QCOMPARE(Captions(), QStringList({"Alarm 1", "Alarm 3"}));
 
         // An accepted edit of the first row: same place, same identifier, new values.
@@ -249,8 +226,8 @@ private slots:
         QCOMPARE(FormMain->Alarms.Slot(1), (AlarmSlot{1, {2027, 3, 1, 7, 0, 1}}));
         QCOMPARE(FormMain->ItemIndex(), 0);
         QCOMPARE(FormMain->AlarmsList->model()->index(0, 1).data().toString(), QString("Monthly"));
-        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
-        QCOMPARE(Contents(AlarmPath("1Memo.ini")), QByteArray("Water the plants\r\nthe big ones too"));
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
+        QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Water the plants\r\nthe big ones too"));
         QVERIFY(errors_.isEmpty());
     }
 
@@ -262,7 +239,7 @@ private slots:
         WriteAlarms(ids);
         Start();
         QCOMPARE(FormMain->Alarms.Count(), 255);
-        const QByteArray index = Contents(AlarmFiles::IndexPath());
+        const QByteArray index = ReadBytes(AlarmFiles::IndexPath());
         ShowCounter editor;
         FormAlarm->installEventFilter(&editor);
         // Should it open after all, it is closed again so the test ends.
@@ -272,7 +249,7 @@ private slots:
         QCOMPARE(errors_, QStringList({"The alarm list is full: Tocsimo keeps at most 255 alarms. "
                                        "Delete an alarm before adding another."}));
         QCOMPARE(FormMain->Alarms.Count(), 255);
-        QCOMPARE(Contents(AlarmFiles::IndexPath()), index);
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
         QVERIFY(!QFile::exists(AlarmPath("256.ini")));
     }
 

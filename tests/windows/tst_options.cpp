@@ -1,5 +1,4 @@
 #include "app/ErrorBox.h"
-#include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
@@ -9,6 +8,7 @@
 #include "windows/TFormMain.h"
 
 #include "TestFiles.h"
+#include "TestProgramFolder.h"
 #include "TestWav.h"
 
 #include <QCheckBox>
@@ -23,14 +23,9 @@
 #include <QTest>
 #include <QTreeView>
 
-namespace {
-QByteArray Contents(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
+#include <memory>
 
+namespace {
 // Undoes the Desktop Entry escapes of an Exec value and splits it into arguments.
 QStringList ParseExec(QString value)
 {
@@ -72,7 +67,7 @@ QStringList ParseExec(QString value)
 
 QString EntryValue(const QString &key)
 {
-    for (const QByteArray &line : Contents(AutoRun::EntryPath()).split('\n'))
+    for (const QByteArray &line : ReadBytes(AutoRun::EntryPath()).split('\n'))
         if (line.startsWith(key.toUtf8() + "="))
             return QString::fromUtf8(line.mid(key.size() + 1));
     return {};
@@ -82,7 +77,7 @@ QString EntryValue(const QString &key)
 class TestOptions : public QObject {
     Q_OBJECT
 
-    QTemporaryDir *dir_ = nullptr;
+    std::unique_ptr<TestProgramFolder> dir_;
     QTemporaryDir *config_ = nullptr;
     QStringList errors_;
 
@@ -91,10 +86,8 @@ class TestOptions : public QObject {
 private slots:
     void init()
     {
-        dir_ = new QTemporaryDir;
+        dir_ = std::make_unique<TestProgramFolder>();
         config_ = new QTemporaryDir;
-        QDir(dir_->path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_->path());
         qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
         errors_.clear();
         SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
@@ -102,10 +95,9 @@ private slots:
     void cleanup()
     {
         SetErrorBoxHandler({});
-        SetProgramFolderOverride({});
         delete FormMain;
         FormMain = nullptr;
-        delete dir_;
+        dir_.reset();
         delete config_;
     }
 
@@ -131,7 +123,7 @@ private slots:
         o.Interval = ChimeInterval::HalfHourly;
         o.ChimeSound = -1;
         OptionsFile::Write(OptionsPath(), o);
-        QCOMPARE(Contents(OptionsPath()),
+        QCOMPARE(ReadBytes(OptionsPath()),
                  QByteArray("[General]\r\nAutoRun=1\r\nAutoHide=0\r\nAMPM=1\r\n[Alarm]\r\nRepeat=1\r\n"
                             "[Chimes]\r\nEnableChimes=1\r\nHourly=0\r\nHalfHourly=1\r\nQuartaHourly=0\r\nChimeSound=-1\r\n"));
         QCOMPARE(OptionsFile::Read(OptionsPath()), o);
@@ -186,7 +178,7 @@ private slots:
         FormMain->accept();
         QVERIFY(FormMain->isVisible());
         QCOMPARE(errors_, QStringList({"Unable to write to " + OptionsPath() + "."}));
-        QCOMPARE(Contents(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
+        QCOMPARE(ReadBytes(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
         QDir(dir_->path()).rmdir("Options.ini");
         FormMain->reject();
         QVERIFY(!FormMain->isVisible());
@@ -216,7 +208,7 @@ private slots:
         // Closing writes the options, then the index.
         QFile::remove(dir_->filePath("alarm/Alarms.ini"));
         FormMain->accept();
-        QCOMPARE(Contents(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
+        QCOMPARE(ReadBytes(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
         QVERIFY(QFile::exists(OptionsPath()));
     }
 
@@ -251,7 +243,7 @@ private slots:
         FormMain->chkAutoRun->click();
         FormMain->chkAutoRun->click();
         QVERIFY(errors_.isEmpty());
-        QCOMPARE(Contents(config_->filePath("autostart")), QByteArray("a file in the way"));
+        QCOMPARE(ReadBytes(config_->filePath("autostart")), QByteArray("a file in the way"));
         delete FormMain;
         FormMain = nullptr;
         QDir().remove(config_->filePath("autostart"));
@@ -311,7 +303,7 @@ private slots:
         const Options saved = OptionsFile::Read(OptionsPath());
         QVERIFY(!saved.AMPM);
         QCOMPARE(saved.ChimeSound, 3);
-        QCOMPARE(Contents(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
+        QCOMPARE(ReadBytes(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
     }
 
     void entryStartsTheProgramThroughAShell()

@@ -1,8 +1,7 @@
 #include "BlockingEngine.h"
 
+#include "app/DateTime.h"
 #include "app/ErrorBox.h"
-#include "app/Now.h"
-#include "app/ProgramFolder.h"
 #include "player/AsyncEngine.h"
 #include "player/PlayerRuntime.h"
 #include "player/TFilterGraph.h"
@@ -10,11 +9,13 @@
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
+#include "TestProgramFolder.h"
+
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -37,7 +38,7 @@ class TestScheduler : public QObject {
         int slowRendersDone;
     };
 
-    QTemporaryDir *dir_ = nullptr;
+    std::unique_ptr<TestProgramFolder> dir_;
     TDateTime clock_ = 0;
     QList<Seen> seen_;
     QStringList errors_;
@@ -84,11 +85,8 @@ protected:
 private slots:
     void init()
     {
-        dir_ = new QTemporaryDir;
-        QDir(dir_->path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_->path());
+        dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
-        SetNowOverride([this] { return clock_; });
         BlockingEngine::Reset(QStringLiteral("/mnt/hung/slow.wav"), 10000);
         SetPlaybackEngineFactory([] { return std::make_unique<BlockingEngine>(); });
         SetClock(6, 0, 0);
@@ -111,9 +109,7 @@ private slots:
         FormMain = nullptr;
         SetPlaybackEngineFactory({});
         SetErrorBoxHandler({});
-        SetNowOverride({});
-        SetProgramFolderOverride({});
-        delete dir_;
+        dir_.reset();
     }
 
     void firesOnceInItsSecondWithTheRepeatOptionOfTheMoment()
@@ -278,14 +274,15 @@ private slots:
         AddAlarm(6, AlarmMode::Hourly, {2027, 1, 1, 0, 30, 0}, {"stretch"}, true, "/music/tone.wav");
         AddAlarm(7, AlarmMode::Hourly, {2027, 1, 1, 0, 40, 0}, {"silent"});
         TFilterGraph *graph = FormReminder->FilterGraph;
+        // The tick queues the readying: running the posted events runs it.
         SetClock(6, 20, 0);
         Tick();
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents();
         QVERIFY(!graph->Active()); // nothing near: nothing loaded
         // Two seconds before the silent alarm: no engine for it.
         SetClock(6, 39, 58);
         Tick();
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents();
         QVERIFY(!graph->Active());
         // Two seconds before the alarm with a sound: loaded, not playing.
         SetClock(6, 29, 58);
