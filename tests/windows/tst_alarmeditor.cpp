@@ -250,9 +250,7 @@ private slots:
         QCOMPARE(errors_, QStringList({"Unable to write to " + dir_->path() + "/alarm/5.ini.",
                                        "Cannot create file " + AlarmPath("5Memo.ini") + "."}));
         // The settings file is kept as it was, since its message could not follow it.
-        QCOMPARE(ReadBytes(AlarmPath("5.ini")), QByteArray("[AlarmSound]
-File=/old.mp3
-"));
+        QCOMPARE(ReadBytes(AlarmPath("5.ini")), QByteArray("[AlarmSound]\r\nFile=/old.mp3\r\n"));
     }
 
     void enterAndEscCloseNothing()
