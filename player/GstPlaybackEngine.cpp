@@ -207,6 +207,14 @@ GstPlaybackEngine::GstPlaybackEngine() : shared_(std::make_shared<Shared>())
         return;
     gst_object_ref_sink(playbin_);
     g_object_set(playbin_, "flags", kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
+    // Without the video and text flags playbin still tries the system's video
+    // sinks for a file with pictures in it, and some of them (KMS, DirectFB)
+    // crash: a picture or a music video under a sound's name must stay a
+    // matter of sound only.
+    for (const char *property : {"video-sink", "text-sink"}) {
+        if (GstElement *fake = gst_element_factory_make("fakesink", nullptr))
+            g_object_set(playbin_, property, fake, nullptr);
+    }
 
     SinkFactory factory;
     {

@@ -42,6 +42,23 @@ private slots:
         Encode("blip.wav", 50, "wavenc");
         Encode("good.wav", 300, "wavenc");
         goodShort_ = Path("good.wav");
+        // A music video under a sound's name: its sound track plays.
+        QString error;
+        QVERIFY2(SoundSamples::RunPipeline(
+                     QStringLiteral("avimux name=m ! filesink location=\"%1\" "
+                                    "videotestsrc num-buffers=30 ! video/x-raw,width=320,height=240,framerate=25/1 ! jpegenc ! m. "
+                                    "audiotestsrc num-buffers=120 samplesperbuffer=441 volume=0.5 ! "
+                                    "audio/x-raw,format=S16LE,rate=44100,channels=2 ! m.")
+                         .arg(Path("video.wma")),
+                     &error),
+                 qPrintable(error));
+        // A picture under a sound's name.
+        QVERIFY2(SoundSamples::RunPipeline(QStringLiteral("videotestsrc num-buffers=1 pattern=smpte ! "
+                                                          "video/x-raw,width=300,height=300 ! jpegenc ! "
+                                                          "filesink location=\"%1\"")
+                                               .arg(Path("picture.mp3")),
+                                           &error),
+                 qPrintable(error));
         QVERIFY(SoundSamples::WriteAu(Path("tone.au"), 1200, false));
         QVERIFY(SoundSamples::WriteAu(Path("tone.snd"), 1200, true));
         QVERIFY(SoundSamples::WriteMidi(Path("chord.mid"), 1200, false));
@@ -95,6 +112,7 @@ private slots:
         QTest::newRow("midi") << "chord.midi" << 3 << true;
         QTest::newRow("rmi") << "chord.rmi" << 3 << true;
         QTest::newRow("wax") << "list.wax" << 60 << true;
+        QTest::newRow("video with a sound track") << "video.wma" << 3 << true;
     }
     void playsEachFormatToItsEnd()
     {
@@ -170,6 +188,7 @@ private slots:
         QTest::newRow("missing file") << "missing.mp3" << EngineCode::FileNotFound << "cannot be found";
         QTest::newRow("empty file") << "empty.mp3" << EngineCode::EmptyFile << "empty";
         QTest::newRow("text named .mp3") << "text.mp3" << EngineCode::NotAudio << "no sound";
+        QTest::newRow("picture named .mp3") << "picture.mp3" << EngineCode::NotAudio << "no sound";
         QTest::newRow("folder") << "folder.wav" << EngineCode::CannotOpen << "folder";
         QTest::newRow("cut-off header") << "cut.wav" << EngineCode::BadFormat << "damaged";
         QTest::newRow("playlist naming a missing file") << "lost.wax" << EngineCode::PlaylistEntryMissing << "gone.mp3";
