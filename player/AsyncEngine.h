@@ -64,6 +64,7 @@ public:
     bool GetEvent(PlaybackEngine::Event &event);
 
     struct Worker;
+    struct Loop;
 
 signals:
     void EventsQueued();

@@ -91,7 +91,7 @@ class TestFilterGraph : public QObject {
 private slots:
     void initTestCase()
     {
-        // GStreamer stays unloaded until a player is first activated.
+        // The engine's process starts when a player is first activated.
         QVERIFY(!PlayerRuntimeStarted());
         {
             TFilterGraph graph;
@@ -100,6 +100,7 @@ private slots:
             // Started on the engine's thread, not in the call.
             QTRY_VERIFY_WITH_TIMEOUT(PlayerRuntimeStarted(), 30000);
         }
+        SoundSamples::StartGStreamer(); // for the samples
         QVERIFY(dir_.isValid());
         longWav_ = dir_.filePath(QStringLiteral("long.wav"));
         shortWav_ = dir_.filePath(QStringLiteral("short.wav"));
