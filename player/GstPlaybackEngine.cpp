@@ -283,7 +283,12 @@ void GstPlaybackEngine::Reset(bool hard)
     // threads of an open that failed half-way.
     gst_element_set_state(playbin_, hard ? GST_STATE_NULL : GST_STATE_READY);
     shared_->generation++;
-    loaded_ = false;
+    ResetPlayback(false);
+}
+
+void GstPlaybackEngine::ResetPlayback(bool loaded)
+{
+    loaded_ = loaded;
     atEnd_ = false;
     endPosition_ = -1;
     explicitStop_ = -1;
@@ -419,11 +424,7 @@ int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
     }
     // Messages posted while opening belong to the open, not to the playing.
     shared_->generation++;
-    loaded_ = true;
-    atEnd_ = false;
-    endPosition_ = -1;
-    explicitStop_ = -1;
-    durationCache_ = -1;
+    ResetPlayback(true);
     shared_->durationDirty = true;
     return S_OK;
 }

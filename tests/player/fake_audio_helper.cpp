@@ -17,6 +17,7 @@
 #include <csignal>
 #include <thread>
 
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -117,6 +118,7 @@ private:
 
 int main()
 {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlives a test that died
     std::signal(SIGPIPE, SIG_IGN);
     FakeEngine engine(qgetenv("TOCSIMO_FAKE_MODE"));
     bool ok = false;
