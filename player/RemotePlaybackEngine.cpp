@@ -123,7 +123,6 @@ void RemotePlaybackEngine::Lose(const QString &what, int32_t code)
     ready_ = false;
     state_ = EngineProtocol::State();
     file_.clear();
-    running_ = false;
 }
 
 bool RemotePlaybackEngine::AwaitReady()
@@ -271,7 +270,6 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
 {
     // A render replaces whatever was held, in this process or a lost one.
     state_ = EngineProtocol::State();
-    running_ = false;
     pendingFailure_ = 0;
     file_ = fileName; // named in the texts of a failure while opening
     Message request = Request(Kind::Render);
@@ -289,7 +287,6 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
 int32_t RemotePlaybackEngine::Clear()
 {
     file_.clear();
-    running_ = false;
     pendingFailure_ = 0;
     if (!process_.Running()) {
         state_ = EngineProtocol::State();
@@ -298,6 +295,7 @@ int32_t RemotePlaybackEngine::Clear()
     Message reply;
     if (Call(Request(Kind::Clear), reply, answerDeadlineMs_) != Outcome::Answered) {
         state_ = EngineProtocol::State();
+        pendingFailure_ = 0; // the sound was being let go anyway
         return S_OK; // nothing is held any more, which is what was asked
     }
     return Answer(reply);
@@ -312,13 +310,11 @@ int32_t RemotePlaybackEngine::Run()
         pendingFailure_ = 0; // reported by this call
         return LostCode();
     }
-    running_ = !Failed(reply.code);
     return Answer(reply);
 }
 
 int32_t RemotePlaybackEngine::Stop()
 {
-    running_ = false;
     if (!process_.Running() || !state_.loaded)
         return S_OK; // an engine that ended by itself was not playing
     Message reply;

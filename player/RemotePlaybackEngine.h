@@ -92,7 +92,6 @@ private:
     bool ready_ = false; // the process said Ready
     EngineProtocol::State state_;
     QString file_;          // the sound held, to open again in a new process
-    bool running_ = false;  // asked to play, not stopped since
     int volume_ = 0;
     std::deque<Event> events_;
     std::function<void()> wakeup_;
