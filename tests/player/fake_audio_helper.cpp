@@ -3,7 +3,7 @@
 // engine that holds a ten-second "sound" and plays nothing.
 //
 // TOCSIMO_FAKE_MODE: good | crash-on-render | hang-on-render |
-// garbage-on-render | crash-while-playing.
+// garbage-on-render | hang-on-run | crash-while-playing.
 // TOCSIMO_FAKE_IDLE_MS: the server's idle time (default its own).
 // TOCSIMO_FAKE_LOG: a file each render and move is appended to.
 #include "player/EngineCodes.h"
@@ -52,6 +52,9 @@ public:
     {
         if (!loaded_)
             return S_OK;
+        if (mode_ == "hang-on-run")
+            for (;;)
+                ::pause();
         started_ = QDeadlineTimer::current().deadline();
         running_ = true;
         if (mode_ == "crash-while-playing")

@@ -173,6 +173,8 @@ private slots:
                                             << "in time";
         QTest::newRow("nonsense answer") << QByteArray("garbage-on-render") << int(EngineCode::PlaybackFailed)
                                          << "nonsense";
+        QTest::newRow("hang when told to play") << QByteArray("hang-on-run") << int(EngineCode::PlaybackFailed)
+                                               << "stopped answering";
         QTest::newRow("killed while playing") << QByteArray("crash-while-playing") << int(EngineCode::PlaybackFailed)
                                               << "signal 9";
     }
