@@ -3,8 +3,8 @@
 // ticks comes; its worst lateness is the longest the thread was blocked.
 // Each round sets the clock two seconds before an alarm (the scheduler gets
 // the sound ready), then to the alarm's second (the reminder opens and plays
-// for 1.5 s, then "Close"). The first round of the run also loads the sound
-// engine library and starts GStreamer. Run by hand (no display needed):
+// for 1.5 s, then "Close"). The first round of the run also starts the sound
+// engine's process. Run by hand (no display needed):
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_ui_block [rounds] [--trace N]
 //

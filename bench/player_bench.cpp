@@ -2,8 +2,8 @@
 //   build/bench/bench_player
 // Reports, for each format, the time from RenderFile to a playing position
 // above 0: for the first render in a fresh process (bench_player_first, which
-// like the program links no GStreamer: loading the sound engine library,
-// GStreamer's start-up and plug-in loading included) and for later renders in
+// like the program links no GStreamer: starting the sound engine's process,
+// GStreamer's start-up and plug-in loading there included) and for later renders in
 // a warm process; the cost of one position poll; and the resident memory of
 // one player before its activation and active and idle after a sound.
 #include "PlayerDriver.h"

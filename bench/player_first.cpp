@@ -1,6 +1,6 @@
 // Child of bench_player: one fresh process that, like the program, links no
-// GStreamer, so the first activation pays for loading the sound engine
-// library and GStreamer with it.
+// GStreamer, so the first activation pays for starting the sound engine's
+// process, and GStreamer in it.
 //   bench_player_first --first FILE   prints "activation_ms render_ms"
 //   bench_player_first --memory FILE  prints "rss_kb_before rss_kb_after"
 #include "player_bench_steps.h"

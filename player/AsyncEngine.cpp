@@ -82,135 +82,158 @@ struct AsyncEngine::Worker {
     }
 };
 
-void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
-{
+// The engine's thread: opens the engine, then waits for work, carries it
+// out and reports the engine's state, until told to quit.
+struct AsyncEngine::Loop {
+    std::shared_ptr<Worker> w;
     std::unique_ptr<PlaybackEngine> engine;
-    try {
-        engine = OpenPlaybackEngine();
-    } catch (const EDirectShowException &e) {
-        qCInfo(lcSound).noquote() << "The sound engine cannot be opened:" << e.Message();
-        std::lock_guard<std::mutex> lock(w->mutex);
-        AsyncEngine *owner = w->owner;
-        const uint64_t epoch = w->report.epoch;
-        const int32_t code = e.Code();
-        const QString message = e.Message();
-        w->Post([owner, epoch, code, message] { owner->OnFailed(epoch, Operation::Open, code, message); });
-        return;
-    }
-    Worker *raw = w.get(); // outlives the engine, which is destroyed on this thread
-    engine->SetWakeup([raw] {
-        std::lock_guard<std::mutex> lock(raw->mutex);
-        raw->messages = true;
-        raw->wake.notify_one();
-    });
-
-    auto fail = [&](uint64_t epoch, Operation operation, int32_t code) {
-        const QString message = EDirectShowException::MessageFor(code, engine->ErrorText(code));
-        qCInfo(lcSound).noquote() << "The sound stays silent:" << message;
-        std::lock_guard<std::mutex> lock(w->mutex);
-        AsyncEngine *owner = w->owner;
-        w->Post([owner, epoch, operation, code, message] { owner->OnFailed(epoch, operation, code, message); });
-    };
-
     bool running = false;
     int64_t lastPosition = -1;
     uint64_t engineEpoch = 0; // of the last render or clear carried out
     uint64_t failedEpoch = 0; // its remaining commands are skipped
     uint64_t done = 0;
+
+    // call(owner) on the owner's thread.
+    template <class F>
+    void Post(F call)
     {
+        std::lock_guard<std::mutex> lock(w->mutex);
+        AsyncEngine *owner = w->owner;
+        w->Post([owner, call] { call(owner); });
+    }
+
+    void Fail(uint64_t epoch, Operation operation, int32_t code)
+    {
+        const QString message = EDirectShowException::MessageFor(code, engine->ErrorText(code));
+        qCInfo(lcSound).noquote() << "The sound stays silent:" << message;
+        Post([epoch, operation, code, message](AsyncEngine *owner) { owner->OnFailed(epoch, operation, code, message); });
+    }
+
+    bool Open()
+    {
+        try {
+            engine = OpenPlaybackEngine();
+        } catch (const EDirectShowException &e) {
+            qCInfo(lcSound).noquote() << "The sound engine cannot be opened:" << e.Message();
+            std::lock_guard<std::mutex> lock(w->mutex);
+            AsyncEngine *owner = w->owner;
+            const uint64_t epoch = w->report.epoch;
+            const int32_t code = e.Code();
+            const QString message = e.Message();
+            w->Post([owner, epoch, code, message] { owner->OnFailed(epoch, Operation::Open, code, message); });
+            return false;
+        }
+        Worker *raw = w.get(); // outlives the engine, which is destroyed on this thread
+        engine->SetWakeup([raw] {
+            std::lock_guard<std::mutex> lock(raw->mutex);
+            raw->messages = true;
+            raw->wake.notify_one();
+        });
         std::lock_guard<std::mutex> lock(w->mutex);
         engineEpoch = w->report.epoch;
         done = w->report.serial;
+        w->report.opened = true;
+        return true;
     }
-    std::unique_lock<std::mutex> lock(w->mutex);
-    w->report.opened = true;
-    for (;;) {
+
+    // Under the lock: waits for a command or a wake-up. False when told to quit.
+    bool Wait(std::unique_lock<std::mutex> &lock, bool &dispatch, std::optional<Command> &command)
+    {
         const auto ready = [&] { return w->quit || w->messages || !w->commands.empty(); };
         if (running)
             w->wake.wait_for(lock, kSampleInterval, ready);
         else
             w->wake.wait(lock, ready);
         if (w->quit)
-            break;
-        const bool dispatch = std::exchange(w->messages, false);
-        std::optional<Command> command;
+            return false;
+        dispatch = std::exchange(w->messages, false);
+        command.reset();
         if (!w->commands.empty()) {
-            command = std::move(w->commands.front());
+            command.emplace(std::move(w->commands.front()));
             w->commands.pop_front();
             w->inRender = command->code == kRender;
         }
-        lock.unlock();
+        return true;
+    }
 
-        if (dispatch) {
-            engine->Dispatch();
-            std::deque<PlaybackEngine::Event> events;
-            PlaybackEngine::Event event;
-            while (engine->GetEvent(event)) {
-                events.push_back(event);
-                if (event.code == EngineEventCode::Complete || event.code == EngineEventCode::ErrorAbort)
-                    running = false;
-            }
-            if (!events.empty()) {
-                std::lock_guard<std::mutex> guard(w->mutex);
-                AsyncEngine *owner = w->owner;
-                w->Post([owner, engineEpoch, events] { owner->OnEvents(engineEpoch, events); });
-            }
+    void Dispatch()
+    {
+        engine->Dispatch();
+        std::deque<PlaybackEngine::Event> events;
+        PlaybackEngine::Event event;
+        while (engine->GetEvent(event)) {
+            events.push_back(event);
+            if (event.code == EngineEventCode::Complete || event.code == EngineEventCode::ErrorAbort)
+                running = false;
         }
+        if (events.empty())
+            return;
+        const uint64_t epoch = engineEpoch;
+        Post([epoch, events](AsyncEngine *owner) { owner->OnEvents(epoch, events); });
+    }
 
-        if (command) {
-            const Command &c = *command;
-            done = c.serial;
-            if (c.code == kRender || c.code == kClear)
-                engineEpoch = c.epoch;
-            if (c.epoch != failedEpoch) {
-                switch (c.code) {
-                case kRender: {
-                    running = false;
-                    const int32_t code = engine->RenderFile(c.path);
-                    if (::Failed(code)) {
-                        failedEpoch = c.epoch;
-                        fail(c.epoch, Operation::Render, code);
-                    } else {
-                        std::lock_guard<std::mutex> guard(w->mutex);
-                        AsyncEngine *owner = w->owner;
-                        const uint64_t epoch = c.epoch;
-                        w->Post([owner, epoch] { owner->OnRendered(epoch); });
-                    }
-                    break;
-                }
-                case kClear: {
-                    running = false;
-                    const int32_t code = engine->Clear();
-                    if (::Failed(code))
-                        fail(c.epoch, Operation::Clear, code);
-                    break;
-                }
-                case kRun: {
-                    const int32_t code = engine->Run();
-                    running = !::Failed(code) && engine->HasSound();
-                    if (::Failed(code)) {
-                        failedEpoch = c.epoch;
-                        fail(c.epoch, Operation::Run, code);
-                    }
-                    break;
-                }
-                case kStop: {
-                    running = false;
-                    const int32_t code = engine->Stop();
-                    if (::Failed(code))
-                        fail(c.epoch, Operation::Stop, code);
-                    break;
-                }
-                case kSeek:
-                    engine->SetPositions(c.a, c.b, c.flag); // its result is not used
-                    break;
-                case kVolume:
-                    engine->SetVolume(static_cast<int>(c.a));
-                    break;
-                }
+    void Execute(const Command &c)
+    {
+        done = c.serial;
+        if (c.code == kRender || c.code == kClear)
+            engineEpoch = c.epoch;
+        if (c.epoch == failedEpoch)
+            return;
+        switch (c.code) {
+        case kRender: {
+            running = false;
+            const int32_t code = engine->RenderFile(c.path);
+            if (::Failed(code)) {
+                failedEpoch = c.epoch;
+                Fail(c.epoch, Operation::Render, code);
+            } else {
+                const uint64_t epoch = c.epoch;
+                Post([epoch](AsyncEngine *owner) { owner->OnRendered(epoch); });
             }
+            break;
         }
+        case kClear: {
+            running = false;
+            const int32_t code = engine->Clear();
+            if (::Failed(code))
+                Fail(c.epoch, Operation::Clear, code);
+            break;
+        }
+        case kRun: {
+            const int32_t code = engine->Run();
+            running = !::Failed(code) && engine->HasSound();
+            if (::Failed(code)) {
+                failedEpoch = c.epoch;
+                Fail(c.epoch, Operation::Run, code);
+            }
+            break;
+        }
+        case kStop: {
+            running = false;
+            const int32_t code = engine->Stop();
+            if (::Failed(code))
+                Fail(c.epoch, Operation::Stop, code);
+            break;
+        }
+        case kSeek:
+            engine->SetPositions(c.a, c.b, c.flag); // its result is not used
+            break;
+        case kVolume:
+            engine->SetVolume(static_cast<int>(c.a));
+            break;
+        }
+    }
 
+    Report Sample()
+    {
+        engine->Refresh();
+        // The engine lost its sound on its own (its process died): the sound
+        // has failed as if it had failed to start.
+        if (const int32_t lost = engine->TakeFailure(); ::Failed(lost) && engineEpoch != failedEpoch) {
+            running = false;
+            failedEpoch = engineEpoch;
+            Fail(engineEpoch, Operation::Run, lost);
+        }
         Report report;
         report.opened = true;
         report.serial = done;
@@ -227,14 +250,34 @@ void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
         lastPosition = position;
         report.sampledAtMs = MonotonicMs();
         report.gain = engine->OutputGain();
+        return report;
+    }
+};
 
+void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
+{
+    Loop loop;
+    loop.w = std::move(w);
+    if (!loop.Open())
+        return;
+    Worker &worker = *loop.w;
+    bool dispatch = false;
+    std::optional<Command> command;
+    std::unique_lock<std::mutex> lock(worker.mutex);
+    while (loop.Wait(lock, dispatch, command)) {
+        lock.unlock();
+        if (dispatch)
+            loop.Dispatch();
+        if (command)
+            loop.Execute(*command);
+        const Report report = loop.Sample();
         lock.lock();
-        w->inRender = false;
-        w->report = report;
+        worker.inRender = false;
+        worker.report = report;
     }
     lock.unlock();
-    engine->SetWakeup(nullptr);
-    ClosePlaybackEngine(std::move(engine));
+    loop.engine->SetWakeup(nullptr);
+    ClosePlaybackEngine(std::move(loop.engine));
 }
 
 AsyncEngine::AsyncEngine(QObject *parent) : QObject(parent)

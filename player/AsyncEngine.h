@@ -10,9 +10,9 @@
 #include <memory>
 
 // The sound engine as the user-interface thread sees it. The engine itself
-// (PlaybackEngine) runs on a thread of its own, which also loads and starts
-// GStreamer when the first engine needs it: opening a sound can block for
-// seconds (a hung network mount, a busy machine, a plug-in registry being
+// (PlaybackEngine) is called on a thread of its own, which also starts the
+// engine's process and waits for its every answer: opening a sound can block
+// for seconds (a hung network mount, a busy machine, a plug-in registry being
 // rebuilt), and none of that may hold up the windows or the scheduler.
 //
 // Commands are queued and carried out in order; none waits. Their results
@@ -64,6 +64,7 @@ public:
     bool GetEvent(PlaybackEngine::Event &event);
 
     struct Worker;
+    struct Loop;
 
 signals:
     void EventsQueued();

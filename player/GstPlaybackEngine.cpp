@@ -207,6 +207,14 @@ GstPlaybackEngine::GstPlaybackEngine() : shared_(std::make_shared<Shared>())
         return;
     gst_object_ref_sink(playbin_);
     g_object_set(playbin_, "flags", kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
+    // Without the video and text flags playbin still tries the system's video
+    // sinks for a file with pictures in it, and some of them (KMS, DirectFB)
+    // crash: a picture or a music video under a sound's name must stay a
+    // matter of sound only.
+    for (const char *property : {"video-sink", "text-sink"}) {
+        if (GstElement *fake = gst_element_factory_make("fakesink", nullptr))
+            g_object_set(playbin_, property, fake, nullptr);
+    }
 
     SinkFactory factory;
     {
@@ -275,7 +283,12 @@ void GstPlaybackEngine::Reset(bool hard)
     // threads of an open that failed half-way.
     gst_element_set_state(playbin_, hard ? GST_STATE_NULL : GST_STATE_READY);
     shared_->generation++;
-    loaded_ = false;
+    ResetPlayback(false);
+}
+
+void GstPlaybackEngine::ResetPlayback(bool loaded)
+{
+    loaded_ = loaded;
     atEnd_ = false;
     endPosition_ = -1;
     explicitStop_ = -1;
@@ -411,11 +424,7 @@ int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
     }
     // Messages posted while opening belong to the open, not to the playing.
     shared_->generation++;
-    loaded_ = true;
-    atEnd_ = false;
-    endPosition_ = -1;
-    explicitStop_ = -1;
-    durationCache_ = -1;
+    ResetPlayback(true);
     shared_->durationDirty = true;
     return S_OK;
 }

@@ -13,8 +13,8 @@ typedef struct _GstElement GstElement;
 typedef struct _GstMessage GstMessage;
 
 // The engine on GStreamer: one playbin set to play sound only, with software
-// volume. Lives in the sound engine library, which the program loads on the
-// first engine the player opens.
+// volume. Lives in the sound engine's process (lib/tocsimo-audio), one per
+// process, served to the program by EngineServer.
 //
 // GStreamer posts its messages on its own threads. A bus sync handler records
 // what a render needs to diagnose a failure and queues every other message for
@@ -67,6 +67,8 @@ private:
     int32_t FailFromBus(const QString &shownName);
     int32_t ResolvePlaylist(QString &target);
     void Reset(bool hard);
+    // The sound's own state, as a fresh render (or nothing) has it.
+    void ResetPlayback(bool loaded);
     void HandleMessage(GstMessage *message, unsigned generation);
     void QueueEvent(long code, intptr_t param1 = 0, intptr_t param2 = 0);
     bool QueryDuration(int64_t &ns) const;

@@ -14,11 +14,6 @@ bool StartGStreamer(QString &error)
     return false;
 }
 
-void StopGStreamer()
-{
-    gst_deinit();
-}
-
 QString GeneralMidiSoundFont()
 {
     static const QString found = [] {

@@ -7,9 +7,10 @@
 
 // One audio engine: render a file, run, stop (the position stays), clear,
 // duration and positions in units of 100 ns, set positions, and a queue of
-// event notices. The engine itself is made on GStreamer in the sound engine
-// library (see PlayerRuntime.h); this side of the program knows it only
-// through this interface.
+// event notices. The engine itself is made on GStreamer in a process of its
+// own (GstPlaybackEngine, served by lib/tocsimo-audio); the program holds a
+// proxy for it (RemotePlaybackEngine) and knows it only through this
+// interface.
 //
 // Its calls may take as long as the file and the decoder take (a sound on a
 // hung network mount blocks in open()), so the player runs each engine on a
@@ -56,6 +57,13 @@ public:
     // thread: that thread then calls Dispatch, which may queue events.
     virtual void SetWakeup(std::function<void()> wakeup) = 0;
     virtual void Dispatch() = 0;
+
+    // Brings what the position calls below read up to date; an engine in
+    // another process asks for all of it at once here.
+    virtual void Refresh() {}
+    // A failure found outside any call (the engine's process died holding a
+    // sound), once; S_OK when none. The sound it held is gone.
+    virtual int32_t TakeFailure() { return 0; }
 
     // Our text for a code, with what is known of the last failure.
     virtual QString ErrorText(int32_t code) const = 0;

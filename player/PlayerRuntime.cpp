@@ -1,9 +1,13 @@
 #include "player/PlayerRuntime.h"
 
-#include "player/AudioLibrary.h"
 #include "player/EDirectShowException.h"
 #include "player/EngineCodes.h"
 #include "player/PlaybackEngine.h"
+#include "player/RemotePlaybackEngine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <atomic>
 #include <chrono>
@@ -11,73 +15,88 @@
 #include <mutex>
 
 namespace {
-enum class RuntimeState { NotStarted, Started, ShutdownPending, ShutDown };
 
-// One lock for the whole runtime: a second engine that needs GStreamer while
-// the first is starting it waits here, on its own thread.
-std::timed_mutex mutex;
-std::condition_variable_any closed;
-RuntimeState state = RuntimeState::NotStarted;
+const char kHelperName[] = "tocsimo-audio";
+
+std::mutex mutex;
+std::condition_variable closed;
 std::atomic<bool> started{false};
 std::atomic<bool> shutDown{false};
-int openEngines = 0; // real engines only
+int openEngines = 0;
 PlaybackEngineFactory factory;
+QString helperOverride;
 
-void ShutDownNow()
+bool IsInside(const QString &path, const QString &folder)
 {
-    LoadAudioLibrary().shutdown();
-    state = RuntimeState::ShutDown;
-    started = false;
+    const QString base = QDir::cleanPath(folder) + QLatin1Char('/');
+    return (QDir::cleanPath(path) + QLatin1Char('/')).startsWith(base);
 }
 
-// Under the lock.
-void StartIfNeeded()
+[[noreturn]] void ThrowShutDown()
 {
-    if (state == RuntimeState::Started)
-        return;
-    if (state == RuntimeState::ShutdownPending || state == RuntimeState::ShutDown)
-        throw EDirectShowException(EngineCode::EngineUnavailable,
-                                   QStringLiteral("The sound engine was already shut down"));
-    const AudioLibrary &library = LoadAudioLibrary();
-    QString reason;
-    if (!library.start(&reason))
-        throw EDirectShowException(EngineCode::EngineUnavailable,
-                                   QStringLiteral("The sound engine (GStreamer) cannot be started: ") + reason);
-    state = RuntimeState::Started;
-    started = true;
+    throw EDirectShowException(EngineCode::EngineUnavailable, QStringLiteral("The sound engine was already shut down"));
 }
+
 } // namespace
+
+QString AudioHelperPath()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!helperOverride.isEmpty())
+            return helperOverride;
+    }
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString own = folder + QStringLiteral("/lib/") + QLatin1String(kHelperName);
+#ifdef TOCSIMO_BUILD_TREE
+    // Tests and benchmarks are built beside the program, not inside its
+    // folder. A copy of the program elsewhere never looks here.
+    if (!QFileInfo::exists(own) && IsInside(folder, QStringLiteral(TOCSIMO_BUILD_TREE)))
+        return QStringLiteral(TOCSIMO_BUILD_AUDIO_HELPER);
+#endif
+    return own;
+}
+
+void SetAudioHelperPath(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    helperOverride = path;
+}
 
 std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
 {
     PlaybackEngineFactory made;
     {
-        std::lock_guard<std::timed_mutex> lock(mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         if (shutDown)
-            throw EDirectShowException(EngineCode::EngineUnavailable,
-                                       QStringLiteral("The sound engine was already shut down"));
+            ThrowShutDown();
         made = factory;
-        if (!made)
-            StartIfNeeded();
-        ++openEngines; // from here GStreamer stays until this engine closes
+        ++openEngines; // counted until this engine closes
     }
-    std::unique_ptr<PlaybackEngine> engine = made ? made() : std::unique_ptr<PlaybackEngine>(LoadAudioLibrary().createEngine());
-    if (!engine) {
+    if (made) {
+        std::unique_ptr<PlaybackEngine> engine = made();
+        if (engine)
+            return engine;
         ClosePlaybackEngine(nullptr);
         throw EDirectShowException(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
     }
+    auto engine = std::make_unique<RemotePlaybackEngine>(AudioHelperPath());
+    QString error;
+    if (!engine->Start(error)) {
+        ClosePlaybackEngine(std::move(engine));
+        throw EDirectShowException(EngineCode::EngineUnavailable,
+                                   QStringLiteral("The sound engine cannot be started: ") + error);
+    }
+    started = true;
     return engine;
 }
 
 void ClosePlaybackEngine(std::unique_ptr<PlaybackEngine> engine)
 {
     engine.reset();
-    std::lock_guard<std::timed_mutex> lock(mutex);
-    if (--openEngines == 0) {
-        if (state == RuntimeState::ShutdownPending)
-            ShutDownNow();
+    std::lock_guard<std::mutex> lock(mutex);
+    if (--openEngines == 0)
         closed.notify_all();
-    }
 }
 
 bool PlayerRuntimeStarted()
@@ -92,29 +111,14 @@ bool PlayerRuntimeShutDown()
 
 bool ShutdownPlayerRuntime(int waitMs)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    std::unique_lock<std::timed_mutex> lock(mutex, std::defer_lock);
-    if (!lock.try_lock_until(deadline)) {
-        // GStreamer is still starting (a plug-in registry being rebuilt):
-        // leave it, and let no engine open any more.
-        shutDown = true;
-        return false;
-    }
-    if (state != RuntimeState::Started)
-        return state == RuntimeState::NotStarted || state == RuntimeState::ShutDown; // nothing to release
+    std::unique_lock<std::mutex> lock(mutex);
     shutDown = true;
-    closed.wait_until(lock, deadline, [] { return openEngines == 0; });
-    if (openEngines > 0) {
-        state = RuntimeState::ShutdownPending;
-        started = false;
-        return false;
-    }
-    ShutDownNow();
-    return true;
+    started = false;
+    return closed.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return openEngines == 0; });
 }
 
 void SetPlaybackEngineFactory(PlaybackEngineFactory made)
 {
-    std::lock_guard<std::timed_mutex> lock(mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     factory = std::move(made);
 }

@@ -41,10 +41,18 @@ void TFilterGraph::SetActive(bool active)
         connect(engine_.get(), &AsyncEngine::EventsQueued, this, &TFilterGraph::PumpEvents, Qt::QueuedConnection);
         connect(engine_.get(), &AsyncEngine::Rendered, this,
                 [this] { Notify(IGraphListener::Notice::FileRendered); });
-        connect(engine_.get(), &AsyncEngine::Failed, this,
-                [this](AsyncEngine::Operation operation, int32_t code, const QString &message) {
+        // Queued too: a failed start deactivates, which must not destroy the
+        // engine inside its own signal. A failure that arrives after this
+        // engine was replaced is about a sound that is gone.
+        AsyncEngine *engine = engine_.get();
+        connect(
+            engine, &AsyncEngine::Failed, this,
+            [this, engine, activation = ++activations_](AsyncEngine::Operation operation, int32_t code,
+                                                        const QString &message) {
+                if (engine_.get() == engine && activation == activations_)
                     EngineFailed(static_cast<int>(operation), code, message);
-                });
+            },
+            Qt::QueuedConnection);
         Notify(IGraphListener::Notice::Active, 1);
     } else {
         Notify(IGraphListener::Notice::Active, 0);

@@ -31,8 +31,8 @@ public:
     ~TFilterGraph() override; // deactivates
 
     bool Active() const;
-    // Activation starts the engine's thread, which loads and starts GStreamer
-    // if needed and creates the engine there.
+    // Activation starts the engine's thread, which starts the engine's
+    // process there.
     void SetActive(bool active);
 
     bool LinearVolume() const { return linearVolume_; }
@@ -69,6 +69,7 @@ private:
     void EngineFailed(int operation, int32_t code, const QString &message);
 
     std::unique_ptr<AsyncEngine> engine_;
+    uint64_t activations_ = 0;
     bool linearVolume_ = true;
     int volume_ = 10000;
     std::vector<IGraphListener *> listeners_;

@@ -3,6 +3,7 @@
 #include "player/AsyncEngine.h"
 #include "player/EDirectShowException.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 PlayerDriver::PlayerDriver()
@@ -41,6 +42,10 @@ bool PlayerDriver::Start(const QString &path)
     }
     // A failure deactivates the graph; its engine is gone then.
     QTest::qWaitFor([this] { return !graph.Active() || graph.Engine()->Idle(); }, 15000);
+    // A failure was posted before the engine went idle, and reaches the
+    // graph through a queued signal: two rounds of posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents();
     return graph.Active() && errorCode == 0;
 }
 

@@ -16,8 +16,6 @@ void StartGStreamer()
     gst_init(nullptr, nullptr);
 }
 
-namespace {
-
 bool RunPipeline(const QString &description, QString *error)
 {
     GError *parseError = nullptr;
@@ -50,6 +48,8 @@ bool RunPipeline(const QString &description, QString *error)
     gst_object_unref(pipeline);
     return ok;
 }
+
+namespace {
 
 void PutBE32(QByteArray &out, quint32 v)
 {

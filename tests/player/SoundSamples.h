@@ -24,4 +24,7 @@ bool WriteMidi(const QString &path, int ms, bool rmi);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
 
+// Runs a gst-launch style pipeline to its end (to make pictures and videos).
+bool RunPipeline(const QString &description, QString *error = nullptr);
+
 } // namespace SoundSamples

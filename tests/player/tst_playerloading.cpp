@@ -1,40 +1,33 @@
-// GStreamer stays out of the program until the first sound: the executable
-// does not need it, the player maps it only on activation, failures to load
-// the sound engine library are clear errors, and errors made from the
-// library's results are caught as the program's own.
+// The sound engine's process: the program never maps GStreamer, the engine
+// starts on activation and ends when idle or closed, and a process that
+// crashes, hangs or talks nonsense fails its sound and nothing more, with
+// no process left behind.
+#include "TestFiles.h"
+#include "TestWav.h"
+
 #include "app/ErrorBox.h"
-#include "player/AudioLibrary.h"
 #include "player/EDirectShowException.h"
 #include "player/EngineCodes.h"
 #include "player/PlayerRuntime.h"
+#include "player/RemotePlaybackEngine.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 
-#include <QFile>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
 QString Mappings()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLocal8Bit(maps.readAll());
-}
-
-// The first mapped file whose name contains part; empty when none is.
-QString MappedFile(const QString &part)
-{
-    const QStringList lines = Mappings().split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const qsizetype slash = line.indexOf(QLatin1Char('/'));
-        if (slash >= 0 && line.mid(slash).contains(part))
-            return line.mid(slash);
-    }
-    return QString();
+    return maps.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(maps.readAll()) : QString();
 }
 
 QString Run(const QString &program, const QStringList &arguments)
@@ -46,22 +39,57 @@ QString Run(const QString &program, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-// Activates a fresh graph and returns the error its engine's thread found
-// (code 0: none), once the graph has deactivated itself.
-EDirectShowException ActivationError()
+// This process's children, zombies included, by their names.
+QStringList Children()
 {
-    TFilterGraph graph;
-    int32_t code = 0;
-    QString message = QStringLiteral("no error");
-    QObject::connect(&graph, &TFilterGraph::Failed, [&](int32_t c, const QString &m) {
-        code = c;
-        message = m;
-    });
-    graph.SetActive(true);
-    if (!QTest::qWaitFor([&] { return !graph.Active(); }, 30000))
-        return EDirectShowException(0, QStringLiteral("still active"));
-    return EDirectShowException(code, message);
+    QStringList names;
+    const QString self = QString::number(::getpid());
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromLocal8Bit(stat.readAll());
+        const qsizetype close = text.lastIndexOf(QLatin1Char(')'));
+        const QStringList after = text.mid(close + 2).split(QLatin1Char(' '));
+        if (after.size() > 1 && after.at(1) == self)
+            names << text.mid(text.indexOf(QLatin1Char('(')) + 1, close - text.indexOf(QLatin1Char('(')) - 1);
+    }
+    return names;
 }
+
+bool NoChildrenWithin(int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!Children().isEmpty()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+// A player pair started as the windows start a sound.
+struct Player {
+    TFilterGraph graph;
+    TDSTrackBar bar;
+    QSignalSpy failed{&graph, &TFilterGraph::Failed};
+    QList<uint32_t> positions;
+
+    Player()
+    {
+        bar.SetFilterGraph(&graph);
+        bar.SetTimerInterval(100);
+        bar.SetOnTimer([this](TDSTrackBar *, uint32_t current, uint32_t) { positions << current; });
+    }
+    void Start(const QString &path)
+    {
+        graph.Stop();
+        graph.SetActive(true);
+        graph.ClearGraph();
+        graph.RenderFile(path);
+        graph.Play();
+    }
+};
 
 } // namespace
 
@@ -69,8 +97,32 @@ class TestPlayerLoading : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
+    QString wav_;
+
+    void UseFake(const QByteArray &mode, int idleMs = 60000)
+    {
+        SetAudioHelperPath(QStringLiteral(TOCSIMO_FAKE_HELPER));
+        qputenv("TOCSIMO_FAKE_MODE", mode);
+        qputenv("TOCSIMO_FAKE_IDLE_MS", QByteArray::number(idleMs));
+        qputenv("TOCSIMO_FAKE_LOG", QFile::encodeName(dir_.filePath(QStringLiteral("log"))));
+    }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        wav_ = dir_.filePath(QStringLiteral("tone.wav"));
+        QVERIFY(TestWav::WriteTone(wav_, 3000));
+        RemotePlaybackEngine::SetDeadlines(1500, 1500);
+    }
+
+    void cleanup()
+    {
+        SetAudioHelperPath(QString());
+        QFile::remove(dir_.filePath(QStringLiteral("log")));
+        QVERIFY(NoChildrenWithin(5000));
+    }
+
     void executableNeedsNoGStreamer()
     {
         // ldd lists what the loader maps at start, dependencies of
@@ -79,131 +131,111 @@ private slots:
         QVERIFY2(needed.contains(QLatin1String("libQt6Core")), qPrintable(needed));
         QVERIFY2(!needed.contains(QLatin1String("libgst")), qPrintable(needed));
         QVERIFY2(!needed.contains(QLatin1String("liborc")), qPrintable(needed));
-        QVERIFY2(!needed.contains(QLatin1String("tocsimo-audio")), qPrintable(needed));
     }
 
-    void libraryHoldsNoneOfTheProgramsState()
+    void soundPlaysInItsOwnProcess()
     {
-        // A second copy of the error box, clock or program folder inside the
-        // library would not see what the program (or a test) set.
-        const QString symbols = Run(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("-C"),
-                                                           QStringLiteral(TOCSIMO_AUDIO_LIBRARY)});
-        QVERIFY2(symbols.contains(QLatin1String("TocsimoAudioCreateEngine")), qPrintable(symbols));
-        for (const char *name : {"ErrorBox", "NowOverride", "ProgramFolder", "Exception::Exception", "Guarded"})
-            QVERIFY2(!symbols.contains(QLatin1String(name)), name);
-    }
-
-    void nothingIsLoadedBeforeActivation()
-    {
-        QVERIFY(!Mappings().isEmpty());
-        TFilterGraph graph;
-        TDSTrackBar bar;
-        bar.SetFilterGraph(&graph);
-        graph.SetVolume(5000);
-        QCOMPARE(graph.RenderFile(QStringLiteral("/nowhere.wav")), S_FALSE);
-        QVERIFY(!graph.Play());
-        // Shutting down a runtime that never started loads nothing either.
-        ShutdownPlayerRuntime();
-        QVERIFY(!AudioLibraryLoaded());
-        QCOMPARE(MappedFile(QStringLiteral("libgst")), QString());
-        QCOMPARE(MappedFile(QStringLiteral("tocsimo-audio")), QString());
-    }
-
-    void missingLibraryIsAClearError()
-    {
-        QVERIFY(dir_.isValid());
-        const QString path = dir_.filePath(QStringLiteral("lib/libtocsimo-audio.so"));
-        SetAudioLibraryPath(path);
-        const EDirectShowException e = ActivationError();
-        QCOMPARE(e.Code(), EngineCode::EngineUnavailable);
-        QVERIFY2(e.Message().contains(QStringLiteral("\"%1\"").arg(path)), qPrintable(e.Message()));
-        QVERIFY2(e.Message().contains(QLatin1String("missing")), qPrintable(e.Message()));
-        QVERIFY(!AudioLibraryLoaded());
-        QVERIFY(!PlayerRuntimeStarted());
-    }
-
-    void damagedLibraryIsAClearError()
-    {
-        const QString path = dir_.filePath(QStringLiteral("libtocsimo-audio.so"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, 'x'));
-        file.close();
-        SetAudioLibraryPath(path);
-        const EDirectShowException e = ActivationError();
-        QCOMPARE(e.Code(), EngineCode::EngineUnavailable);
-        QVERIFY2(e.Message().contains(path), qPrintable(e.Message()));
-        QVERIFY(!AudioLibraryLoaded());
-    }
-
-    void otherLibraryIsAClearError()
-    {
-        // A real library, already mapped, that is not ours.
-        const QString qtCore = MappedFile(QStringLiteral("libQt6Core"));
-        QVERIFY(!qtCore.isEmpty());
-        SetAudioLibraryPath(qtCore);
-        const EDirectShowException e = ActivationError();
-        QCOMPARE(e.Code(), EngineCode::EngineUnavailable);
-        QVERIFY2(e.Message().contains(QLatin1String("entry point")), qPrintable(e.Message()));
-        QVERIFY(!AudioLibraryLoaded());
-        QVERIFY(!MappedFile(QStringLiteral("libQt6Core")).isEmpty());
-    }
-
-    void activationMapsGStreamer()
-    {
-        SetAudioLibraryPath(QString());
         {
-            TFilterGraph graph;
-            graph.SetActive(true);
-            QVERIFY(graph.Active());
-            QVERIFY(graph.Engine());
-            QTRY_VERIFY_WITH_TIMEOUT(PlayerRuntimeStarted(), 30000);
+            Player p;
+            QCOMPARE(p.graph.RenderFile(wav_), S_FALSE);
+            QCOMPARE(Children(), QStringList()); // nothing before activation
+            p.Start(wav_);
+            QTRY_VERIFY_WITH_TIMEOUT(!p.positions.isEmpty() && p.positions.last() > 200, 10000);
+            QCOMPARE(Children(), QStringList{QStringLiteral("tocsimo-audio")});
+            QVERIFY(PlayerRuntimeStarted());
+            QVERIFY2(!Mappings().contains(QLatin1String("libgst")), "the program mapped GStreamer");
         }
-        QVERIFY(AudioLibraryLoaded());
-        QVERIFY(PlayerRuntimeStarted());
-        QVERIFY(!MappedFile(QStringLiteral("libgstreamer-1.0")).isEmpty());
-        QCOMPARE(MappedFile(QStringLiteral("tocsimo-audio")), QString(TOCSIMO_AUDIO_LIBRARY));
+        // Deactivated: the process is gone (cleanup waits for it).
     }
 
-    void failedRenderIsTheProgramsOwnError_data()
+    void missingEngineIsAClearError()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes"); // empty: no file
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("missing") << "gone.wav" << QByteArray() << int(EngineCode::FileNotFound)
-                                 << "The sound file cannot be found";
-        QTest::newRow("damaged") << "notes.wav" << QByteArray(2000, 'a') << int(EngineCode::BadFormat)
-                                 << "The sound file is damaged";
+        const QString path = dir_.filePath(QStringLiteral("lib/tocsimo-audio"));
+        SetAudioHelperPath(path);
+        Player p;
+        p.Start(wav_);
+        QVERIFY(p.failed.wait(10000));
+        QCOMPARE(p.failed.first().at(0).toInt(), EngineCode::EngineUnavailable);
+        const QString message = p.failed.first().at(1).toString();
+        QVERIFY2(message.contains(QStringLiteral("\"%1\"").arg(path)) && message.contains(QLatin1String("missing")),
+                 qPrintable(message));
+        QVERIFY(!p.graph.Active());
     }
-    void failedRenderIsTheProgramsOwnError()
+
+    void failingEngineFailsItsSoundOnly_data()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
+        QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("textHas");
+        QTest::newRow("crash while opening") << QByteArray("crash-on-render") << int(EngineCode::PlaybackFailed)
+                                             << "signal 11";
+        QTest::newRow("hang while opening") << QByteArray("hang-on-render") << int(EngineCode::OpenTimeout)
+                                            << "in time";
+        QTest::newRow("nonsense answer") << QByteArray("garbage-on-render") << int(EngineCode::PlaybackFailed)
+                                         << "nonsense";
+        QTest::newRow("hang when told to play") << QByteArray("hang-on-run") << int(EngineCode::PlaybackFailed)
+                                               << "stopped answering";
+        QTest::newRow("killed while playing") << QByteArray("crash-while-playing") << int(EngineCode::PlaybackFailed)
+                                              << "signal 9";
+    }
+    void failingEngineFailsItsSoundOnly()
+    {
+        QFETCH(QByteArray, mode);
         QFETCH(int, code);
-        QFETCH(QString, text);
-        const QString path = dir_.filePath(name);
-        if (!bytes.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
+        QFETCH(QString, textHas);
+        UseFake(mode);
+        Player p;
+        p.Start(wav_);
+        QVERIFY(p.failed.wait(10000));
+        QCOMPARE(p.failed.size(), 1);
+        QCOMPARE(p.failed.first().at(0).toInt(), code);
+        const QString message = p.failed.first().at(1).toString();
+        QVERIFY2(message.contains(textHas) && message.contains(wav_), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("($%1).").arg(quint32(code), 0, 16).toUpper()), qPrintable(message));
+        QVERIFY(!p.graph.Active());
+        QVERIFY(NoChildrenWithin(5000)); // reaped
+
+        // The next sound gets a new process.
+        UseFake("good");
+        p.Start(wav_);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.positions.isEmpty(), 5000);
+        QCOMPARE(p.failed.size(), 1);
+    }
+
+    void idleEngineEndsAndItsSoundOpensAgain()
+    {
+        UseFake("good", 300);
+        Player p;
+        // The warm-up before an alarm: rendered, not played.
+        p.graph.SetActive(true);
+        p.graph.ClearGraph();
+        p.graph.RenderFile(wav_);
+        const QByteArray rendered = "render " + QFile::encodeName(wav_);
+        QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(dir_.filePath(QStringLiteral("log"))).count(rendered), 1, 5000);
+        QVERIFY(NoChildrenWithin(5000)); // ended by itself, reaped
+        p.graph.Play();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.positions.isEmpty(), 5000);
+        QCOMPARE(ReadBytes(dir_.filePath(QStringLiteral("log"))).count(rendered), 2);
+        QCOMPARE(p.failed.size(), 0);
+        QVERIFY(p.graph.Active());
+    }
+
+    // Run on its own, in a process of its own, so that nothing has started.
+    void shutdownBeforeAnySoundLetsNoneStart()
+    {
+        if (PlayerRuntimeStarted()) {
+            QProcess self;
+            self.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+            QVERIFY(self.waitForFinished(30000));
+            QVERIFY2(self.exitCode() == 0, self.readAllStandardOutput().constData());
+            return;
         }
+        QVERIFY(ShutdownPlayerRuntime(0));
+        QVERIFY(PlayerRuntimeShutDown());
         TFilterGraph graph;
-        int32_t failedCode = 0;
-        QString failedMessage;
-        QObject::connect(&graph, &TFilterGraph::Failed, [&](int32_t c, const QString &m) {
-            failedCode = c;
-            failedMessage = m;
-        });
-        graph.SetActive(true);
-        QCOMPARE(graph.RenderFile(path), S_OK);
-        QTRY_VERIFY_WITH_TIMEOUT(!graph.Active(), 10000);
-        QCOMPARE(failedCode, int32_t(code));
-        // The text made inside the library, with the file it names and the code.
-        QVERIFY2(failedMessage.startsWith(text), qPrintable(failedMessage));
-        QVERIFY2(failedMessage.contains(path), qPrintable(failedMessage));
-        QVERIFY2(failedMessage.endsWith(QStringLiteral("($%1).").arg(quint32(code), 0, 16).toUpper()),
-                 qPrintable(failedMessage));
+        QVERIFY_THROWS_EXCEPTION(EDirectShowException, graph.SetActive(true));
+        QVERIFY(!graph.Active());
+        QCOMPARE(Children(), QStringList());
     }
 };
 

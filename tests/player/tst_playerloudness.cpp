@@ -81,11 +81,14 @@ private slots:
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.mid"), 1000, false));
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.rmi"), 1000, true));
         GstPlaybackEngine::SetAudioSinkFactory(&MeteredSink);
+        // The engine in this process, where its output can be watched.
+        SetPlaybackEngineFactory([] { return std::make_unique<GstPlaybackEngine>(); });
         GstPlaybackEngine::SetMessageObserver(&ObserveLevel);
     }
 
     void cleanupTestCase()
     {
+        SetPlaybackEngineFactory({});
         GstPlaybackEngine::SetAudioSinkFactory({});
         GstPlaybackEngine::SetMessageObserver({});
     }

@@ -5,6 +5,7 @@
 #include "SoundSamples.h"
 
 #include "player/GstPlaybackEngine.h"
+#include "player/PlayerRuntime.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,11 +48,14 @@ private slots:
         SoundSamples::StartGStreamer();
         QVERIFY(SoundSamples::EncodeTone(dir_.filePath("tone.wav"), 300, QStringLiteral("wavenc")));
         GstPlaybackEngine::SetAudioSinkFactory(&SilentSink);
+        // The engine in this process, where its output can be watched.
+        SetPlaybackEngineFactory([] { return std::make_unique<GstPlaybackEngine>(); });
         GstPlaybackEngine::SetMessageObserver(&WatchMessage);
     }
 
     void cleanupTestCase()
     {
+        SetPlaybackEngineFactory({});
         GstPlaybackEngine::SetMessageObserver({});
         GstPlaybackEngine::SetAudioSinkFactory({});
     }

@@ -9,11 +9,13 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <utility>
 
 // A stand-in for the sound engine whose render of one file blocks, as a sound
 // on a hung network mount does, until released or for blockMs at most. Every
-// other file renders at once. Shared state is static: the engines are made on
-// their own threads.
+// other file renders at once. Told to, the slow render then fails and leaves
+// an event behind, as a sound that broke while it opened. Shared state is
+// static: the engines are made on their own threads.
 class BlockingEngine : public PlaybackEngine {
 public:
     struct Control {
@@ -22,6 +24,7 @@ public:
         bool release = false;
         int blockMs = 10000;
         QString slowFile;
+        bool slowFails = false; // the slow render fails, after queuing an ErrorAbort
         std::atomic<int> rendersStarted{0};
         std::atomic<int> slowRendersDone{0};
         std::atomic<int> playing{0}; // engines running a sound now
@@ -40,6 +43,7 @@ public:
         c.release = false;
         c.blockMs = blockMs;
         c.slowFile = slowFile;
+        c.slowFails = false;
         c.rendersStarted = 0;
         c.slowRendersDone = 0;
         c.playing = 0;
@@ -71,6 +75,12 @@ public:
         if (fileName == c.slowFile) {
             c.released.wait_for(lock, std::chrono::milliseconds(c.blockMs), [&] { return c.release; });
             ++c.slowRendersDone;
+            if (c.slowFails) {
+                event_ = true;
+                if (wakeup_)
+                    wakeup_();
+                return EngineCode::BadFormat;
+            }
         }
         c.lastRendered = fileName;
         loaded_ = true;
@@ -112,8 +122,14 @@ public:
     void SetVolume(int level) override { volume_ = level; }
     int Volume() const override { return volume_; }
     double OutputGain() const override { return 1.0; }
-    bool GetEvent(Event &) override { return false; }
-    void SetWakeup(std::function<void()>) override {}
+    bool GetEvent(Event &event) override
+    {
+        if (!std::exchange(event_, false))
+            return false;
+        event = Event{EngineEventCode::ErrorAbort, EngineCode::BadFormat, 0};
+        return true;
+    }
+    void SetWakeup(std::function<void()> wakeup) override { wakeup_ = std::move(wakeup); }
     void Dispatch() override {}
     QString ErrorText(int32_t code) const override { return EngineCodeText(code); }
 
@@ -127,5 +143,7 @@ private:
 
     bool loaded_ = false;
     bool running_ = false;
+    bool event_ = false;
     int volume_ = 0;
+    std::function<void()> wakeup_;
 };

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "player/EngineProtocol.h"
+
+// Sending and receiving protocol messages on a SOCK_SEQPACKET socket (Linux).
+namespace EngineSocket {
+
+// Never raises SIGPIPE. False when the other side is gone or the socket is
+// full for longer than timeoutMs.
+bool Send(int fd, const EngineProtocol::Message &message, int timeoutMs);
+
+enum class Received { Message, Timeout, Closed, Garbage };
+// Waits up to timeoutMs (-1: for ever) for one message.
+Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs);
+
+} // namespace EngineSocket
