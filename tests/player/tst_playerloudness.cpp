@@ -64,7 +64,7 @@ class TestPlayerLoudness : public QObject {
         }
         PlayerDriver d;
         d.seekAtFirstReport = false;
-        if (!d.Start(dir_.filePath(file)) || !d.WaitForEnd(4000))
+        if (!d.Start(dir_.filePath(file)) || !d.WaitForEnd(20000))
             return -std::numeric_limits<double>::infinity();
         std::lock_guard<std::mutex> lock(peakMutex);
         peaks_.insert(file, loudestPeak);

@@ -66,7 +66,7 @@ private slots:
             PlayerDriver d;
             for (int i = 0; i < 3; ++i) {
                 QVERIFY2(d.Start(dir_.filePath("tone.wav")), qPrintable(d.errorMessage));
-                QVERIFY(d.WaitForEnd(5000));
+                QVERIFY(d.WaitForEnd(20000));
             }
             d.graph.SetActive(false);
         }
