@@ -10,6 +10,7 @@
 //   scripts/x11-session --sound -- build/bench/bench_sound_memory [cycles]
 //   (QT_QPA_PLATFORM=offscreen build/bench/bench_sound_memory also works, with any sound output)
 #include "PlayerDriver.h"
+#include "ProcessInfo.h"
 #include "SoundSamples.h"
 
 #include "player/AsyncEngine.h"
@@ -28,14 +29,7 @@ namespace {
 
 long StatusKb(const char *field)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
-    }
-    return -1;
+    return ProcStatusValue(QStringLiteral("self"), field);
 }
 
 } // namespace
@@ -53,7 +47,7 @@ int main(int argc, char *argv[])
     }
 
     PlayerDriver d;
-    const auto settle = [&d] { QTest::qWaitFor([&d] { return !d.graph.Active() || d.graph.Engine()->Idle(); }, 10000); };
+    const auto settle = [&d] { (void)QTest::qWaitFor([&d] { return !d.graph.Active() || d.graph.Engine()->Idle(); }, 10000); };
     std::printf("%6s %10s %12s %12s %8s\n", "cycle", "RSS kB", "heap used kB", "heap free kB", "threads");
     for (int cycle = 1; cycle <= cycles; ++cycle) {
         for (int ahead = 0; ahead < 2; ++ahead) {

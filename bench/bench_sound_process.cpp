@@ -10,6 +10,7 @@
 // for wav, mp3 and MIDI with a cold engine (a new process: start, GStreamer,
 // plug-ins) and a warm one; and the longest the user-interface thread went
 // without running its event loop while those sounds started.
+#include "ProcessInfo.h"
 #include "TestWav.h"
 
 #include "player/AsyncEngine.h"
@@ -34,29 +35,17 @@ namespace {
 
 long StatusKb(const QString &pid, const char *field)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
-    }
-    return -1;
+    return ProcStatusValue(pid, field);
 }
 
 // The engine processes of this one.
 QStringList Engines()
 {
+    const ChildProcesses children = ChildrenOfThisProcess();
     QStringList pids;
-    const QString self = QString::number(::getpid());
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromLocal8Bit(stat.readAll());
-        const QStringList after = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-        if (after.size() > 1 && after.at(1) == self && text.contains(QLatin1String("(tocsimo-audio)")))
-            pids << pid;
+    for (int i = 0; i < children.pids.size(); ++i) {
+        if (children.names.at(i) == QLatin1String("tocsimo-audio"))
+            pids << children.pids.at(i);
     }
     return pids;
 }

@@ -334,7 +334,7 @@ void AsyncEngine::Clear()
         if (!worker_->inRender) {
             // Whatever is still waiting is undone by the clear anyway.
             worker_->commands.clear();
-            worker_->commands.push_back(Command{++issued_, epoch_, kClear});
+            worker_->commands.push_back(Command{++issued_, epoch_, kClear, QString(), 0, 0, false});
             worker_->wake.notify_one();
             return;
         }

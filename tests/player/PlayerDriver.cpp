@@ -41,7 +41,7 @@ bool PlayerDriver::Start(const QString &path)
         return false;
     }
     // A failure deactivates the graph; its engine is gone then.
-    QTest::qWaitFor([this] { return !graph.Active() || graph.Engine()->Idle(); }, 15000);
+    (void)QTest::qWaitFor([this] { return !graph.Active() || graph.Engine()->Idle(); }, 15000);
     // A failure was posted before the engine went idle, and reaches the
     // graph through a queued signal: two rounds of posted events.
     QCoreApplication::sendPostedEvents();

@@ -2,6 +2,7 @@
 // starts on activation and ends when idle or closed, and a process that
 // crashes, hangs or talks nonsense fails its sound and nothing more, with
 // no process left behind.
+#include "ProcessInfo.h"
 #include "TestFiles.h"
 #include "TestWav.h"
 
@@ -42,19 +43,7 @@ QString Run(const QString &program, const QStringList &arguments)
 // This process's children, zombies included, by their names.
 QStringList Children()
 {
-    QStringList names;
-    const QString self = QString::number(::getpid());
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromLocal8Bit(stat.readAll());
-        const qsizetype close = text.lastIndexOf(QLatin1Char(')'));
-        const QStringList after = text.mid(close + 2).split(QLatin1Char(' '));
-        if (after.size() > 1 && after.at(1) == self)
-            names << text.mid(text.indexOf(QLatin1Char('(')) + 1, close - text.indexOf(QLatin1Char('(')) - 1);
-    }
-    return names;
+    return ChildrenOfThisProcess().names;
 }
 
 bool NoChildrenWithin(int ms)
