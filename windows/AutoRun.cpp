@@ -53,14 +53,22 @@ QString AutoRun::ExecValue(const QString &executablePath)
 
 QString AutoRun::EntryText(bool on, const QString &executablePath)
 {
+    // TryExec: once the program is removed (a package taken away), the
+    // session skips the entry instead of failing to start it at every login.
+    QString path = executablePath;
+    path.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    path.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    path.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    path.replace(QLatin1Char('\t'), QLatin1String("\\t"));
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Tocsimo\n"
                           "Comment=Desktop alarm clock\n"
+                          "TryExec=%3\n"
                           "Exec=%1\n"
                           "Terminal=false\n"
                           "Hidden=%2\n")
-        .arg(ExecValue(executablePath), on ? QStringLiteral("false") : QStringLiteral("true"));
+        .arg(ExecValue(executablePath), on ? QStringLiteral("false") : QStringLiteral("true"), path);
 }
 
 void AutoRun::Update(bool on, const QString &executablePath)

@@ -219,6 +219,7 @@ private slots:
         QCOMPARE(EntryValue("Hidden"), QString("false"));
         QCOMPARE(EntryValue("Name"), QString("Tocsimo"));
         QCOMPARE(ParseExec(EntryValue("Exec")), QStringList({exe}));
+        QCOMPARE(EntryValue("TryExec"), exe);
         AutoRun::Update(false, exe);
         QCOMPARE(EntryValue("Hidden"), QString("true"));
         QVERIFY(QFile::exists(AutoRun::EntryPath()));
