@@ -127,7 +127,7 @@ private slots:
         s.Load();
         for (int id = 1; id <= 3; ++id) {
             QCOMPARE(s.AllocateId(), id);
-            WriteAlarm(id, AlarmMode::Daily, {2027, 1, 1, 8, 0, id}, {QString("alarm %1").arg(id)});
+            WriteAlarm(id, AlarmMode::Daily, {2027, 1, 1, 8, 0, uint16_t(id)}, {QString("alarm %1").arg(id)});
             s.Append(id, {QString("alarm %1").arg(id), "Daily"}, {2027, 1, 1, 8, 0, uint16_t(id)});
         }
         s.Remove(1);
