@@ -11,6 +11,7 @@
 // plug-ins) and a warm one; and the longest the user-interface thread went
 // without running its event loop while those sounds started.
 #include "ProcessInfo.h"
+#include "player_bench_steps.h"
 #include "TestWav.h"
 
 #include "player/AsyncEngine.h"
@@ -90,26 +91,6 @@ void Spin(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-// Milliseconds from RenderFile to a position above 0, waiting in the event loop.
-double RenderToSound(TFilterGraph &graph, const QString &file)
-{
-    graph.Stop();
-    if (!graph.Active())
-        graph.SetActive(true);
-    graph.ClearGraph();
-    QElapsedTimer clock;
-    clock.start();
-    graph.RenderFile(file);
-    graph.Play();
-    int64_t position = 0;
-    while (!graph.Active() || !graph.Engine()->GetCurrentPosition(position) || position <= 0) {
-        if (!graph.Active() || clock.elapsed() > 30000)
-            return -1;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return clock.nsecsElapsed() / 1e6;
-}
-
 void Silence(TFilterGraph &graph)
 {
     graph.Stop();
@@ -171,7 +152,7 @@ int main(int argc, char **argv)
     for (Row &row : rows) {
         WaitForNoEngine();
         auto graph = std::make_unique<TFilterGraph>();
-        row.cold = RenderToSound(*graph, row.file);
+        row.cold = RenderToSoundMs(*graph, row.file);
         Spin(300);
         for (const QString &pid : Engines()) {
             during = std::max(during, StatusKb(self, "VmRSS:"));
@@ -180,7 +161,7 @@ int main(int argc, char **argv)
             engineSpace = std::max(engineSpace, StatusKb(pid, "VmPeak:"));
         }
         for (int i = 0; i < 10; ++i) {
-            row.warm.push_back(RenderToSound(*graph, row.file));
+            row.warm.push_back(RenderToSoundMs(*graph, row.file));
             Spin(50);
         }
         Silence(*graph);
@@ -190,7 +171,7 @@ int main(int argc, char **argv)
 
     // As the windows leave a player: active, stopped and empty.
     TFilterGraph graph;
-    RenderToSound(graph, wav);
+    RenderToSoundMs(graph, wav);
     Spin(300);
     Silence(graph);
     Spin(30000);
