@@ -2,6 +2,7 @@
 
 #include "player/EngineCodes.h"
 #include "player/PlaybackEngine.h"
+#include "player/PlayerRuntime.h"
 
 #include <QString>
 
@@ -56,6 +57,14 @@ public:
         std::lock_guard<std::mutex> lock(c.mutex);
         c.release = true;
         c.released.notify_all();
+    }
+    // At the end of a test program: engines still closing on their own
+    // threads would otherwise outlive the statics they use, this Control's
+    // strings among them, and corrupt the heap as the program exits.
+    static bool WaitForEnginesToClose()
+    {
+        ReleaseAll();
+        return ShutdownPlayerRuntime(20000);
     }
     static QString LastRendered()
     {

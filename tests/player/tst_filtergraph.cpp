@@ -91,6 +91,7 @@ class TestFilterGraph : public QObject {
     QTimer *PollTimer() const { return bar_->findChild<QTimer *>(QStringLiteral("PositionTimer")); }
 
 private slots:
+    void cleanupTestCase() { QVERIFY(BlockingEngine::WaitForEnginesToClose()); }
     void initTestCase()
     {
         // The engine's process starts when a player is first activated.

@@ -115,6 +115,7 @@ void TestReminder::cleanupTestCase()
 {
     delete FormMain;
     FormMain = nullptr;
+    QVERIFY(BlockingEngine::WaitForEnginesToClose());
     SetErrorBoxHandler({});
     folder_.reset();
 }

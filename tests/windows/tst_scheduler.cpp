@@ -100,6 +100,7 @@ private slots:
         FormReminder = new TFormReminder;
         FormReminder->installEventFilter(this);
     }
+    void cleanupTestCase() { QVERIFY(BlockingEngine::WaitForEnginesToClose()); }
     void cleanup()
     {
         BlockingEngine::ReleaseAll();
