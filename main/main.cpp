@@ -5,6 +5,7 @@
 #include "app/ErrorBox.h"
 #include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "clock/ProgramIcon.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
@@ -14,6 +15,7 @@
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdlib>
 
@@ -21,6 +23,8 @@ int main(int argc, char *argv[])
 {
     ChooseDisplayPlatform();
     QApplication app(argc, argv);
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any text is made.
+    InstallTranslations(QLocale::system().uiLanguages());
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
