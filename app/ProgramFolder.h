@@ -44,4 +44,6 @@ inline const QString AlarmFolder = QStringLiteral("alarm/");
 inline const QString SoundFolder = QStringLiteral("sound/");
 inline const QString SkinName = QStringLiteral("skinname.ini");
 inline const QString Help = QStringLiteral("help.chm");
+inline const QString Snoozed = QStringLiteral("Snoozed.ini");
+inline const QString LastRun = QStringLiteral("LastRun.ini");
 } // namespace RelPath

@@ -14,6 +14,7 @@
 #include "windows/NewTrackBar.h"
 #include "windows/OwnerWindow.h"
 #include "windows/TFormAlarm.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QHeaderView>
@@ -101,7 +103,8 @@ void SelectInGroup(QButtonGroup *group, QAbstractButton *button)
 }
 } // namespace
 
-TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
+TFormMain::TFormMain(QWidget *parent)
+    : QDialog(parent), Snoozes(UserFolder() + RelPath::Snoozed), lastRun_(UserFolder() + RelPath::LastRun)
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Tocsimo"));
@@ -219,13 +222,26 @@ void TFormMain::BuildOptionsPage()
     rbAMPM->setChecked(true);
 
     GroupBox3 = Named(new QGroupBox(QStringLiteral("Alarm "), PanelOptions), "GroupBox3");
-    GroupBox3->setGeometry(0, 136, 305, 41);
+    GroupBox3->setGeometry(0, 136, 305, 65);
     chkRepeat = Named(new QCheckBox(QStringLiteral("Repeat alarm sound"), GroupBox3), "chkRepeat");
     chkRepeat->setGeometry(16, 16, 145, 17);
     chkRepeat->setChecked(true);
+    chkShowMissed = Named(new QCheckBox(tr("Show &missed alarms"), GroupBox3), "chkShowMissed");
+    chkShowMissed->setGeometry(168, 16, 129, 17);
+    chkShowMissed->setChecked(true);
+    chkShowMissed->setAccessibleName(tr("Show missed alarms"));
+    LabelSnooze = Named(new QLabel(tr("Snoo&ze for"), GroupBox3), "LabelSnooze");
+    LabelSnooze->move(16, 40);
+    EditSnooze = Named(new QSpinBox(GroupBox3), "EditSnooze");
+    EditSnooze->setGeometry(84, 37, 97, 21);
+    EditSnooze->setRange(Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
+    EditSnooze->setValue(Options::DefaultSnoozeMinutes);
+    EditSnooze->setSuffix(tr(" minutes"));
+    EditSnooze->setAccessibleName(tr("Snooze for"));
+    LabelSnooze->setBuddy(EditSnooze);
 
     GroupBox1 = Named(new QGroupBox(QStringLiteral("Chime "), PanelOptions), "GroupBox1");
-    GroupBox1->setGeometry(0, 184, 305, 129);
+    GroupBox1->setGeometry(0, 208, 305, 103);
     chkChimes = Named(new QCheckBox(QStringLiteral("Enable chime sound"), GroupBox1), "chkChimes");
     chkChimes->setGeometry(16, 24, 137, 17);
     chkChimes->setChecked(true);
@@ -241,20 +257,20 @@ void TFormMain::BuildOptionsPage()
     intervalGroup_->addButton(rbQuartarHourly);
     rbHourly->setChecked(true);
     Label2 = Named(new QLabel(QStringLiteral("Chime sound:"), GroupBox1), "Label2");
-    Label2->move(16, 72);
+    Label2->move(16, 74);
     cbChime = Named(new QComboBox(GroupBox1), "cbChime");
-    cbChime->setGeometry(24, 90, 193, 19);
+    cbChime->setGeometry(96, 72, 129, 19);
     cbChime->addItems(ChimeNames);
     cbChime->setCurrentIndex(0);
 
     // Preview of the chosen chime: play and stop share one place, one visible at a time.
     ButtonPlay = Named(new QPushButton(GroupBox1), "ButtonPlay");
-    ButtonPlay->setGeometry(234, 90, 23, 22);
+    ButtonPlay->setGeometry(234, 71, 23, 22);
     ButtonPlay->setFlat(true);
     ButtonPlay->setIcon(QIcon(QStringLiteral(":/pictures/Play.png")));
     ButtonPlay->setIconSize(QSize(14, 19));
     ButtonStop = Named(new QPushButton(GroupBox1), "ButtonStop");
-    ButtonStop->setGeometry(234, 90, 23, 22);
+    ButtonStop->setGeometry(234, 71, 23, 22);
     ButtonStop->setFlat(true);
     ButtonStop->setIcon(QIcon(QStringLiteral(":/pictures/Stop.png")));
     ButtonStop->setIconSize(QSize(14, 19));
@@ -285,6 +301,9 @@ void TFormMain::FormCreate()
     // would write an empty index over them when it is next closed.
     Alarms.Load();
     RefreshAlarmsList();
+    Snoozes.Load();
+    if (const std::optional<int64_t> lastRun = lastRun_.Read())
+        alarmPass_.ListMissedSince(*lastRun);
 }
 
 void TFormMain::FormShow()
@@ -400,6 +419,12 @@ void TFormMain::ButtonDelClick()
     if (a >= 0) {
         // Otherwise the list would select a neighbour of the row by itself.
         AlarmsList->selectionModel()->clear();
+        // Its snoozed reminders go with it, whether or not the index is written.
+        const int id = Alarms.Slot(a + 1).Id;
+        const auto unsnooze = qScopeGuard([this, id] {
+            if (Snoozes.DropAlarm(id))
+                SaveSnoozes();
+        });
         AlarmsModel->Remove(a);
     }
     else
@@ -500,6 +525,8 @@ void TFormMain::ShowOptions(const Options &o)
     chkAutoHide->setChecked(o.AutoHide);
     (o.AMPM ? rbAMPM : rb24Hours)->setChecked(true);
     chkRepeat->setChecked(o.Repeat);
+    chkShowMissed->setChecked(o.ShowMissed);
+    EditSnooze->setValue(o.SnoozeMinutes);
     chkChimes->setChecked(o.EnableChimes);
     switch (o.Interval) {
     case ChimeInterval::None: SelectInGroup(intervalGroup_, nullptr); break;
@@ -517,6 +544,8 @@ Options TFormMain::OptionsFromPage() const
     o.AutoHide = chkAutoHide->isChecked();
     o.AMPM = rbAMPM->isChecked();
     o.Repeat = chkRepeat->isChecked();
+    o.ShowMissed = chkShowMissed->isChecked();
+    o.SnoozeMinutes = EditSnooze->value();
     o.EnableChimes = chkChimes->isChecked();
     o.Interval = rbQuartarHourly->isChecked() ? ChimeInterval::QuarterHourly
         : rbHalfHourly->isChecked()           ? ChimeInterval::HalfHourly
@@ -550,6 +579,8 @@ void TFormMain::ShowAlarmsModel()
 void TFormMain::TimerTimer()
 {
     alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
+    ShowMissedAlarms();
+    OpenDueSnooze();
     // An alarm a moment away: get the reminder's sound ready now, so the
     // alarm is not kept waiting while it starts. Queued, so the tick never
     // waits for it (and it only asks the engine's thread for work anyway).
@@ -558,6 +589,9 @@ void TFormMain::TimerTimer()
         QMetaObject::invokeMethod(this, [soon] { if (FormReminder) Guarded([soon] { FormReminder->PreparePlayer(soon); }); },
                                   Qt::QueuedConnection);
     ChimeTestRun();
+    // Written at once after an alarm's news, so a start soon after neither
+    // lists it as missed nor lists it again.
+    lastRun_.Note(alarmPass_.SeenThroughUtc(), std::exchange(alarmNews_, false));
 }
 
 void TFormMain::ChimeTestRun()
@@ -577,10 +611,64 @@ int TFormMain::MsToNextTick()
 
 void TFormMain::FireAlarm(int alarmId)
 {
+    OpenReminder(alarmId, chkRepeat->isChecked());
+    if (FormReminder->Snoozed)
+        SaveSnoozes();
+}
+
+void TFormMain::OpenReminder(int alarmId, bool repeat)
+{
     Timer->stop();
     // The scheduler runs again however the reminder ends, an error included.
     const auto restart = qScopeGuard([this] { Timer->start(MsToNextTick()); });
+    alarmNews_ = true;
     FormReminder->AlarmId = alarmId;
-    FormReminder->RepeatFlag = chkRepeat->isChecked();
+    FormReminder->RepeatFlag = repeat;
     FormReminder->Button1Click();
+    if (FormReminder->Snoozed)
+        Snoozes.Add({alarmId, ReadClock().utcSecond + EditSnooze->value() * 60LL, repeat});
+}
+
+void TFormMain::OpenDueSnooze()
+{
+    // Waits while another reminder is open (the tick waits with it), and opens
+    // as soon as that one is closed: never over it, and never lost.
+    SnoozedReminder due;
+    if (!Snoozes.TakeDue(ReadClock().utcSecond, due))
+        return;
+    // Off the list on disk only once its reminder has closed: if the program
+    // ends while it is open, it comes back at the next start.
+    const auto closed = qScopeGuard([this] {
+        alarmPass_.ReminderClosed();
+        SaveSnoozes();
+    });
+    for (int r = 0; r < Alarms.Count(); ++r)
+        if (Alarms.Slot(r + 1).Id == due.alarmId)
+            return OpenReminder(due.alarmId, due.repeat);
+    // Its alarm has gone (a list edited by hand): dropped.
+}
+
+void TFormMain::SaveSnoozes()
+{
+    Guarded([this] {
+        try {
+            Snoozes.Save();
+        } catch (const EIniFileException &e) {
+            throw Exception(tr("%1. Snoozed reminders come back while Tocsimo runs, but not after it is started again")
+                                .arg(e.Message()));
+        }
+    });
+}
+
+void TFormMain::ShowMissedAlarms()
+{
+    const QList<MissedAlarm> missed = alarmPass_.TakeMissed();
+    if (missed.isEmpty())
+        return;
+    alarmNews_ = true;
+    if (!chkShowMissed->isChecked())
+        return;
+    if (!FormMissed)
+        FormMissed = new TFormMissed;
+    FormMissed->AddMissed(missed, rbAMPM->isChecked());
 }

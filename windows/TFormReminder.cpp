@@ -127,6 +127,19 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
         "QPushButton:pressed { border-color: gray white white gray; }"));
     connect(ButtonClose, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonCloseClick(); }); });
 
+    // Beside "Close" and drawn like it, but reached by the keyboard too (Tab,
+    // Alt+S), with its focus shown.
+    ButtonSnooze = new QPushButton(tr("&Snooze"), this);
+    ButtonSnooze->setObjectName(QStringLiteral("ButtonSnooze"));
+    ButtonSnooze->setGeometry(120, 232, 89, 25);
+    ButtonSnooze->setFlat(true);
+    ButtonSnooze->setAutoDefault(false);
+    ButtonSnooze->setStyleSheet(ButtonClose->styleSheet()
+                                + QStringLiteral("QPushButton:focus { border: 1px dotted black; }"));
+    ButtonSnooze->setAccessibleName(tr("Snooze"));
+    ButtonSnooze->setAccessibleDescription(tr("Silences the alarm and shows this reminder again later"));
+    connect(ButtonSnooze, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonSnoozeClick(); }); });
+
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(200);
@@ -148,6 +161,7 @@ void TFormReminder::FormCreate()
 
 void TFormReminder::Button1Click()
 {
+    Snoozed = false;
     RefreshLabels();
 
     SoundFile = AlarmFiles::ReadSoundFile(AlarmId);
@@ -186,6 +200,13 @@ void TFormReminder::ButtonCloseClick()
     FilterGraph->Stop();
     FilterGraph->ClearGraph();
     done(QDialog::Accepted);
+}
+
+void TFormReminder::ButtonSnoozeClick()
+{
+    // The scheduler, waiting for this window, puts the reminder off.
+    Snoozed = true;
+    ButtonCloseClick();
 }
 
 void TFormReminder::RefreshLabels()
