@@ -39,6 +39,7 @@ void AlarmPass::Run(const AlarmStore &store, const FireFunction &fire)
     const bool leapt = previous != kNone && present - previous > MaxCatchUpSeconds
         && firstUtc - previousUtc <= MaxCatchUpSeconds;
     neverWereBefore_ = leapt ? present : kNone;
+    passStart_ = present;
     // However the pass ends (a reminder that fails to open ends it early), the
     // next one knows where this one stopped. Its last second counts as seen
     // only if every row saw it and no reminder was open in the pass.
@@ -81,11 +82,13 @@ void AlarmPass::NoteSeen(const AlarmStore &store, int row, int64_t second)
     if (w.pass < passes_ - 1)
         w.next = kNone;
     w.pass = passes_;
-    // New, or the clock was set back: start from here.
-    if (w.next == kNone || w.next - second > MaxCatchUpSeconds) {
-        w.next = second + 1;
-        return;
-    }
+    // New to the list, it counts from this pass on (a reminder opened above
+    // it in this pass may yet hide its second); after the clock was set back,
+    // from here.
+    if (w.next == kNone)
+        w.next = passStart_;
+    else if (w.next - second > MaxCatchUpSeconds)
+        w.next = second;
     if (second < w.next)
         return; // examined already
     const int64_t from = std::max({w.next, second - MissedLookBackSeconds, neverWereBefore_});

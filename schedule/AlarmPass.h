@@ -96,6 +96,7 @@ private:
     };
     std::array<Watermark, AlarmStore::SlotCount + 1> seen_{};
     int64_t passes_ = 0;
+    int64_t passStart_ = kNone; // the first reading of this pass
     int64_t neverWereBefore_ = kNone; // this pass: local seconds that never were end here
     int64_t seenThroughUtc_ = 0;
     QList<MissedAlarm> missed_;

@@ -4,12 +4,11 @@
 
 Occurrences OccurrencesIn(const QString &modeText, const AlarmTime &alarm, int64_t from, int64_t to, int keep)
 {
-    Occurrences found;
-    if (from >= to || !IsValidTime(alarm.Hour, alarm.Minute, alarm.Second, 0))
-        return found;
     // Each day of the stretch, latest first, offers the alarm's time of day
-    // (every hour of it, for an hourly alarm); the due rule says which count.
-    const bool hourly = modeText == QLatin1String("Hourly");
+    // (every hour of it, for an hourly alarm); the due rule, applied to the
+    // time the candidate really is, says which count.
+    Occurrences found;
+    const bool hourly = modeText == AlarmModeName(AlarmMode::Hourly);
     const DateTimeParts last = PartsOfSecondCount(to - 1);
     const int64_t lastDay = SecondCount({last.year, last.month, last.day, 0, 0, 0, 0});
     for (int64_t day = lastDay; day + 86400 > from; day -= 86400) {

@@ -43,6 +43,21 @@ class TestAlarmPass : public QObject {
         SetRealTimeOverride([&ms] { return timespec{time_t(ms / 1000), long(ms % 1000 * 1000000)}; });
     }
 
+    // What the pass noted as missed, one "<id> at <due>" per listed
+    // occurrence, then "<id>: <total>".
+    static QStringList Missed(AlarmPass &pass)
+    {
+        QStringList out;
+        for (const MissedAlarm &m : pass.TakeMissed()) {
+            for (const int64_t second : m.when.latest) {
+                const DateTimeParts p = PartsOfSecondCount(second);
+                out << QString::asprintf("%d at %02d:%02d:%02d", m.alarmId, p.hour, p.minute, p.second);
+            }
+            out << QStringLiteral("%1: %2").arg(m.alarmId).arg(m.when.total);
+        }
+        return out;
+    }
+
     // Ticks every 100 ms for the given time.
     void TickFor(AlarmPass &pass, int ms, const AlarmPass::FireFunction &fire)
     {
@@ -149,6 +164,8 @@ private slots:
                 ms += 2000; // the reminder is closed two seconds later
             });
         QCOMPARE(fired_.size(), rings);
+        // An hour that never was holds nothing missed.
+        QCOMPARE(Missed(pass), QStringList());
     }
 
     void dailyAlarmFiresOnceAtItsSecond()
@@ -186,6 +203,7 @@ private slots:
         SetClock(2027, 3, 1, 9, 0, 0, 0);
         TickFor(pass, 3000, Reminder(5000));
         QCOMPARE(fired_, QList<int>({1}));
+        QCOMPARE(Missed(pass), QStringList({"2 at 09:00:00", "2: 1"}));
         // Both closed quickly: each rings once, upper first.
         fired_.clear();
         SetClock(2027, 3, 2, 9, 0, 0, 0);
@@ -201,6 +219,109 @@ private slots:
         SetClock(2027, 3, 1, 8, 59, 59, 0);
         TickFor(pass, 20000, Reminder(30000));
         QCOMPARE(fired_, QList<int>({1}));
+        QCOMPARE(Missed(pass), QStringList({"2 at 09:00:05", "2: 1"}));
+        // Listed once: later passes find nothing more.
+        TickFor(pass, 3000, Reminder(100));
+        QCOMPARE(Missed(pass), QStringList());
+    }
+
+    // A gap between two passes (the computer asleep, the clock stepped
+    // forward) is caught up to a minute; beyond that what fell due in it is
+    // listed, from its last 24 hours at most.
+    void longerGapsAreListed_data()
+    {
+        QTest::addColumn<int>("gap"); // seconds between the passes
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QList<int>>("rings");
+        QTest::addColumn<QStringList>("missed");
+        QTest::newRow("a minute: caught up") << 60 << "Daily" << QList<int>{1} << QStringList{};
+        QTest::newRow("61 s: listed") << 61 << "Daily" << QList<int>{} << QStringList{"1 at 09:00:30", "1: 1"};
+        QTest::newRow("three days: the last day") << 3 * 86400 << "Hourly" << QList<int>{}
+                                                  << QStringList{"1 at 06:00:30", "1 at 07:00:30", "1 at 08:00:30", "1: 24"};
+    }
+    void longerGapsAreListed()
+    {
+        QFETCH(int, gap);
+        QFETCH(QString, mode);
+        QFETCH(QList<int>, rings);
+        QFETCH(QStringList, missed);
+        store_.Append(1, {"a", mode}, {2027, 1, 1, 9, 0, 30});
+        AlarmPass pass;
+        SetClock(2027, 3, 1, 9, 0, 0);
+        pass.Run(store_, Reminder(100));
+        Advance(gap * 1000);
+        pass.Run(store_, Reminder(100));
+        QCOMPARE(fired_, rings);
+        QStringList listed = Missed(pass);
+        if (listed.size() > 4)
+            listed.remove(0, listed.size() - 4); // the last three, and the total
+        QCOMPARE(listed, missed);
+    }
+
+    void startListsWhatFellDueSinceTheLastRun()
+    {
+        store_.Append(1, {"stretch", "Hourly"}, {2027, 1, 1, 0, 15, 0});
+        store_.Append(2, {"long ago", "Once"}, {2027, 2, 26, 9, 0, 0});
+        store_.Append(3, {"just now", "Once"}, {2027, 3, 1, 9, 0, 0});
+        AlarmPass pass;
+        // Last ran three days ago: only the last 24 hours count.
+        SetClock(2027, 3, 1, 9, 0, 0);
+        pass.ListMissedSince(SecondCount({2027, 2, 26, 8, 0, 0, 0}));
+        pass.Run(store_, Reminder(100));
+        QCOMPARE(fired_, QList<int>({3})); // the present second rings as always
+        const QList<MissedAlarm> missed = pass.TakeMissed();
+        QCOMPARE(missed.size(), 1);
+        QCOMPARE(missed[0].alarmId, 1);
+        QCOMPARE(missed[0].when.total, 24);
+        // The last run in the future (the clock was set back): nothing.
+        AlarmPass setBack;
+        setBack.ListMissedSince(SecondCount({2027, 3, 2, 9, 0, 0, 0}));
+        setBack.Run(store_, Reminder(100));
+        QCOMPARE(Missed(setBack), QStringList());
+    }
+
+    void aReusedIdentifierHasNoPast()
+    {
+        store_.Append(1, {"old", "Hourly"}, {2027, 1, 1, 0, 30, 0});
+        AlarmPass pass;
+        SetClock(2027, 3, 1, 9, 0, 0);
+        pass.Run(store_, Reminder(100));
+        store_.Remove(0);
+        for (int s = 0; s < 7200; ++s) { // two hours without it
+            Advance(1000);
+            pass.Run(store_, Reminder(100));
+        }
+        store_.Append(1, {"new", "Hourly"}, {2027, 1, 1, 0, 30, 0});
+        Advance(1000);
+        pass.Run(store_, Reminder(100));
+        QCOMPARE(Missed(pass), QStringList());
+    }
+
+    void clockSetBackStillListsWhatAReminderHid()
+    {
+        store_.Append(1, {"a", "Daily"}, {2027, 1, 1, 9, 0, 0});
+        store_.Append(2, {"b", "Daily"}, {2027, 1, 1, 9, 0, 5});
+        AlarmPass pass;
+        SetClock(2027, 3, 1, 10, 0, 0);
+        pass.Run(store_, Reminder(100));
+        SetClock(2027, 3, 1, 8, 59, 59); // set back by hand
+        TickFor(pass, 3000, Reminder(30000));
+        QCOMPARE(fired_, QList<int>({1}));
+        QCOMPARE(Missed(pass), QStringList({"2 at 09:00:05", "2: 1"}));
+    }
+
+    void reminderOpenedOutsideThePassIsNotCaughtUp()
+    {
+        store_.Append(1, {"a", "Daily"}, {2027, 1, 1, 9, 0, 20});
+        AlarmPass pass;
+        SetClock(2027, 3, 1, 9, 0, 0);
+        pass.Run(store_, Reminder(100));
+        Advance(40000); // a snoozed reminder, open for 40 s
+        pass.ReminderClosed();
+        Advance(1000);
+        pass.Run(store_, Reminder(100));
+        QVERIFY(fired_.isEmpty());
+        QCOMPARE(Missed(pass), QStringList({"1 at 09:00:20", "1: 1"}));
     }
 
     void laterRowsSeeTheClockAfterTheReminder()
