@@ -1,11 +1,10 @@
 #include "schedule/RealTimeText.h"
 
 #include <QDateTime>
-#include <QTimeZone>
 
 QString RealTimeText(int64_t utcSecond)
 {
-    return QDateTime::fromSecsSinceEpoch(utcSecond, QTimeZone::utc()).toString(Qt::ISODate);
+    return QDateTime::fromSecsSinceEpoch(utcSecond, Qt::UTC).toString(Qt::ISODate);
 }
 
 std::optional<int64_t> RealTimeFromText(const QString &text)
