@@ -5,6 +5,7 @@
 #include "windows/ReminderText.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,17 @@
 
 TFormMissed *FormMissed = nullptr;
 
+namespace {
+// The window has the role of an alert, which screen readers read out as it
+// appears: Qt's bridge to them on Linux passes no alert events on.
+QAccessibleInterface *AlertWindow(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("TFormMissed") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+}
+} // namespace
+
 TFormMissed::TFormMissed(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormMissed"));
@@ -21,6 +33,8 @@ TFormMissed::TFormMissed(QWidget *parent) : QDialog(parent)
     // Above the floating clock, which itself stays on top.
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setAccessibleName(windowTitle());
+    static const bool alertRole = (QAccessible::installFactory(AlertWindow), true);
+    Q_UNUSED(alertRole);
 
     Label1 = Named(new QLabel(tr("These alarms were due but could not go off:"), this), "Label1");
     Label1->setWordWrap(true);
