@@ -205,7 +205,7 @@ bool StagedFile::PutPreviousBack()
 bool StagedFile::TakeOverLeftovers()
 {
     if (target_.isEmpty() || !OpenFolder()) {
-        qCInfo(lcStore, "left alone: %s: the folder it is written in cannot be opened", qUtf8Printable(fileName_));
+        qCInfo(lcStore, "left alone: %s: a loop of links, or a folder that cannot be opened", qUtf8Printable(fileName_));
         return false;
     }
     const Leftover staged = Inspect(folder_.Get(), stagedName_.constData());
