@@ -9,6 +9,7 @@
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
 #include "player/PlayerRuntime.h"
+#include "store/SaveRecovery.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormMissed.h"
@@ -47,6 +48,8 @@ int main(int argc, char *argv[])
         ShowErrorBox(noUserFolder);
         return 1;
     }
+    // Only now, with the lock held, is no other copy in the middle of a save.
+    RecoverCutShortSaves();
 
     QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;
