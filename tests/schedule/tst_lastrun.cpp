@@ -6,45 +6,36 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The last run's time on disk: how often it is written, and what a damaged
-// file reads as.
+// The last run's time on disk: written at most once a minute unless asked,
+// and a damaged file reads as no run.
 class TestLastRun : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString Path() const { return dir_.filePath("LastRun.ini"); }
-
-    std::optional<int64_t> Written(LastRun &lastRun)
-    {
-        lastRun.WaitForWrites();
-        return lastRun.Read();
-    }
 
 private slots:
     void writtenOnceAMinuteOrAtOnce()
     {
         const int64_t t = *RealTimeFromText("2027-03-01T07:00:00Z");
-        LastRun lastRun(Path());
-        QCOMPARE(lastRun.Read(), std::nullopt);
-        lastRun.Note(t, false);
-        QCOMPARE(Written(lastRun), t);
-        QVERIFY(ReadBytes(Path()) == "[LastRun]\r\nTime=2027-03-01T07:00:00Z\r\n");
-        lastRun.Note(t + 59, false);
-        QCOMPARE(Written(lastRun), t);
-        lastRun.Note(t + 60, false);
-        QCOMPARE(Written(lastRun), t + 60);
-        lastRun.Note(t + 61, true); // an alarm's news
-        QCOMPARE(Written(lastRun), t + 61);
-        lastRun.Note(t - 3600, false); // the clock set back
-        QCOMPARE(Written(lastRun), t - 3600);
+        LastRun lastRun(dir_.filePath("LastRun.ini"));
+        const auto noted = [&](int64_t utc, bool now) {
+            lastRun.Note(utc, now);
+            lastRun.WaitForWrites();
+            return lastRun.Read();
+        };
+        QCOMPARE(noted(t, false), t);
+        QCOMPARE(noted(t + 59, false), t);
+        QCOMPARE(noted(t + 60, false), t + 60);
+        QCOMPARE(noted(t + 61, true), t + 61);          // after an alarm's news
+        QCOMPARE(noted(t - 3600, false), t - 3600); // the clock set back
+        QCOMPARE(ReadBytes(dir_.filePath("LastRun.ini")), "[LastRun]\r\nTime=2027-03-01T06:00:00Z\r\n");
     }
 
     void damagedFileReadsAsNoRun()
     {
-        for (const QByteArray &text : {QByteArray("[LastRun]\r\nTime=yesterday\r\n"), QByteArray("\xff\xfe\x00garbage"),
-                                       QByteArray("[LastRun]\r\nTime=2027-03-01T07:00:00\r\n")}) {
-            WriteBytes(Path(), text);
-            QCOMPARE(LastRun(Path()).Read(), std::nullopt);
+        for (const char *text : {"[LastRun]\r\nTime=yesterday\r\n", "[LastRun]\r\nTime=2027-03-01T07:00:00\r\n"}) {
+            WriteBytes(dir_.filePath("LastRun.ini"), text);
+            QCOMPARE(LastRun(dir_.filePath("LastRun.ini")).Read(), std::nullopt);
         }
     }
 };
