@@ -146,9 +146,9 @@ private:
     void ShowAlarmsModel();
     // Opens the reminder for one alarm and waits until it is closed.
     void FireAlarm(int alarmId);
-    // The same for any reminder, snoozed ones included; one that is snoozed
-    // again goes back on the list (in memory).
-    void OpenReminder(int alarmId, bool repeat);
+    // The same for any reminder; wasSnoozed: it came off the snooze list.
+    // One snoozed now goes on the list; the list is written when it changed.
+    void OpenReminder(int alarmId, bool repeat, bool wasSnoozed);
     // Opens the snoozed reminder whose time has come, if any.
     void OpenDueSnooze();
     // Writes the snoozed reminders; a failure is shown, and they still come
