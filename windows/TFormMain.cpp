@@ -611,41 +611,46 @@ int TFormMain::MsToNextTick()
 
 void TFormMain::FireAlarm(int alarmId)
 {
-    OpenReminder(alarmId, chkRepeat->isChecked());
-    if (FormReminder->Snoozed)
-        SaveSnoozes();
+    OpenReminder(alarmId, chkRepeat->isChecked(), false);
 }
 
-void TFormMain::OpenReminder(int alarmId, bool repeat)
+void TFormMain::OpenReminder(int alarmId, bool repeat, bool wasSnoozed)
 {
     Timer->stop();
-    // The scheduler runs again however the reminder ends, an error included.
-    const auto restart = qScopeGuard([this] { Timer->start(MsToNextTick()); });
+    // However the reminder ends, an error included, the snoozed reminders are
+    // written while the scheduler is still stopped (an error shown meanwhile
+    // lets no tick in), and then the scheduler runs again.
+    const auto after = qScopeGuard([this, alarmId, repeat, wasSnoozed] {
+        if (FormReminder->Snoozed)
+            Snoozes.Add({alarmId, ReadClock().utcSecond + EditSnooze->value() * 60LL, repeat});
+        if (FormReminder->Snoozed || wasSnoozed)
+            SaveSnoozes();
+        Timer->start(MsToNextTick());
+    });
     alarmNews_ = true;
     FormReminder->AlarmId = alarmId;
     FormReminder->RepeatFlag = repeat;
     FormReminder->Button1Click();
-    if (FormReminder->Snoozed)
-        Snoozes.Add({alarmId, ReadClock().utcSecond + EditSnooze->value() * 60LL, repeat});
 }
 
 void TFormMain::OpenDueSnooze()
 {
     // Waits while another reminder is open (the tick waits with it), and opens
-    // as soon as that one is closed: never over it, and never lost.
+    // as soon as that one is closed: never over it, and never lost. It leaves
+    // the list on disk only once its reminder has closed: if the program ends
+    // while it is open, it comes back at the next start.
     SnoozedReminder due;
     if (!Snoozes.TakeDue(ReadClock().utcSecond, due))
         return;
-    // Off the list on disk only once its reminder has closed: if the program
-    // ends while it is open, it comes back at the next start.
-    const auto closed = qScopeGuard([this] {
-        alarmPass_.ReminderClosed();
-        SaveSnoozes();
-    });
+    bool listed = false;
     for (int r = 0; r < Alarms.Count(); ++r)
-        if (Alarms.Slot(r + 1).Id == due.alarmId)
-            return OpenReminder(due.alarmId, due.repeat);
-    // Its alarm has gone (a list edited by hand): dropped.
+        listed = listed || Alarms.Slot(r + 1).Id == due.alarmId;
+    if (!listed) {
+        SaveSnoozes(); // its alarm has gone (a list edited by hand): dropped
+        return;
+    }
+    OpenReminder(due.alarmId, due.repeat, true);
+    alarmPass_.ReminderClosed();
 }
 
 void TFormMain::SaveSnoozes()
