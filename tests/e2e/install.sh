@@ -115,7 +115,7 @@ before=$(user_files)
 "$uninstall" >"$E2E_TMP/out" 2>&1 || check_failed "uninstall failed: $(cat "$E2E_TMP/out")"
 grep -qF "kept in $folder" "$E2E_TMP/out" || check_failed "uninstall did not say where the alarms are: $(cat "$E2E_TMP/out")"
 [ "$(user_files)" = "$before" ] || check_failed "uninstall changed the user's files"
-left=$(cd "$folder" && ls -A | grep -vxE 'alarm|Options\.ini|skinname\.ini|\.Options\.ini\.tmp')
+left=$(cd "$folder" && ls -A | grep -vxE 'alarm|Options\.ini|skinname\.ini|Snoozed\.ini|LastRun\.ini|\.Options\.ini\.tmp')
 [ -z "$left" ] || check_failed "uninstall left program files: $left"
 left=$(find "$HOME" -iname '*tocsimo*' ! -path "$folder" ! -path "$folder/*")
 [ -z "$left" ] || check_failed "uninstall left: $left"
