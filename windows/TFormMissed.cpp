@@ -24,6 +24,10 @@ QAccessibleInterface *AlertWindow(const QString &className, QObject *object)
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
 }
+
+// Before any such window is made: Qt keeps the first interface it makes for
+// a window, already while the window is being built.
+const bool kAlertRole = (QAccessible::installFactory(AlertWindow), true);
 } // namespace
 
 TFormMissed::TFormMissed(QWidget *parent) : QDialog(parent)
@@ -33,8 +37,7 @@ TFormMissed::TFormMissed(QWidget *parent) : QDialog(parent)
     // Above the floating clock, which itself stays on top.
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setAccessibleName(windowTitle());
-    static const bool alertRole = (QAccessible::installFactory(AlertWindow), true);
-    Q_UNUSED(alertRole);
+    Q_UNUSED(kAlertRole);
 
     Label1 = Named(new QLabel(tr("These alarms were due but could not go off:"), this), "Label1");
     Label1->setWordWrap(true);

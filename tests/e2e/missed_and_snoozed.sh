@@ -9,6 +9,7 @@
 #   reminder comes back once its ten minutes have passed;
 # - snoozed again, it outlives the program and opens at the next start, which
 #   also lists the once alarm that fell due while the program was not running.
+# Screen readers meet the window as an alert (python3-pyatspi).
 # E2E_SHOTS=FOLDER keeps pictures of the screen. Run inside scripts/x11-session.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/alarm_lib.sh"
@@ -17,6 +18,7 @@ folder=$E2E_TMP/Tocsimo
 make_program_folder "$folder"
 LOG=$E2E_TMP/program.log
 faked_clock_wrapper "$E2E_TMP/offset" "$LOG"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 write_alarms() {
   local id h m s y mo d
@@ -34,6 +36,13 @@ MESSAGE=([1]="Leave for the train" [2]="Due while the train reminder was open" [
 shoot() { [ -n "${E2E_SHOTS:-}" ] && mkdir -p "$E2E_SHOTS" && import -window root "$E2E_SHOTS/$1.png"; }
 listed() { poll 5000 grep -q "alarm $1 (Once) missed 1 time(s)" "$LOG"; }
 missed_window() { wait_window "$1" "$2" "Missed alarms" $(($(now_ms) + 5000)); }
+# The role the accessibility bus gives the window.
+missed_role() {
+  /usr/bin/python3 -c 'import pyatspi
+for app in pyatspi.Registry.getDesktop(0):
+    for w in app or []:
+        if w is not None and w.name == "Missed alarms": print(w.getRoleName())' 2>/dev/null
+}
 
 # answer_reminder PID BUTTON WHAT: waits for PID's reminder, then presses
 # "Snooze" or "Close" on it.
@@ -50,6 +59,8 @@ sleep_until_us $(((T + 8) * 1000000))
 answer_reminder "$pid" snooze "of the first alarm"
 if missed_window missed "$pid"; then
   listed 2 || check_failed "the alarm due while the reminder was open is not listed"
+  poll 5000 eval '[ "$(missed_role)" = alert ]' ||
+    check_failed "screen readers meet the window as \"$(missed_role)\", not as an alert"
   shoot missed
   xdotool windowactivate --sync "$missed" key Escape
   poll 5000 eval '! named_window_of "$pid" "Missed alarms" >/dev/null' || check_failed "Esc did not close the window"
