@@ -96,6 +96,8 @@ public:
     void ButtonDelClick();
     void AlarmsListClick();
     void AlarmsListDblClick();
+    // Enter in the list: edits the row the keyboard is on.
+    void AlarmsListEditKey();
     void TimerTimer();
     void chkAutoRunClick();
     void ButtonPlayClick();
