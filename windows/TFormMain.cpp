@@ -65,9 +65,10 @@ QToolButton *PageButton(QWidget *parent, const char *name, const QString &captio
     // keyboard only.
     button->setFocusPolicy(Qt::TabFocus);
     if (pressedLook) {
-        // Checked, so a screen reader hears which page is shown.
+        // Checked, always, so a screen reader hears which page is shown.
         button->setCheckable(true);
         button->setChecked(true);
+        QObject::connect(button, &QToolButton::toggled, button, [button] { button->setChecked(true); });
         button->setStyleSheet(QStringLiteral(
             "QToolButton { color: #ffe8a0; background: rgba(0, 0, 0, 70); border: 1px solid;"
             " border-color: rgba(0, 0, 0, 150) rgba(255, 255, 255, 110) rgba(255, 255, 255, 110) rgba(0, 0, 0, 150);"
@@ -168,11 +169,7 @@ void TFormMain::BuildPageButtons()
     FButtonAlarms = PageButton(this, "FButtonAlarms", alarms, QStringLiteral(":/pictures/AlarmsPageDown.png"), 16, true);
     ButtonOptions = PageButton(this, "ButtonOptions", options, QStringLiteral(":/pictures/OptionsPage.png"), 104, false);
     FButtonOptions = PageButton(this, "FButtonOptions", options, QStringLiteral(":/pictures/OptionsPageDown.png"), 104, true);
-    // The twins have no action: clicking the page already shown does nothing,
-    // and it stays checked (one group, in which one is always checked).
-    auto *twins = new QButtonGroup(this);
-    twins->addButton(FButtonAlarms);
-    twins->addButton(FButtonOptions);
+    // The twins have no action: clicking the page already shown does nothing.
     connect(ButtonAlarms, &QToolButton::clicked, this, [this] { Guarded([this] { ButtonAlarmsClick(); }); });
     connect(ButtonOptions, &QToolButton::clicked, this, [this] { Guarded([this] { ButtonOptionsClick(); }); });
 }
@@ -318,8 +315,7 @@ void TFormMain::FormShow()
     raise();
     activateWindow();
     // The keyboard starts on the page's first control at every showing.
-    (PanelAlarms->isVisibleTo(this) ? static_cast<QWidget *>(AlarmsList) : chkAutoRun)
-        ->setFocus(Qt::ActiveWindowFocusReason);
+    FocusFirstControl();
     LoadOptions();
 }
 
@@ -353,20 +349,30 @@ void TFormMain::Button3Click()
 
 void TFormMain::ButtonAlarmsClick()
 {
+    const bool leavingFocus = PanelOptions->isAncestorOf(focusWidget());
     ShowInPlaceOf(FButtonAlarms, ButtonAlarms);
-    FButtonAlarms->setChecked(true);
     ShowInPlaceOf(ButtonOptions, FButtonOptions);
     PanelAlarms->show();
     PanelOptions->hide();
+    if (leavingFocus)
+        FocusFirstControl();
 }
 
 void TFormMain::ButtonOptionsClick()
 {
+    const bool leavingFocus = PanelAlarms->isAncestorOf(focusWidget());
     ShowInPlaceOf(ButtonAlarms, FButtonAlarms);
     ShowInPlaceOf(FButtonOptions, ButtonOptions);
-    FButtonOptions->setChecked(true);
     PanelAlarms->hide();
     PanelOptions->show();
+    if (leavingFocus)
+        FocusFirstControl();
+}
+
+void TFormMain::FocusFirstControl()
+{
+    (PanelAlarms->isVisibleTo(this) ? static_cast<QWidget *>(AlarmsList) : chkAutoRun)
+        ->setFocus(Qt::OtherFocusReason);
 }
 
 AlarmRow TFormMain::RowFromEditor()

@@ -104,8 +104,7 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo->setAccessibleName(tr("Reminder message"));
-    // After "Close" in the Tab order, so a screen reader can read the message
-    // again; Tab leaves it.
+    // A Tab stop, so a screen reader can read the message again; Tab leaves it.
     Memo->setTabChangesFocus(true);
     QPalette memoPal = Memo->palette();
     memoPal.setColor(QPalette::Base, kPaleYellow);
@@ -134,7 +133,6 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     ButtonClose->setFlat(true);
     ButtonClose->setAutoDefault(false);
     MakeFlat(ButtonClose);
-    setTabOrder(ButtonClose, Memo);
     connect(ButtonClose, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonCloseClick(); }); });
 
     Timer = new QTimer(this);

@@ -20,10 +20,11 @@ constexpr uint32_t kDecorTitle = 1u << 3;
 
 void AskForTitleBarWithoutButtons(QWidget *window)
 {
+    // (The offscreen platform answers for X11 too, without a connection.)
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !window)
         return;
-    xcb_connection_t *connection = x11->connection();
     static constexpr char kName[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(kName)), kName), nullptr);
