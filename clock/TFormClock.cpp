@@ -12,6 +12,7 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "clock/WindowPosition.h"
+#include "windows/AccessibleFactory.h"
 #include "windows/OwnerWindow.h"
 #include "windows/ReminderText.h"
 #include "windows/TFormMain.h"
@@ -49,6 +50,7 @@ constexpr int kFirstTickMs = 50;
 TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormClock"));
     // The title is never shown, but it names the window to the window manager.
     setWindowTitle(QStringLiteral("Tocsimo"));
@@ -531,7 +533,7 @@ void TFormClock::ImageColon1MouseDown(QMouseEvent *event) { DragByFace(event); }
 
 void TFormClock::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The Menu key opens it too (Qt tells of it as a context menu event).
+    // Also the Menu key's, at times (see keyPressEvent).
     OpenPopupMenu(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos());
 }
 
@@ -544,8 +546,11 @@ void TFormClock::OpenPopupMenu(QPoint at)
 
 void TFormClock::keyPressEvent(QKeyEvent *event)
 {
-    // Shift+F10 opens the menu, as the Menu key does, in the middle of the clock.
-    if (event->key() == Qt::Key_F10 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+    // The Menu key and Shift+F10 open the menu in the middle of the clock. (Qt
+    // turns the Menu key into a context menu event only the first time.)
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
         OpenPopupMenu(mapToGlobal(rect().center()));
         return;
     }

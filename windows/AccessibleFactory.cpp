@@ -11,6 +11,9 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("TFormReminder"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    // The frameless desktop clock is a window of its own, not a filler.
+    if (className == QLatin1String("TFormClock"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (className == QLatin1String("QComboBox")) {
         auto *box = static_cast<QComboBox *>(object);
         if (!box->isEditable())
