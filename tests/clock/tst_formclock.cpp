@@ -301,7 +301,7 @@ void TestFormClock::firstTickAutoHide()
     clock->show();
     QTRY_VERIFY(!clock->FirstTick);
     QCOMPARE(clock->isVisible(), !hidden);
-    QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("Restore") : QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("&Restore") : QStringLiteral("&Send to tray"));
     // Later ticks leave the clock as it is.
     QSignalSpy ticks(clock->Timer1, &QTimer::timeout);
     QVERIFY(ticks.wait(5000));
@@ -374,17 +374,17 @@ void TestFormClock::sendToTrayAndBack()
 
     clock->Sendtotray->trigger();
     QVERIFY(!clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Restore"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Restore"));
     clock->Sendtotray->trigger();
     QVERIFY(clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Send to tray"));
     QCOMPARE(clock->pos(), at);
 
     // The tray icon: a double click does the same, a right press pops the menu up.
     auto &shell = static_cast<FakeTrayShell &>(clock->SysTray->Shell());
     shell.Click(TSysTray::LeftDoubleClick);
     QVERIFY(!clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Restore"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Restore"));
     shell.Click(TSysTray::LeftButtonDown);
     QVERIFY(tray_.popups.isEmpty());
     shell.Click(TSysTray::RightButtonDown);
@@ -400,7 +400,7 @@ void TestFormClock::sendToTrayAndBack()
     tray_.available = false;
     QTRY_VERIFY_WITH_TIMEOUT(clock->isVisible(), 2000);
     QCOMPARE(clock->pos(), at);
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Send to tray"));
 }
 
 void TestFormClock::managerFromTheMenu()

@@ -71,6 +71,10 @@ def reminder(window):
     faults = []
     if "Take the pills" not in window.description:
         faults.append("the alert does not tell the message: %r" % window.description)
+    # The time label is named to the minute, so it is not announced every second.
+    times = [o.name for o in find(window, pyatspi.ROLE_LABEL) if re.fullmatch(r"\d\d:\d\d [AP]M", o.name)]
+    if len(times) != 1:
+        faults.append("no label tells the time to the minute: %s" % [o.name for o in find(window, pyatspi.ROLE_LABEL)])
     focused = [o.name for o in descendants(window) if o.getState().contains(pyatspi.STATE_FOCUSED)]
     if focused != ["Close"]:
         faults.append("the keyboard is not on \"Close\" but on %s" % focused)
