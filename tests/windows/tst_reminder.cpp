@@ -8,6 +8,7 @@
 #include "app/Exception.h"
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
+#include "player/AsyncEngine.h"
 #include "player/PlayerRuntime.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
@@ -561,9 +562,13 @@ void TestReminder::keysCloseAsCloseDoes_data()
 void TestReminder::keysCloseAsCloseDoes()
 {
     QFETCH(std::function<void(TFormReminder *)>, close);
-    WriteAlarm(10, QString(), "Stay");
+    // Long enough not to end (and let go of itself) while the test looks.
+    const QString sound = folder_->filePath(QStringLiteral("keys.wav"));
+    QVERIFY(TestWav::WriteTone(sound, 30000));
+    WriteAlarm(10, sound, "Stay");
     w->AlarmId = 10;
-    bool restored = false, onClose = false, closedByKey = false;
+    const auto sounding = [this] { return w->FilterGraph->Engine() && w->FilterGraph->Engine()->HasSound(); };
+    bool restored = false, onClose = false, closedByKey = false, silenced = false;
     RunAlarm(0, [&] {
         // Minimised (a window manager that offers it): it comes straight back.
         w->setWindowState(Qt::WindowMinimized);
@@ -571,10 +576,13 @@ void TestReminder::keysCloseAsCloseDoes()
         onClose = w->focusWidget() == w->ButtonClose;
         close(w);
         closedByKey = !w->isVisible();
-    });
+        // Silenced as "Close" silences it: the sound let go.
+        silenced = QTest::qWaitFor([&] { return !sounding(); }, 10000);
+    }, sounding);
     QVERIFY(restored);
     QVERIFY2(onClose, "the keyboard is not on \"Close\"");
     QVERIFY(closedByKey); // and the scheduler's call returned
+    QVERIFY(silenced);
 }
 
 void TestReminder::typingChangesNothingOnDisk()
