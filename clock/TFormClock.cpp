@@ -146,6 +146,17 @@ void TFormClock::Compose(QRect area)
     }
 }
 
+bool TFormClock::event(QEvent *event)
+{
+    // A see-through window (on Wayland, where the mask cuts only the input)
+    // is painted inside the face's outline alone: outside it, it stays clear.
+    if (event->type() == QEvent::Paint && testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty()) {
+        QPaintEvent inside(static_cast<QPaintEvent *>(event)->region() & mask());
+        return QWidget::event(&inside);
+    }
+    return QWidget::event(event);
+}
+
 void TFormClock::paintEvent(QPaintEvent *event)
 {
     if (face_.size() != size())
