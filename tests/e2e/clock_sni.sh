@@ -42,6 +42,13 @@ poll 5000 popup_of "$pid" >/dev/null || check_failed "a right click on the clock
 xdotool key Escape
 poll 5000 eval '! popup_of "$pid" >/dev/null' || check_failed "Escape left the clock's menu open"
 
+# A panel that draws no menu of its own asks for ours: its call has its
+# answer while the menu is open.
+"${panel[@]}" context || check_failed "the panel's call for the menu got no answer"
+poll 5000 popup_of "$pid" >/dev/null || check_failed "the panel's call for the menu opened none"
+xdotool key Escape
+poll 5000 eval '! popup_of "$pid" >/dev/null' || check_failed "Escape left the menu open"
+
 at=$(window_xy "$clock")
 "${panel[@]}" activate || check_failed "Activate failed"
 poll 5000 unmapped "$clock" || check_failed "a click on the icon left the clock shown"

@@ -9,6 +9,8 @@
     sni_panel.py item                the one registered item's title, tooltip,
                                      icon sizes and menu path, as NAME=VALUE lines
     sni_panel.py activate            a click on the item, as a panel sends it
+    sni_panel.py context             a right click, as a panel that draws no menu
+                                     of its own sends it
     sni_panel.py menu                the item's menu as a panel shows it: the
                                      visible labels of its first level, "-" for
                                      a separator
@@ -222,6 +224,8 @@ def main():
         print("Menu=%s" % item_property(item, "Menu"))
     elif command == "activate":
         call(the_item(bus), ITEM, "Activate", dbus.Int32(0), dbus.Int32(0))
+    elif command == "context":
+        call(the_item(bus), ITEM, "ContextMenu", dbus.Int32(0), dbus.Int32(0))
     elif command == "menu":
         _, entries = menu_entries(bus, the_item(bus))
         for _, text in entries:
