@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -45,6 +46,10 @@ constexpr int kShareWindowMs = 20;
 // The first tick comes this soon after creation, as the 50 ms tick's would:
 // the auto-hide must not leave the clock on the screen for long.
 constexpr int kFirstTickMs = 50;
+// With no notification area known at the first tick, the auto-hide waits
+// this long for one: the desktop's answer may still be on its way, and at
+// login the panel may start after the program.
+constexpr int kAutoHideWaitMs = 60000;
 } // namespace
 
 TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
@@ -55,6 +60,10 @@ TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
     // The title is never shown, but it names the window to the window manager.
     setWindowTitle(QStringLiteral("Tocsimo"));
     setFixedSize(168, 132);
+    // A Wayland compositor shows the whole window, mask or not: outside the
+    // face the window's pixels are see-through instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setAttribute(Qt::WA_TranslucentBackground);
 
     BuildFace();
     BuildMenu();
@@ -140,6 +149,17 @@ void TFormClock::Compose(QRect area)
     }
 }
 
+bool TFormClock::event(QEvent *event)
+{
+    // A see-through window (on Wayland, where the mask cuts only the input)
+    // is painted inside the face's outline alone: outside it, it stays clear.
+    if (event->type() == QEvent::Paint && testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty()) {
+        QPaintEvent inside(static_cast<QPaintEvent *>(event)->region() & mask());
+        return QWidget::event(&inside);
+    }
+    return QWidget::event(event);
+}
+
 void TFormClock::paintEvent(QPaintEvent *event)
 {
     if (face_.size() != size())
@@ -220,12 +240,27 @@ void TFormClock::BuildTray(std::unique_ptr<ITrayShell> shell)
     SysTray->SetActive(true);
     SysTray->SetIcon(ProgramIcon());
     SysTray->SetHint(QStringLiteral("Tocsimo"));
-    SysTray->PopupMenu = PopupMenu;
+    SysTray->SetPopupMenu(PopupMenu);
     SysTray->PopupMode = pmRightClick;
     SysTray->PopupAlign = paRight;
     SysTray->OnIconDoubleClick = [this](TSysTray *, TMouseButton, int, int) {
         Guarded([this] { SysTrayIconDoubleClick(); });
     };
+    SysTray->Shell().OnAvailableChanged = [this] { Guarded([this] { TrayAvailableChanged(); }); };
+}
+
+void TFormClock::TrayAvailableChanged()
+{
+    if (TrayAvailable()) {
+        if (autoHideWaits_ && !autoHideWaits_->hasExpired() && isVisible())
+            SendtotrayClick();
+    } else if (hiddenAt_ && !isVisible()) {
+        // The notification area went away (its panel ended) with the clock
+        // in it: the clock comes back, or nothing would be left to reach it by.
+        SendtotrayClick();
+    }
+    // A panel shows the menu with no showing of ours to set its items by.
+    OfferSendToTray();
 }
 
 bool TFormClock::TrayAvailable() const
@@ -430,19 +465,18 @@ int TFormClock::MsToNextFaceTick(int ms)
 void TFormClock::Timer1Timer()
 {
     if (FirstTick) {
-        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible() && TrayAvailable())
-            SendtotrayClick();
+        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible()) {
+            if (TrayAvailable())
+                SendtotrayClick();
+            else
+                autoHideWaits_ = QDeadlineTimer(kAutoHideWaitMs);
+        }
         FirstTick = false;
         if (FormMain && !sharingWakeUps_) {
             sharingWakeUps_ = true;
             connect(FormMain->Timer, &QTimer::timeout, this, &TFormClock::ShareSchedulerWakeUp);
         }
     }
-
-    // The notification area went away (its panel ended) with the clock in
-    // it: the clock comes back, or nothing would be left to reach it by.
-    if (hiddenAt_ && !isVisible() && !TrayAvailable())
-        SendtotrayClick();
 
     Is24Hour = FormMain && FormMain->rb24Hours->isChecked();
     if (Is24Hour != Was24Hour)
@@ -567,6 +601,8 @@ void TFormClock::FormKeyDown(int key)
 
 void TFormClock::SendtotrayClick()
 {
+    // Hidden or shown, by the user or the auto-hide: nothing waits any more.
+    autoHideWaits_.reset();
     if (isVisible()) {
         hiddenAt_ = pos();
         Sendtotray->setText(tr("&Restore"));

@@ -6,6 +6,7 @@
 #include "clock/SkinProfile.h"
 #include "clock/TrayShell.h"
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -115,6 +116,8 @@ public:
 
     // Whether the desktop has a notification area: without one the clock is never hidden.
     bool TrayAvailable() const;
+    // A notification area came or went, as the desktop told.
+    void TrayAvailableChanged();
 
     // The help window, once the help has been asked for.
     THelpWindow *HelpWindow = nullptr;
@@ -123,6 +126,7 @@ public:
     static int MsToNextFaceTick(int ms);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -171,6 +175,8 @@ private:
     bool centred_ = false;
     // Where the clock was when it went to the tray; empty while it is not there.
     std::optional<QPoint> hiddenAt_;
+    // Set while the auto-hide waits for a notification area to hide into.
+    std::optional<QDeadlineTimer> autoHideWaits_;
     // A left press on the face, and whether the window follows the pointer
     // by our own moves (where the window manager cannot move it).
     enum class Drag { None, Pressed, Following };

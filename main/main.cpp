@@ -9,6 +9,7 @@
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
 #include "player/PlayerRuntime.h"
+#include "store/SaveRecovery.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
@@ -21,6 +22,10 @@ int main(int argc, char *argv[])
 {
     ChooseDisplayPlatform();
     QApplication app(argc, argv);
+    // Panels show the name as the tray icon's title; Wayland compositors find
+    // the menu entry (and its icon) by the desktop file's name.
+    QApplication::setApplicationName(QStringLiteral("Tocsimo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tocsimo"));
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -46,6 +51,8 @@ int main(int argc, char *argv[])
         ShowErrorBox(noUserFolder);
         return 1;
     }
+    // Only now, with the lock held, is no other copy in the middle of a save.
+    RecoverCutShortSaves();
 
     QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;
