@@ -12,7 +12,9 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "clock/WindowPosition.h"
+#include "windows/AccessibleFactory.h"
 #include "windows/OwnerWindow.h"
+#include "windows/ReminderText.h"
 #include "windows/TFormMain.h"
 
 #include <QCheckBox>
@@ -53,6 +55,7 @@ constexpr int kAutoHideWaitMs = 60000;
 TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormClock"));
     // The title is never shown, but it names the window to the window manager.
     setWindowTitle(QStringLiteral("Tocsimo"));
@@ -194,19 +197,19 @@ void TFormClock::BuildMenu()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    Sendtotray = item("Sendtotray", QStringLiteral("Send to tray"), &TFormClock::SendtotrayClick, true);
+    Sendtotray = item("Sendtotray", tr("&Send to tray"), &TFormClock::SendtotrayClick, true);
     N1 = separator("N1");
-    Alarms1 = item("Alarms1", QStringLiteral("Alarms"), &TFormClock::Alarms1Click, true);
-    Options1 = item("Options1", QStringLiteral("Options"), &TFormClock::Options1Click, true);
+    Alarms1 = item("Alarms1", tr("&Alarms"), &TFormClock::Alarms1Click, true);
+    Options1 = item("Options1", tr("&Options"), &TFormClock::Options1Click, true);
 
     // The skins other than "Small", in a submenu that is never shown.
-    auto *skins = new QMenu(QStringLiteral("Skins"), PopupMenu);
+    auto *skins = new QMenu(tr("S&kins"), PopupMenu);
     Skins1 = PopupMenu->addMenu(skins);
     Skins1->setObjectName(QStringLiteral("Skins1"));
     Skins1->setVisible(false);
-    MenuSkinDigital = skins->addAction(QStringLiteral("Digital"));
+    MenuSkinDigital = skins->addAction(tr("&Digital"));
     MenuSkinDigital->setObjectName(QStringLiteral("MenuSkinDigital"));
-    MenuSkinSantaClaus = skins->addAction(QStringLiteral("Santa Claus"));
+    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus"));
     MenuSkinSantaClaus->setObjectName(QStringLiteral("MenuSkinSantaClaus"));
     for (QAction *a : {MenuSkinDigital, MenuSkinSantaClaus})
         a->setCheckable(true);
@@ -214,10 +217,10 @@ void TFormClock::BuildMenu()
     connect(MenuSkinSantaClaus, &QAction::triggered, this, [this] { Guarded([this] { MenuSkinSantaClausClick(); }); });
 
     N4 = separator("N4");
-    menuAbout = item("menuAbout", QStringLiteral("About"), &TFormClock::menuAboutClick, true);
-    Help1 = item("Help1", QStringLiteral("Help"), &TFormClock::Help1Click, true);
+    menuAbout = item("menuAbout", tr("A&bout"), &TFormClock::menuAboutClick, true);
+    Help1 = item("Help1", tr("&Help"), &TFormClock::Help1Click, true);
     N2 = separator("N2");
-    menuExit = item("menuExit", QStringLiteral("Exit"), &TFormClock::menuExitClick, true);
+    menuExit = item("menuExit", tr("E&xit"), &TFormClock::menuExitClick, true);
 
     connect(PopupMenu, &QMenu::aboutToShow, this, &TFormClock::OfferSendToTray);
 }
@@ -489,6 +492,17 @@ void TFormClock::Timer1Timer()
         HalfPhase = 0;
         RenderFaceAt({now.hour, now.minute, now.second, now.msec});
     }
+    NameTheTime(now);
+}
+
+void TFormClock::NameTheTime(const DateTimeParts &now)
+{
+    // To the minute: a screen reader is told of each change of the name.
+    const QString time = ReminderText::MinuteName(now, !Is24Hour);
+    if (time != spokenTime_) {
+        spokenTime_ = time;
+        setAccessibleName(tr("Tocsimo clock, %1").arg(time));
+    }
 }
 
 void TFormClock::ShareSchedulerWakeUp()
@@ -553,13 +567,27 @@ void TFormClock::ImageColon1MouseDown(QMouseEvent *event) { DragByFace(event); }
 
 void TFormClock::contextMenuEvent(QContextMenuEvent *event)
 {
+    // Also the Menu key's, at times (see keyPressEvent).
+    OpenPopupMenu(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos());
+}
+
+void TFormClock::OpenPopupMenu(QPoint at)
+{
     // The items first: the menu is placed by its width.
     OfferSendToTray();
-    PopupMenuAt(PopupMenu, event->globalPos(), paRight);
+    PopupMenuAt(PopupMenu, at, paRight);
 }
 
 void TFormClock::keyPressEvent(QKeyEvent *event)
 {
+    // The Menu key and Shift+F10 open the menu in the middle of the clock. (Qt
+    // turns the Menu key into a context menu event only the first time.)
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        OpenPopupMenu(mapToGlobal(rect().center()));
+        return;
+    }
     Guarded([this, event] { FormKeyDown(event->key()); });
 }
 
@@ -577,10 +605,10 @@ void TFormClock::SendtotrayClick()
     autoHideWaits_.reset();
     if (isVisible()) {
         hiddenAt_ = pos();
-        Sendtotray->setText(QStringLiteral("Restore"));
+        Sendtotray->setText(tr("&Restore"));
         hide();
     } else {
-        Sendtotray->setText(QStringLiteral("Send to tray"));
+        Sendtotray->setText(tr("&Send to tray"));
         // Back where it was: a window manager may place a re-shown window afresh.
         if (hiddenAt_)
             move(*hiddenAt_);

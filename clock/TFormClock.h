@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DateTime.h"
 #include "app/TIniFile.h"
 #include "clock/FaceLayout.h"
 #include "clock/SkinProfile.h"
@@ -148,6 +149,8 @@ private:
     void DragByFace(QMouseEvent *event);
     // Presses one of the manager's page buttons, then shows it modally unless it is showing.
     void ShowManager(QAbstractButton *pageButton);
+    // Opens the popup menu with its right edge at a point of the screen.
+    void OpenPopupMenu(QPoint at);
     // The popup menu offers "Send to tray" only where the clock can come back from it.
     void OfferSendToTray();
     // A window already showing comes back from being minimised, to the front.
@@ -155,6 +158,9 @@ private:
     void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
     // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
     void ShareSchedulerWakeUp();
+    // The time the clock shows, as a screen reader reads it.
+    void NameTheTime(const DateTimeParts &now);
+    QString spokenTime_;
 
     // The face slots, bottom to top.
     std::array<std::unique_ptr<TImage>, kFaceSlotCount> slots_;

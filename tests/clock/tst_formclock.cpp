@@ -307,7 +307,7 @@ void TestFormClock::firstTickAutoHide()
     if (trayLater)
         static_cast<FakeTrayShell &>(clock->SysTray->Shell()).SetAvailable(true);
     QCOMPARE(clock->isVisible(), !hidden);
-    QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("Restore") : QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("&Restore") : QStringLiteral("&Send to tray"));
     // Later ticks leave the clock as it is.
     QSignalSpy ticks(clock->Timer1, &QTimer::timeout);
     QVERIFY(ticks.wait(5000));
@@ -380,17 +380,17 @@ void TestFormClock::sendToTrayAndBack()
 
     clock->Sendtotray->trigger();
     QVERIFY(!clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Restore"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Restore"));
     clock->Sendtotray->trigger();
     QVERIFY(clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Send to tray"));
     QCOMPARE(clock->pos(), at);
 
     // The tray icon: a double click does the same, a right press pops the menu up.
     auto &shell = static_cast<FakeTrayShell &>(clock->SysTray->Shell());
     shell.Click(TSysTray::LeftDoubleClick);
     QVERIFY(!clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Restore"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Restore"));
     shell.Click(TSysTray::LeftButtonDown);
     QVERIFY(tray_.popups.isEmpty());
     shell.Click(TSysTray::RightButtonDown);
@@ -406,7 +406,7 @@ void TestFormClock::sendToTrayAndBack()
     shell.SetAvailable(false);
     QVERIFY(clock->isVisible());
     QCOMPARE(clock->pos(), at);
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Send to tray"));
     QVERIFY(!clock->Sendtotray->isVisible());
 }
 
