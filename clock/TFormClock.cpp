@@ -12,12 +12,15 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "clock/WindowPosition.h"
+#include "windows/AccessibleFactory.h"
 #include "windows/OwnerWindow.h"
+#include "windows/ReminderText.h"
 #include "windows/TFormMain.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -43,15 +46,24 @@ constexpr int kShareWindowMs = 20;
 // The first tick comes this soon after creation, as the 50 ms tick's would:
 // the auto-hide must not leave the clock on the screen for long.
 constexpr int kFirstTickMs = 50;
+// With no notification area known at the first tick, the auto-hide waits
+// this long for one: the desktop's answer may still be on its way, and at
+// login the panel may start after the program.
+constexpr int kAutoHideWaitMs = 60000;
 } // namespace
 
 TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormClock"));
     // The title is never shown, but it names the window to the window manager.
     setWindowTitle(QStringLiteral("Tocsimo"));
     setFixedSize(168, 132);
+    // A Wayland compositor shows the whole window, mask or not: outside the
+    // face the window's pixels are see-through instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setAttribute(Qt::WA_TranslucentBackground);
 
     BuildFace();
     BuildMenu();
@@ -137,6 +149,17 @@ void TFormClock::Compose(QRect area)
     }
 }
 
+bool TFormClock::event(QEvent *event)
+{
+    // A see-through window (on Wayland, where the mask cuts only the input)
+    // is painted inside the face's outline alone: outside it, it stays clear.
+    if (event->type() == QEvent::Paint && testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty()) {
+        QPaintEvent inside(static_cast<QPaintEvent *>(event)->region() & mask());
+        return QWidget::event(&inside);
+    }
+    return QWidget::event(event);
+}
+
 void TFormClock::paintEvent(QPaintEvent *event)
 {
     if (face_.size() != size())
@@ -174,19 +197,19 @@ void TFormClock::BuildMenu()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    Sendtotray = item("Sendtotray", QStringLiteral("Send to tray"), &TFormClock::SendtotrayClick, true);
+    Sendtotray = item("Sendtotray", tr("&Send to tray"), &TFormClock::SendtotrayClick, true);
     N1 = separator("N1");
-    Alarms1 = item("Alarms1", QStringLiteral("Alarms"), &TFormClock::Alarms1Click, true);
-    Options1 = item("Options1", QStringLiteral("Options"), &TFormClock::Options1Click, true);
+    Alarms1 = item("Alarms1", tr("&Alarms"), &TFormClock::Alarms1Click, true);
+    Options1 = item("Options1", tr("&Options"), &TFormClock::Options1Click, true);
 
     // The skins other than "Small", in a submenu that is never shown.
-    auto *skins = new QMenu(QStringLiteral("Skins"), PopupMenu);
+    auto *skins = new QMenu(tr("S&kins"), PopupMenu);
     Skins1 = PopupMenu->addMenu(skins);
     Skins1->setObjectName(QStringLiteral("Skins1"));
     Skins1->setVisible(false);
-    MenuSkinDigital = skins->addAction(QStringLiteral("Digital"));
+    MenuSkinDigital = skins->addAction(tr("&Digital"));
     MenuSkinDigital->setObjectName(QStringLiteral("MenuSkinDigital"));
-    MenuSkinSantaClaus = skins->addAction(QStringLiteral("Santa Claus"));
+    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus"));
     MenuSkinSantaClaus->setObjectName(QStringLiteral("MenuSkinSantaClaus"));
     for (QAction *a : {MenuSkinDigital, MenuSkinSantaClaus})
         a->setCheckable(true);
@@ -194,10 +217,10 @@ void TFormClock::BuildMenu()
     connect(MenuSkinSantaClaus, &QAction::triggered, this, [this] { Guarded([this] { MenuSkinSantaClausClick(); }); });
 
     N4 = separator("N4");
-    menuAbout = item("menuAbout", QStringLiteral("About"), &TFormClock::menuAboutClick, true);
-    Help1 = item("Help1", QStringLiteral("Help"), &TFormClock::Help1Click, true);
+    menuAbout = item("menuAbout", tr("A&bout"), &TFormClock::menuAboutClick, true);
+    Help1 = item("Help1", tr("&Help"), &TFormClock::Help1Click, true);
     N2 = separator("N2");
-    menuExit = item("menuExit", QStringLiteral("Exit"), &TFormClock::menuExitClick, true);
+    menuExit = item("menuExit", tr("E&xit"), &TFormClock::menuExitClick, true);
 
     connect(PopupMenu, &QMenu::aboutToShow, this, &TFormClock::OfferSendToTray);
 }
@@ -217,12 +240,27 @@ void TFormClock::BuildTray(std::unique_ptr<ITrayShell> shell)
     SysTray->SetActive(true);
     SysTray->SetIcon(ProgramIcon());
     SysTray->SetHint(QStringLiteral("Tocsimo"));
-    SysTray->PopupMenu = PopupMenu;
+    SysTray->SetPopupMenu(PopupMenu);
     SysTray->PopupMode = pmRightClick;
     SysTray->PopupAlign = paRight;
     SysTray->OnIconDoubleClick = [this](TSysTray *, TMouseButton, int, int) {
         Guarded([this] { SysTrayIconDoubleClick(); });
     };
+    SysTray->Shell().OnAvailableChanged = [this] { Guarded([this] { TrayAvailableChanged(); }); };
+}
+
+void TFormClock::TrayAvailableChanged()
+{
+    if (TrayAvailable()) {
+        if (autoHideWaits_ && !autoHideWaits_->hasExpired() && isVisible())
+            SendtotrayClick();
+    } else if (hiddenAt_ && !isVisible()) {
+        // The notification area went away (its panel ended) with the clock
+        // in it: the clock comes back, or nothing would be left to reach it by.
+        SendtotrayClick();
+    }
+    // A panel shows the menu with no showing of ours to set its items by.
+    OfferSendToTray();
 }
 
 bool TFormClock::TrayAvailable() const
@@ -427,19 +465,18 @@ int TFormClock::MsToNextFaceTick(int ms)
 void TFormClock::Timer1Timer()
 {
     if (FirstTick) {
-        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible() && TrayAvailable())
-            SendtotrayClick();
+        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible()) {
+            if (TrayAvailable())
+                SendtotrayClick();
+            else
+                autoHideWaits_ = QDeadlineTimer(kAutoHideWaitMs);
+        }
         FirstTick = false;
         if (FormMain && !sharingWakeUps_) {
             sharingWakeUps_ = true;
             connect(FormMain->Timer, &QTimer::timeout, this, &TFormClock::ShareSchedulerWakeUp);
         }
     }
-
-    // The notification area went away (its panel ended) with the clock in
-    // it: the clock comes back, or nothing would be left to reach it by.
-    if (hiddenAt_ && !isVisible() && !TrayAvailable())
-        SendtotrayClick();
 
     Is24Hour = FormMain && FormMain->rb24Hours->isChecked();
     if (Is24Hour != Was24Hour)
@@ -454,6 +491,17 @@ void TFormClock::Timer1Timer()
     } else if (HalfPhase == 500 && now.msec >= 500) {
         HalfPhase = 0;
         RenderFaceAt({now.hour, now.minute, now.second, now.msec});
+    }
+    NameTheTime(now);
+}
+
+void TFormClock::NameTheTime(const DateTimeParts &now)
+{
+    // To the minute: a screen reader is told of each change of the name.
+    const QString time = ReminderText::MinuteName(now, !Is24Hour);
+    if (time != spokenTime_) {
+        spokenTime_ = time;
+        setAccessibleName(tr("Tocsimo clock, %1").arg(time));
     }
 }
 
@@ -519,13 +567,27 @@ void TFormClock::ImageColon1MouseDown(QMouseEvent *event) { DragByFace(event); }
 
 void TFormClock::contextMenuEvent(QContextMenuEvent *event)
 {
+    // Also the Menu key's, at times (see keyPressEvent).
+    OpenPopupMenu(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos());
+}
+
+void TFormClock::OpenPopupMenu(QPoint at)
+{
     // The items first: the menu is placed by its width.
     OfferSendToTray();
-    PopupMenuAt(PopupMenu, event->globalPos(), paRight);
+    PopupMenuAt(PopupMenu, at, paRight);
 }
 
 void TFormClock::keyPressEvent(QKeyEvent *event)
 {
+    // The Menu key and Shift+F10 open the menu in the middle of the clock. (Qt
+    // turns the Menu key into a context menu event only the first time.)
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        OpenPopupMenu(mapToGlobal(rect().center()));
+        return;
+    }
     Guarded([this, event] { FormKeyDown(event->key()); });
 }
 
@@ -539,12 +601,14 @@ void TFormClock::FormKeyDown(int key)
 
 void TFormClock::SendtotrayClick()
 {
+    // Hidden or shown, by the user or the auto-hide: nothing waits any more.
+    autoHideWaits_.reset();
     if (isVisible()) {
         hiddenAt_ = pos();
-        Sendtotray->setText(QStringLiteral("Restore"));
+        Sendtotray->setText(tr("&Restore"));
         hide();
     } else {
-        Sendtotray->setText(QStringLiteral("Send to tray"));
+        Sendtotray->setText(tr("&Send to tray"));
         // Back where it was: a window manager may place a re-shown window afresh.
         if (hiddenAt_)
             move(*hiddenAt_);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/DateTime.h"
 #include "app/TIniFile.h"
 #include "clock/FaceLayout.h"
 #include "clock/SkinProfile.h"
 #include "clock/TrayShell.h"
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -114,6 +116,8 @@ public:
 
     // Whether the desktop has a notification area: without one the clock is never hidden.
     bool TrayAvailable() const;
+    // A notification area came or went, as the desktop told.
+    void TrayAvailableChanged();
 
     // The help window, once the help has been asked for.
     THelpWindow *HelpWindow = nullptr;
@@ -122,6 +126,7 @@ public:
     static int MsToNextFaceTick(int ms);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -144,6 +149,8 @@ private:
     void DragByFace(QMouseEvent *event);
     // Presses one of the manager's page buttons, then shows it modally unless it is showing.
     void ShowManager(QAbstractButton *pageButton);
+    // Opens the popup menu with its right edge at a point of the screen.
+    void OpenPopupMenu(QPoint at);
     // The popup menu offers "Send to tray" only where the clock can come back from it.
     void OfferSendToTray();
     // A window already showing comes back from being minimised, to the front.
@@ -151,6 +158,9 @@ private:
     void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
     // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
     void ShareSchedulerWakeUp();
+    // The time the clock shows, as a screen reader reads it.
+    void NameTheTime(const DateTimeParts &now);
+    QString spokenTime_;
 
     // The face slots, bottom to top.
     std::array<std::unique_ptr<TImage>, kFaceSlotCount> slots_;
@@ -165,6 +175,8 @@ private:
     bool centred_ = false;
     // Where the clock was when it went to the tray; empty while it is not there.
     std::optional<QPoint> hiddenAt_;
+    // Set while the auto-hide waits for a notification area to hide into.
+    std::optional<QDeadlineTimer> autoHideWaits_;
     // A left press on the face, and whether the window follows the pointer
     // by our own moves (where the window manager cannot move it).
     enum class Drag { None, Pressed, Following };

@@ -23,6 +23,10 @@ int main(int argc, char *argv[])
 {
     ChooseDisplayPlatform();
     QApplication app(argc, argv);
+    // Panels show the name as the tray icon's title; Wayland compositors find
+    // the menu entry (and its icon) by the desktop file's name.
+    QApplication::setApplicationName(QStringLiteral("Tocsimo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tocsimo"));
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -105,6 +105,8 @@ public:
     void ButtonDelClick();
     void AlarmsListClick();
     void AlarmsListDblClick();
+    // Enter in the list: edits the row the keyboard is on.
+    void AlarmsListEditKey();
     void TimerTimer();
     void chkAutoRunClick();
     void ButtonPlayClick();
@@ -138,6 +140,9 @@ protected:
 
 private:
     void BuildPageButtons();
+    // The keyboard to the first control of the page shown (a page switched by
+    // the clock's menu takes it from a page that goes).
+    void FocusFirstControl();
     void BuildAlarmsPage();
     void BuildOptionsPage();
     // Decodes the decorative strip, once.

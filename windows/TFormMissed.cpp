@@ -1,11 +1,11 @@
 #include "windows/TFormMissed.h"
 
 #include "app/DateTime.h"
+#include "windows/AccessibleFactory.h"
 #include "windows/Named.h"
 #include "windows/ReminderText.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,31 +15,18 @@
 
 TFormMissed *FormMissed = nullptr;
 
-namespace {
-// The window has the role of an alert, which screen readers read out as it
-// appears: Qt's bridge to them on Linux passes no alert events on.
-QAccessibleInterface *AlertWindow(const QString &className, QObject *object)
-{
-    if (className != QLatin1String("TFormMissed") || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
-}
-
-// Before any such window is made: Qt keeps the first interface it makes for
-// a window, already while the window is being built.
-const bool kAlertRole = (QAccessible::installFactory(AlertWindow), true);
-} // namespace
-
 TFormMissed::TFormMissed(QWidget *parent) : QDialog(parent)
 {
+    // Before anything of the window is made: Qt keeps the first accessible
+    // interface it makes for a window, already while the window is built.
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormMissed"));
     setWindowTitle(tr("Missed alarms"));
     // Above the floating clock, which itself stays on top.
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setAccessibleName(windowTitle());
-    Q_UNUSED(kAlertRole);
 
-    Label1 = Named(new QLabel(tr("These alarms were due but could not go off:"), this), "Label1");
+    Label1 = Named(new QLabel(tr("&These alarms were due but could not go off:"), this), "Label1");
     Label1->setWordWrap(true);
 
     ListMissed = Named(new QTreeWidget(this), "ListMissed");

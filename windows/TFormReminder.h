@@ -72,6 +72,7 @@ private:
     // formats nothing and repaints nothing.
     int64_t shownTimeKey_ = -1;
     int64_t shownDateKey_ = -1;
+    int64_t shownMinuteKey_ = -1;
 };
 
 extern TFormReminder *FormReminder;

@@ -7,13 +7,8 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/alarm_lib.sh"
 source "$(dirname "$0")/clock_lib.sh"
-need_null_sink
-
-folder=$E2E_TMP/Tocsimo
-make_program_folder "$folder"
-clock_options "$folder" 0
-tone="$E2E_TMP/wake up.mp3"
-make_tone_mp3 "$tone" || fatal "could not make the sound file"
+source "$(dirname "$0")/journey_lib.sh"
+journey_start
 
 # click_at WINDOW X Y: a left click at a point of the window's client area.
 click_at() {
@@ -85,13 +80,7 @@ wait_exit status "$pid" 10000 || fatal "\"Exit\" did not end the program"
 [ "$status" = 0 ] || check_failed "the program ended with status $status"
 
 # ---- the files ----
-read -r H M S _ <<<"$(local_parts "$due_s")"
-grep -q $'^Alarm1=1\r$' "$folder/alarm/Alarms.ini" || check_failed "the index: $(cat -A "$folder/alarm/Alarms.ini")"
-grep -q $'^Daily=1\r$' "$folder/alarm/1.ini" || check_failed "the alarm is not daily: $(cat -A "$folder/alarm/1.ini")"
-grep -q $'^Hour='"$H"$'\r$' "$folder/alarm/1.ini" && grep -q $'^Minute='"$M"$'\r$' "$folder/alarm/1.ini" ||
-  check_failed "the alarm's time is not $H:$M: $(cat -A "$folder/alarm/1.ini")"
-grep -qF "File=$tone" "$folder/alarm/1.ini" || check_failed "the alarm's sound is not $tone: $(cat -A "$folder/alarm/1.ini")"
-[ "$(cat "$folder/alarm/1Memo.ini")" = "Time to go" ] || check_failed "the message file holds: $(cat -A "$folder/alarm/1Memo.ini")"
+journey_files_ok "$due_s"
 grep -q $'^AutoHide=0\r$' "$folder/Options.ini" || check_failed "the options file: $(cat -A "$folder/Options.ini")"
 [ "$(cat "$folder/skinname.ini")" = $'[Skin Name]\r\nSkin Name=Small\r' ] || check_failed "skinname.ini: $(cat -A "$folder/skinname.ini")"
 [ "$(ls "$folder/alarm" | sort | tr '\n' ' ')" = "1.ini 1Memo.ini Alarms.ini " ] ||
