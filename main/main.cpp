@@ -12,6 +12,7 @@
 #include "store/SaveRecovery.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -57,8 +58,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;
     FormMain = new TFormMain;
-    // The alarm editor and the About box are made when first needed: an
-    // idle clock need not carry them.
+    // The alarm editor, the About box and the missed alarms are made when
+    // first needed: an idle clock need not carry them.
     FormReminder = new TFormReminder;
     QObject::connect(&instance, &SingleInstance::RaiseRequested, FormClock, &TFormClock::RaiseIfVisible);
 
@@ -67,6 +68,7 @@ int main(int argc, char *argv[])
 
     // No close handler runs here: nothing but the clock's own is written at exit.
     delete FormAbout;
+    delete FormMissed;
     delete FormReminder;
     delete FormAlarm;
     delete FormMain;

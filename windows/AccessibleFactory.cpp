@@ -9,7 +9,9 @@ namespace {
 // Asked for each class of an object, most derived first.
 QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("TFormReminder"))
+    // Screen readers read an alert out as it appears: Qt's bridge to them on
+    // Linux passes no alert events on, so the role itself must say it.
+    if (className == QLatin1String("TFormReminder") || className == QLatin1String("TFormMissed"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
     // The frameless desktop clock is a window of its own, not a filler.
     if (className == QLatin1String("TFormClock"))

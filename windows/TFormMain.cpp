@@ -17,6 +17,7 @@
 #include "windows/OwnerWindow.h"
 #include "windows/ShowInPlace.h"
 #include "windows/TFormAlarm.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@
 #include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QHeaderView>
@@ -112,7 +114,8 @@ void SelectInGroup(QButtonGroup *group, QAbstractButton *button)
 }
 } // namespace
 
-TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
+TFormMain::TFormMain(QWidget *parent)
+    : QDialog(parent), Snoozes(UserFolder() + RelPath::Snoozed), lastRun_(UserFolder() + RelPath::LastRun)
 {
     // The chime box is named for a screen reader by what it chooses.
     InstallAccessibleFactory();
@@ -237,13 +240,26 @@ void TFormMain::BuildOptionsPage()
     Label3->setBuddy(rbAMPM);
 
     GroupBox3 = Named(new QGroupBox(tr("Alarm "), PanelOptions), "GroupBox3");
-    GroupBox3->setGeometry(0, 136, 305, 41);
+    GroupBox3->setGeometry(0, 136, 305, 65);
     chkRepeat = Named(new QCheckBox(tr("Repea&t alarm sound"), GroupBox3), "chkRepeat");
     chkRepeat->setGeometry(16, 16, 145, 17);
     chkRepeat->setChecked(true);
+    chkShowMissed = Named(new QCheckBox(tr("Show &missed alarms"), GroupBox3), "chkShowMissed");
+    chkShowMissed->setGeometry(168, 16, 129, 17);
+    chkShowMissed->setChecked(true);
+    chkShowMissed->setAccessibleName(tr("Show missed alarms"));
+    LabelSnooze = Named(new QLabel(tr("Snoo&ze for"), GroupBox3), "LabelSnooze");
+    LabelSnooze->move(16, 40);
+    EditSnooze = Named(new QSpinBox(GroupBox3), "EditSnooze");
+    EditSnooze->setGeometry(84, 37, 97, 21);
+    EditSnooze->setRange(Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
+    EditSnooze->setValue(Options::DefaultSnoozeMinutes);
+    EditSnooze->setSuffix(tr(" minutes"));
+    EditSnooze->setAccessibleName(tr("Snooze for"));
+    LabelSnooze->setBuddy(EditSnooze);
 
     GroupBox1 = Named(new QGroupBox(tr("Chime "), PanelOptions), "GroupBox1");
-    GroupBox1->setGeometry(0, 184, 305, 129);
+    GroupBox1->setGeometry(0, 208, 305, 103);
     chkChimes = Named(new QCheckBox(tr("E&nable chime sound"), GroupBox1), "chkChimes");
     chkChimes->setGeometry(16, 24, 137, 17);
     chkChimes->setChecked(true);
@@ -259,9 +275,9 @@ void TFormMain::BuildOptionsPage()
     intervalGroup_->addButton(rbQuartarHourly);
     rbHourly->setChecked(true);
     Label2 = Named(new QLabel(tr("&Chime sound:"), GroupBox1), "Label2");
-    Label2->move(16, 72);
+    Label2->move(16, 74);
     cbChime = Named(new QComboBox(GroupBox1), "cbChime");
-    cbChime->setGeometry(24, 90, 193, 19);
+    cbChime->setGeometry(96, 72, 129, 19);
     cbChime->addItems(ChimeNames);
     cbChime->setCurrentIndex(0);
     cbChime->setAccessibleName(tr("Chime sound"));
@@ -269,7 +285,7 @@ void TFormMain::BuildOptionsPage()
 
     // Preview of the chosen chime: play and stop share one place, one visible at a time.
     ButtonPlay = Named(new QPushButton(GroupBox1), "ButtonPlay");
-    ButtonPlay->setGeometry(234, 90, 23, 22);
+    ButtonPlay->setGeometry(234, 71, 23, 22);
     ButtonPlay->setFlat(true);
     MakeFlat(ButtonPlay);
     ButtonPlay->setAccessibleName(tr("Play the chime"));
@@ -277,7 +293,7 @@ void TFormMain::BuildOptionsPage()
     ButtonPlay->setIcon(QIcon(QStringLiteral(":/pictures/Play.png")));
     ButtonPlay->setIconSize(QSize(14, 19));
     ButtonStop = Named(new QPushButton(GroupBox1), "ButtonStop");
-    ButtonStop->setGeometry(234, 90, 23, 22);
+    ButtonStop->setGeometry(234, 71, 23, 22);
     ButtonStop->setFlat(true);
     MakeFlat(ButtonStop);
     ButtonStop->setAccessibleName(tr("Stop the chime"));
@@ -308,6 +324,9 @@ void TFormMain::FormCreate()
     // would write an empty index over them when it is next closed.
     Alarms.Load();
     RefreshAlarmsList();
+    Snoozes.Load();
+    if (const std::optional<int64_t> lastRun = lastRun_.Read())
+        alarmPass_.ListMissedSince(*lastRun);
 }
 
 void TFormMain::FormShow()
@@ -433,6 +452,12 @@ void TFormMain::ButtonDelClick()
     if (a >= 0) {
         // Otherwise the list would select a neighbour of the row by itself.
         AlarmsList->selectionModel()->clear();
+        // Its snoozed reminders go with it, whether or not the index is written.
+        const int id = Alarms.Slot(a + 1).Id;
+        const auto unsnooze = qScopeGuard([this, id] {
+            if (Snoozes.DropAlarm(id))
+                SaveSnoozes();
+        });
         AlarmsModel->Remove(a);
     }
     else
@@ -538,6 +563,8 @@ void TFormMain::ShowOptions(const Options &o)
     chkAutoHide->setChecked(o.AutoHide);
     (o.AMPM ? rbAMPM : rb24Hours)->setChecked(true);
     chkRepeat->setChecked(o.Repeat);
+    chkShowMissed->setChecked(o.ShowMissed);
+    EditSnooze->setValue(o.SnoozeMinutes);
     chkChimes->setChecked(o.EnableChimes);
     switch (o.Interval) {
     case ChimeInterval::None: SelectInGroup(intervalGroup_, nullptr); break;
@@ -555,6 +582,8 @@ Options TFormMain::OptionsFromPage() const
     o.AutoHide = chkAutoHide->isChecked();
     o.AMPM = rbAMPM->isChecked();
     o.Repeat = chkRepeat->isChecked();
+    o.ShowMissed = chkShowMissed->isChecked();
+    o.SnoozeMinutes = EditSnooze->value();
     o.EnableChimes = chkChimes->isChecked();
     o.Interval = rbQuartarHourly->isChecked() ? ChimeInterval::QuarterHourly
         : rbHalfHourly->isChecked()           ? ChimeInterval::HalfHourly
@@ -587,6 +616,8 @@ void TFormMain::ShowAlarmsModel()
 void TFormMain::TimerTimer()
 {
     alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
+    ShowMissedAlarms();
+    OpenDueSnooze();
     // An alarm a moment away: get the reminder's sound ready now, so the
     // alarm is not kept waiting while it starts. Queued, so the tick never
     // waits for it (and it only asks the engine's thread for work anyway).
@@ -595,6 +626,9 @@ void TFormMain::TimerTimer()
         QMetaObject::invokeMethod(this, [soon] { if (FormReminder) Guarded([soon] { FormReminder->PreparePlayer(soon); }); },
                                   Qt::QueuedConnection);
     ChimeTestRun();
+    // Written at once after an alarm's news, so a start soon after neither
+    // lists it as missed nor lists it again.
+    lastRun_.Note(alarmPass_.SeenThroughUtc(), std::exchange(alarmNews_, false));
 }
 
 void TFormMain::ChimeTestRun()
@@ -614,10 +648,69 @@ int TFormMain::MsToNextTick()
 
 void TFormMain::FireAlarm(int alarmId)
 {
+    OpenReminder(alarmId, chkRepeat->isChecked(), false);
+}
+
+void TFormMain::OpenReminder(int alarmId, bool repeat, bool wasSnoozed)
+{
     Timer->stop();
-    // The scheduler runs again however the reminder ends, an error included.
-    const auto restart = qScopeGuard([this] { Timer->start(MsToNextTick()); });
+    // However the reminder ends, an error included, the snoozed reminders are
+    // written while the scheduler is still stopped (an error shown meanwhile
+    // lets no tick in), and then the scheduler runs again.
+    const auto after = qScopeGuard([this, alarmId, repeat, wasSnoozed] {
+        if (FormReminder->Snoozed)
+            Snoozes.Add({alarmId, ReadClock().utcSecond + EditSnooze->value() * 60LL, repeat});
+        if (FormReminder->Snoozed || wasSnoozed)
+            SaveSnoozes();
+        Timer->start(MsToNextTick());
+    });
+    alarmNews_ = true;
     FormReminder->AlarmId = alarmId;
-    FormReminder->RepeatFlag = chkRepeat->isChecked();
+    FormReminder->RepeatFlag = repeat;
     FormReminder->Button1Click();
+}
+
+void TFormMain::OpenDueSnooze()
+{
+    // Waits while another reminder is open (the tick waits with it), and opens
+    // as soon as that one is closed: never over it, and never lost. It leaves
+    // the list on disk only once its reminder has closed: if the program ends
+    // while it is open, it comes back at the next start.
+    SnoozedReminder due;
+    if (!Snoozes.TakeDue(ReadClock().utcSecond, due))
+        return;
+    bool listed = false;
+    for (int r = 0; r < Alarms.Count(); ++r)
+        listed = listed || Alarms.Slot(r + 1).Id == due.alarmId;
+    if (!listed) {
+        SaveSnoozes(); // its alarm has gone (a list edited by hand): dropped
+        return;
+    }
+    OpenReminder(due.alarmId, due.repeat, true);
+    alarmPass_.ReminderClosed();
+}
+
+void TFormMain::SaveSnoozes()
+{
+    Guarded([this] {
+        try {
+            Snoozes.Save();
+        } catch (const EIniFileException &e) {
+            throw Exception(tr("%1. Snoozed reminders come back while Tocsimo runs, but not after it is started again")
+                                .arg(e.Message()));
+        }
+    });
+}
+
+void TFormMain::ShowMissedAlarms()
+{
+    const QList<MissedAlarm> missed = alarmPass_.TakeMissed();
+    if (missed.isEmpty())
+        return;
+    alarmNews_ = true;
+    if (!chkShowMissed->isChecked())
+        return;
+    if (!FormMissed)
+        FormMissed = new TFormMissed;
+    FormMissed->AddMissed(missed, rbAMPM->isChecked());
 }

@@ -135,6 +135,19 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     MakeFlat(ButtonClose);
     connect(ButtonClose, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonCloseClick(); }); });
 
+    // Beside "Close" and drawn like it.
+    ButtonSnooze = new QPushButton(tr("&Snooze"), this);
+    ButtonSnooze->setObjectName(QStringLiteral("ButtonSnooze"));
+    ButtonSnooze->setGeometry(120, 232, 89, 25);
+    ButtonSnooze->setFlat(true);
+    ButtonSnooze->setAutoDefault(false);
+    MakeFlat(ButtonSnooze);
+    // Left of "Close" on screen, so before it in the Tab order.
+    setTabOrder(ButtonSnooze, ButtonClose);
+    ButtonSnooze->setAccessibleName(tr("Snooze"));
+    ButtonSnooze->setAccessibleDescription(tr("Silences the alarm and shows this reminder again later"));
+    connect(ButtonSnooze, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonSnoozeClick(); }); });
+
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(200);
@@ -156,6 +169,7 @@ void TFormReminder::FormCreate()
 
 void TFormReminder::Button1Click()
 {
+    Snoozed = false;
     RefreshLabels();
 
     SoundFile = AlarmFiles::ReadSoundFile(AlarmId);
@@ -196,6 +210,13 @@ void TFormReminder::ButtonCloseClick()
     FilterGraph->Stop();
     FilterGraph->ClearGraph();
     done(QDialog::Accepted);
+}
+
+void TFormReminder::ButtonSnoozeClick()
+{
+    // The scheduler, waiting for this window, puts the reminder off.
+    Snoozed = true;
+    ButtonCloseClick();
 }
 
 void TFormReminder::RefreshLabels()

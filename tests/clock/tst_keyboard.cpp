@@ -8,6 +8,7 @@
 #include "clock/TFormClock.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 #include "TestProgramFolder.h"
 
@@ -50,6 +51,7 @@ QList<Surface> Surfaces()
         {"editor", [] { FormAlarm->show(); return static_cast<QWidget *>(FormAlarm); }},
         {"manager, options page", manager(false)},
         {"reminder", [] { FormReminder->show(); return static_cast<QWidget *>(FormReminder); }},
+        {"missed alarms", [] { FormMissed->show(); return static_cast<QWidget *>(FormMissed); }},
         {"About", [] { FormAbout->show(); return static_cast<QWidget *>(FormAbout); }},
     };
 }
@@ -117,12 +119,14 @@ void TestKeyboard::initTestCase()
     FormAlarm = new TFormAlarm;
     FormReminder = new TFormReminder;
     FormAbout = new TFormAbout;
+    FormMissed = new TFormMissed;
     clock_ = std::make_unique<TFormClock>(std::make_unique<FakeTrayShell>(tray_));
 }
 
 void TestKeyboard::cleanupTestCase()
 {
     clock_.reset();
+    delete FormMissed;
     delete FormAbout;
     delete FormReminder;
     delete FormAlarm;
@@ -147,6 +151,7 @@ void TestKeyboard::lettersOfEachWindow_data()
     QTest::newRow("manager") << QStringList{"manager, alarms page", "manager, options page"};
     QTest::newRow("editor") << QStringList{"editor"};
     QTest::newRow("reminder") << QStringList{"reminder"};
+    QTest::newRow("missed alarms") << QStringList{"missed alarms"};
     QTest::newRow("About") << QStringList{"About"};
 }
 

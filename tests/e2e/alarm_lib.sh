@@ -110,13 +110,20 @@ alarm_shows() {
 
 # alarm_click_close WINDOW: clicks the middle of the "Close" button, which
 # lies at 216,232 (89 by 25) in the window's client area.
-alarm_click_close() {
+alarm_click_close() { alarm_click_button "$1" 216; }
+
+# alarm_click_snooze WINDOW: the same for "Snooze", at 120,232 (89 by 25).
+alarm_click_snooze() { alarm_click_button "$1" 120; }
+
+# alarm_click_button WINDOW LEFT: clicks the middle of the button at LEFT,232
+# (89 by 25) in the window's client area.
+alarm_click_button() {
   local X Y
   # (xdotool getwindowgeometry is off by the frame under openbox; xwininfo is not.)
   read -r X Y < <(xwininfo -id "$1" | awk "/Absolute upper-left X:/ { x = \$4 } /Absolute upper-left Y:/ { y = \$4 } END { print x, y }")
   # From a corner, so the pointer always moves: --sync waits for a move, and
   # a second reminder opens at the same place as the first.
-  xdotool mousemove 0 0 mousemove --sync $((X + 216 + 44)) $((Y + 232 + 12)) click 1
+  xdotool mousemove 0 0 mousemove --sync $((X + $2 + 44)) $((Y + 232 + 12)) click 1
 }
 
 # ---- recording ----------------------------------------------------------------
@@ -178,6 +185,21 @@ alarm_bursts() {
 alarm_loud_blocks() {
   alarm_loudness 50 | awk -v from="$1" -v to="$2" -v loud="$ALARM_LOUD" '
     $1 >= from && $1 + 50000 <= to && $2 >= loud { n++ } END { print n + 0 }'
+}
+
+# ---- a clock that jumps ------------------------------------------------------
+# faked_clock_wrapper OFFSET_FILE LOG: sets ALARM_WRAPPER so the program runs
+# under libfaketime with its real-time clock set off by the offset the file
+# holds ("+0", "+700": seconds), read again every second, while its monotonic
+# clock runs on: writing a larger offset is the computer waking from a sleep,
+# or the clock stepped forward. The scheduler's log goes to LOG.
+faked_clock_wrapper() {
+  local lib
+  lib=$(find /usr/lib -name libfaketime.so.1 -path '*faketime*' 2>/dev/null | head -n 1)
+  [ -n "$lib" ] || fatal "libfaketime is missing (scripts/deps test)"
+  echo +0 >"$1"
+  ALARM_WRAPPER=(env LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$1" FAKETIME_CACHE_DURATION=1
+    DONT_FAKE_MONOTONIC=1 QT_LOGGING_RULES=tocsimo.schedule=true sh -c 'exec "$1" 2>>"$0"' "$2")
 }
 
 # ---- starting ahead of the alarms ---------------------------------------------

@@ -100,6 +100,7 @@ SURFACES = {
     "manager-options": (re.compile(r"^Tocsimo$"), pyatspi.ROLE_DIALOG, manager_page("Options")),
     "editor": (re.compile(r"^Alarm properties$"), pyatspi.ROLE_DIALOG, lambda w: []),
     "reminder": (re.compile(r"^Alarm$"), pyatspi.ROLE_ALERT, reminder),
+    "missed": (re.compile(r"^Missed alarms$"), pyatspi.ROLE_ALERT, lambda w: []),
     "about": (re.compile(r"^About$"), pyatspi.ROLE_DIALOG, lambda w: []),
     "help": (re.compile(r"^Tocsimo Help$"), None, help_page),
 }
