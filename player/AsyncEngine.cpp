@@ -1,9 +1,9 @@
 #include "player/AsyncEngine.h"
 
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundLog.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
 #include "player/PlayerRuntime.h"
-#include "player/SoundLog.h"
 
 #include <QDeadlineTimer>
 #include <QMetaObject>

@@ -1,8 +1,8 @@
 #include "player/PlayerRuntime.h"
 
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/PlaybackEngine.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
-#include "player/PlaybackEngine.h"
 #include "player/RemotePlaybackEngine.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "player/PlaylistFile.h"
 
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
 
 #include <QFile>
 

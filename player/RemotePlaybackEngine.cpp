@@ -1,8 +1,8 @@
 #include "player/RemotePlaybackEngine.h"
 
-#include "player/EngineCodes.h"
-#include "player/EngineSocket.h"
-#include "player/SoundLog.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/EngineSocket.h"
+#include "engine/protocol/SoundLog.h"
 
 #include <QDeadlineTimer>
 

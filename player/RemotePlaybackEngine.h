@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/protocol/EngineProtocol.h"
+#include "engine/protocol/PlaybackEngine.h"
 #include "player/AudioHelperProcess.h"
-#include "player/EngineProtocol.h"
-#include "player/PlaybackEngine.h"
 
 #include <QString>
 

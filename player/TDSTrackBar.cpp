@@ -2,7 +2,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/Exception.h"
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
 #include "player/AsyncEngine.h"
 #include "player/TFilterGraph.h"
 

@@ -1,12 +1,12 @@
 #include "player/TFilterGraph.h"
 
 #include "app/ErrorBox.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundLog.h"
+#include "engine/protocol/VolumeMapping.h"
 #include "player/AsyncEngine.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
 #include "player/PlayerRuntime.h"
-#include "player/SoundLog.h"
-#include "player/VolumeMapping.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "player/EngineCodes.h"
-#include "player/PlaybackEngine.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/PlaybackEngine.h"
 #include "player/PlayerRuntime.h"
 
 #include <QString>

@@ -4,9 +4,9 @@
 #include "SoundSamples.h"
 
 #include "app/ErrorBox.h"
-#include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
 #include "player/AsyncEngine.h"
+#include "player/EDirectShowException.h"
 #include "player/PlayerRuntime.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"

@@ -7,8 +7,8 @@
 #include "TestWav.h"
 
 #include "app/ErrorBox.h"
+#include "engine/protocol/EngineCodes.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
 #include "player/PlayerRuntime.h"
 #include "player/RemotePlaybackEngine.h"
 #include "player/TDSTrackBar.h"

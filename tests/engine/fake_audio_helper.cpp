@@ -6,9 +6,9 @@
 // garbage-on-render | hang-on-run | crash-while-playing.
 // TOCSIMO_FAKE_IDLE_MS: the server's idle time (default its own).
 // TOCSIMO_FAKE_LOG: a file each render and move is appended to.
-#include "player/EngineCodes.h"
-#include "player/EngineServer.h"
-#include "player/PlaybackEngine.h"
+#include "engine/EngineServer.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/PlaybackEngine.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>

@@ -4,7 +4,7 @@
 #include "PlayerDriver.h"
 #include "SoundSamples.h"
 
-#include "player/GstPlaybackEngine.h"
+#include "engine/GstPlaybackEngine.h"
 #include "player/PlayerRuntime.h"
 
 #include <QTemporaryDir>
@@ -37,7 +37,7 @@ GstElement *SilentSink()
 
 } // namespace
 
-class TestPlayerMemory : public QObject {
+class TestEngineMemory : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -76,5 +76,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlayerMemory)
-#include "tst_playermemory.moc"
+QTEST_MAIN(TestEngineMemory)
+#include "tst_enginememory.moc"

@@ -1,4 +1,4 @@
-#include "player/VolumeMapping.h"
+#include "engine/protocol/VolumeMapping.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "player/EngineSocket.h"
+#include "engine/protocol/EngineSocket.h"
 
 #include <cerrno>
 

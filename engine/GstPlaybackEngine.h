@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/PlaybackEngine.h"
+#include "engine/protocol/PlaybackEngine.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
-#include "player/GstPlaybackEngine.h"
+#include "engine/GstPlaybackEngine.h"
 
-#include "player/EngineCodes.h"
-#include "player/GstFailure.h"
-#include "player/GstRuntime.h"
+#include "engine/GstFailure.h"
+#include "engine/GstRuntime.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundLog.h"
+#include "engine/protocol/VolumeMapping.h"
 #include "player/PlaylistFile.h"
-#include "player/SoundLog.h"
-#include "player/VolumeMapping.h"
 #include "player/WaxPlaylist.h"
 
 #include <QDeadlineTimer>

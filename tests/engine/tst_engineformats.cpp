@@ -3,7 +3,7 @@
 #include "PlayerDriver.h"
 #include "SoundSamples.h"
 
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
 #include "player/PlayerRuntime.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@
 
 #include <gst/gst.h>
 
-class TestPlayerFormats : public QObject {
+class TestEngineFormats : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -250,5 +250,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlayerFormats)
-#include "tst_playerformats.moc"
+QTEST_MAIN(TestEngineFormats)
+#include "tst_engineformats.moc"

@@ -3,8 +3,8 @@
 #include "PlayerDriver.h"
 #include "SoundSamples.h"
 
+#include "engine/GstPlaybackEngine.h"
 #include "player/PlayerRuntime.h"
-#include "player/GstPlaybackEngine.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -48,7 +48,7 @@ GstElement *MeteredSink()
 
 } // namespace
 
-class TestPlayerLoudness : public QObject {
+class TestEngineLoudness : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -119,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlayerLoudness)
-#include "tst_playerloudness.moc"
+QTEST_MAIN(TestEngineLoudness)
+#include "tst_engineloudness.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/EngineProtocol.h"
+#include "engine/protocol/EngineProtocol.h"
 
 // Sending and receiving protocol messages on a SOCK_SEQPACKET socket (Linux).
 namespace EngineSocket {

@@ -1,7 +1,7 @@
-#include "player/EngineServer.h"
+#include "engine/EngineServer.h"
 
-#include "player/EngineCodes.h"
-#include "player/EngineSocket.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/EngineSocket.h"
 
 #include <QDeadlineTimer>
 
