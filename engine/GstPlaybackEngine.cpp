@@ -5,8 +5,6 @@
 #include "engine/protocol/EngineCodes.h"
 #include "engine/protocol/SoundLog.h"
 #include "engine/protocol/VolumeMapping.h"
-#include "player/PlaylistFile.h"
-#include "player/WaxPlaylist.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -327,58 +325,26 @@ int32_t CheckLocalFile(const QString &path, QString &text)
 
 } // namespace
 
-int32_t GstPlaybackEngine::ResolvePlaylist(QString &target)
-{
-    constexpr int kMaxNesting = 4;
-    for (int depth = 0; WaxPlaylist::IsPlaylistPath(target); ++depth) {
-        const QString playlist = target;
-        if (depth == kMaxNesting)
-            return Fail(EngineCode::BadPlaylist,
-                        QStringLiteral("The playlists refer to each other too deeply: ") + Quoted(playlist));
-        QString text;
-        const int32_t checked = CheckLocalFile(playlist, text);
-        if (Failed(checked))
-            return Fail(checked, text);
-        QByteArray bytes;
-        const int32_t read = PlaylistFile::Read(playlist, bytes, text);
-        if (Failed(read))
-            return Fail(read, text);
-        const std::optional<QString> href = WaxPlaylist::FirstEntryRef(WaxPlaylist::DecodeText(bytes));
-        if (!href)
-            return Fail(EngineCode::BadPlaylist, EngineCodeText(EngineCode::BadPlaylist) + QStringLiteral(": ") + Quoted(playlist));
-        target = WaxPlaylist::ResolveRef(*href, QFileInfo(playlist).absolutePath());
-        if (WaxPlaylist::IsRemoteUri(target))
-            return S_OK;
-        if (!QFileInfo::exists(target))
-            return Fail(EngineCode::PlaylistEntryMissing,
-                        QStringLiteral("The playlist %1 names a sound file that cannot be found: %2")
-                            .arg(Quoted(playlist), Quoted(target)));
-    }
-    return S_OK;
-}
-
 int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
 {
     if (!playbin_)
         return Fail(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
     if (loaded_)
         Reset(false);
-    QString target = fileName;
-    const int32_t resolved = ResolvePlaylist(target);
-    if (Failed(resolved))
-        return resolved;
-    if (WaxPlaylist::IsRemoteUri(target))
-        return OpenUri(target, target);
+    // A web stream, named by a playlist the program has read.
+    const QByteArray name = fileName.toUtf8();
+    if (gst_uri_is_valid(name.constData()) && !gst_uri_has_protocol(name.constData(), "file"))
+        return OpenUri(fileName, fileName);
     QString text;
-    const int32_t checked = CheckLocalFile(target, text);
+    const int32_t checked = CheckLocalFile(fileName, text);
     if (Failed(checked))
         return Fail(checked, text);
-    gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(target).absoluteFilePath()).constData(), nullptr);
+    gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(fileName).absoluteFilePath()).constData(), nullptr);
     if (!uri)
-        return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(target));
+        return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(fileName));
     const QString uriText = QString::fromUtf8(uri);
     g_free(uri);
-    return OpenUri(uriText, target);
+    return OpenUri(uriText, fileName);
 }
 
 int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)

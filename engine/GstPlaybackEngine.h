@@ -65,7 +65,6 @@ private:
     int32_t Fail(int32_t code, const QString &text);
     int32_t OpenUri(const QString &uri, const QString &shownName);
     int32_t FailFromBus(const QString &shownName);
-    int32_t ResolvePlaylist(QString &target);
     void Reset(bool hard);
     // The sound's own state, as a fresh render (or nothing) has it.
     void ResetPlayback(bool loaded);

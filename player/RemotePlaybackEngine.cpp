@@ -3,6 +3,7 @@
 #include "engine/protocol/EngineCodes.h"
 #include "engine/protocol/EngineSocket.h"
 #include "engine/protocol/SoundLog.h"
+#include "player/PlaylistFile.h"
 
 #include <QDeadlineTimer>
 
@@ -271,9 +272,15 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
     // A render replaces whatever was held, in this process or a lost one.
     state_ = EngineProtocol::State();
     pendingFailure_ = 0;
-    file_ = fileName; // named in the texts of a failure while opening
+    file_.clear();
+    // A playlist is read here: the engine is given the sound it names.
+    QString target = fileName;
+    QString text;
+    if (const int32_t followed = PlaylistFile::Follow(target, text); Failed(followed))
+        return Fail(followed, text);
+    file_ = target; // named in the texts of a failure while opening
     Message request = Request(Kind::Render);
-    request.text = fileName;
+    request.text = target;
     Message reply;
     if (CallStarting(request, reply, renderDeadlineMs_, false) != Outcome::Answered) {
         file_.clear();
