@@ -1,7 +1,7 @@
 // The player's state rules on a real engine: activation, notices, the poll
 // timer, clearing, stopping, failures and the volume.
 #include "BlockingEngine.h"
-#include "SoundSamples.h"
+#include "TestWav.h"
 
 #include "app/ErrorBox.h"
 #include "engine/protocol/EngineCodes.h"
@@ -103,13 +103,11 @@ private slots:
             // Started on the engine's thread, not in the call.
             QTRY_VERIFY_WITH_TIMEOUT(PlayerRuntimeStarted(), 30000);
         }
-        SoundSamples::StartGStreamer(); // for the samples
         QVERIFY(dir_.isValid());
         longWav_ = dir_.filePath(QStringLiteral("long.wav"));
         shortWav_ = dir_.filePath(QStringLiteral("short.wav"));
-        QString error;
-        QVERIFY2(SoundSamples::EncodeTone(longWav_, 1200, QStringLiteral("wavenc"), &error), qPrintable(error));
-        QVERIFY2(SoundSamples::EncodeTone(shortWav_, 300, QStringLiteral("wavenc"), &error), qPrintable(error));
+        QVERIFY(TestWav::WriteTone(longWav_, 1200));
+        QVERIFY(TestWav::WriteTone(shortWav_, 300));
     }
 
     void init()
