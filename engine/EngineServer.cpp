@@ -79,7 +79,7 @@ int EngineServer::Run(int idleExitMs)
         }
         if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             Message request;
-            switch (EngineSocket::Receive(socket_, request, 0)) {
+            switch (EngineSocket::Receive(socket_, request, 0, receiveBuffer_)) {
             case EngineSocket::Received::Message:
                 break;
             case EngineSocket::Received::Timeout:

@@ -32,4 +32,5 @@ private:
     PlaybackEngine *engine_;
     QString startError_;
     bool playing_ = false;
+    QByteArray receiveBuffer_;
 };

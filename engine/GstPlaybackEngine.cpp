@@ -111,7 +111,6 @@ struct BusRelay {
             break;
         case GST_MESSAGE_DURATION_CHANGED:
             shared.durationDirty = true;
-            Queue(shared, message);
             break;
         case GST_MESSAGE_EOS:
         case GST_MESSAGE_CLOCK_LOST:
@@ -523,7 +522,6 @@ int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool posi
 
 void GstPlaybackEngine::SetVolume(int hundredthsOfDecibel)
 {
-    volume_ = hundredthsOfDecibel;
     if (playbin_)
         g_object_set(playbin_, "volume", GainFromEngineVolume(hundredthsOfDecibel), nullptr);
 }
@@ -538,16 +536,12 @@ double GstPlaybackEngine::OutputGain() const
 
 bool GstPlaybackEngine::GetEvent(Event &event)
 {
-    if (events_.empty())
-        return false;
-    event = events_.front();
-    events_.pop_front();
-    return true;
+    return events_.Take(event);
 }
 
 void GstPlaybackEngine::QueueEvent(long code, intptr_t param1, intptr_t param2)
 {
-    events_.push_back(Event{code, param1, param2});
+    events_.Push(Event{code, param1, param2});
 }
 
 void GstPlaybackEngine::SetWakeup(std::function<void()> wakeup)
@@ -603,9 +597,6 @@ void GstPlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
         QueueEvent(EngineEventCode::ErrorAbort, failure.code);
         break;
     }
-    case GST_MESSAGE_DURATION_CHANGED:
-        QueueEvent(EngineEventCode::LengthChanged);
-        break;
     case GST_MESSAGE_CLOCK_LOST: {
         // The usual cure: pause and play again, which picks a new clock.
         GstState state = GST_STATE_NULL;

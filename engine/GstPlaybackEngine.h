@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/protocol/EventQueue.h"
 #include "engine/protocol/PlaybackEngine.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -41,7 +41,6 @@ public:
     int32_t SetPositions(int64_t current, int64_t stop, bool positionStop) override;
 
     void SetVolume(int hundredthsOfDecibel) override;
-    int Volume() const override { return volume_; }
     double OutputGain() const override;
 
     bool GetEvent(Event &event) override;
@@ -81,8 +80,7 @@ private:
     int64_t durationCache_ = -1; // ns; -1: ask the engine
     int64_t durationAskedAt_ = 0; // ms on the monotonic clock
     QString shownName_; // the file last rendered, for error texts
-    int volume_ = 0;
-    std::deque<Event> events_;
+    EventQueue events_;
     int32_t lastErrorCode_ = 0;
     QString lastErrorText_;
 };

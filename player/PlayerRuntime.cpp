@@ -12,19 +12,61 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <list>
 #include <mutex>
+#include <thread>
 
 namespace {
 
 const char kHelperName[] = "tocsimo-audio";
 
+struct EngineThread {
+    std::thread thread;
+    bool finished = false; // its body has returned: only the thread's own end is left
+};
+
+// The threads, joined once finished. At exit those still running are let
+// go: the program ends without waiting for them (see main).
+struct EngineThreads {
+    std::list<EngineThread> list;
+    ~EngineThreads()
+    {
+        for (EngineThread &t : list) {
+            if (t.finished)
+                t.thread.join();
+            else
+                t.thread.detach();
+        }
+    }
+};
+
 std::mutex mutex;
-std::condition_variable closed;
+std::condition_variable threadEnded;
 std::atomic<bool> started{false};
 std::atomic<bool> shutDown{false};
-int openEngines = 0;
+EngineThreads threads;
+int running = 0;
 PlaybackEngineFactory factory;
 QString helperOverride;
+
+// Under the lock: takes the finished threads out of the list.
+std::list<EngineThread> TakeFinished()
+{
+    std::list<EngineThread> finished;
+    for (auto it = threads.list.begin(); it != threads.list.end();) {
+        const auto next = std::next(it);
+        if (it->finished)
+            finished.splice(finished.end(), threads.list, it);
+        it = next;
+    }
+    return finished;
+}
+
+void Join(std::list<EngineThread> finished)
+{
+    for (EngineThread &t : finished)
+        t.thread.join();
+}
 
 bool IsInside(const QString &path, const QString &folder)
 {
@@ -63,6 +105,34 @@ void SetAudioHelperPath(const QString &path)
     helperOverride = path;
 }
 
+void StartEngineThread(std::function<void()> body)
+{
+    std::list<EngineThread> finished;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        finished = TakeFinished();
+        EngineThread &entry = threads.list.emplace_back();
+        ++running;
+        // The new thread cannot mark itself finished before entry.thread is
+        // set: it needs the lock, held here until then.
+        entry.thread = std::thread([&entry, body = std::move(body)]() mutable {
+            body();
+            body = nullptr; // what it holds goes before the thread counts as ended
+            std::lock_guard<std::mutex> lock(mutex);
+            entry.finished = true;
+            --running;
+            threadEnded.notify_all();
+        });
+    }
+    Join(std::move(finished));
+}
+
+int EngineThreadsRunning()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return running;
+}
+
 std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
 {
     PlaybackEngineFactory made;
@@ -71,32 +141,19 @@ std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
         if (shutDown)
             ThrowShutDown();
         made = factory;
-        ++openEngines; // counted until this engine closes
     }
     if (made) {
-        std::unique_ptr<PlaybackEngine> engine = made();
-        if (engine)
+        if (std::unique_ptr<PlaybackEngine> engine = made())
             return engine;
-        ClosePlaybackEngine(nullptr);
         throw EDirectShowException(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
     }
     auto engine = std::make_unique<RemotePlaybackEngine>(AudioHelperPath());
     QString error;
-    if (!engine->Start(error)) {
-        ClosePlaybackEngine(std::move(engine));
+    if (!engine->Start(error))
         throw EDirectShowException(EngineCode::EngineUnavailable,
                                    QStringLiteral("The sound engine cannot be started: ") + error);
-    }
     started = true;
     return engine;
-}
-
-void ClosePlaybackEngine(std::unique_ptr<PlaybackEngine> engine)
-{
-    engine.reset();
-    std::lock_guard<std::mutex> lock(mutex);
-    if (--openEngines == 0)
-        closed.notify_all();
 }
 
 bool PlayerRuntimeStarted()
@@ -114,7 +171,11 @@ bool ShutdownPlayerRuntime(int waitMs)
     std::unique_lock<std::mutex> lock(mutex);
     shutDown = true;
     started = false;
-    return closed.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return openEngines == 0; });
+    const bool allEnded = threadEnded.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return running == 0; });
+    std::list<EngineThread> finished = TakeFinished();
+    lock.unlock();
+    Join(std::move(finished));
+    return allEnded;
 }
 
 void SetPlaybackEngineFactory(PlaybackEngineFactory made)

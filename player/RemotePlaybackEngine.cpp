@@ -76,9 +76,9 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::Drain()
 {
     for (;;) {
         Message m;
-        const EngineSocket::Received got = EngineSocket::Receive(process_.Socket(), m, 0);
+        const EngineSocket::Received got = EngineSocket::Receive(process_.Socket(), m, 0, receiveBuffer_);
         if (got == EngineSocket::Received::Message && m.kind == Kind::Event) {
-            events_.push_back(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
+            events_.Push(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
             continue;
         }
         if (got == EngineSocket::Received::Message && m.kind == Kind::Bye) {
@@ -131,7 +131,7 @@ bool RemotePlaybackEngine::AwaitReady()
     const QDeadlineTimer deadline(kStartDeadlineMs);
     for (;;) {
         Message m;
-        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()))) {
+        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()), receiveBuffer_)) {
         case EngineSocket::Received::Message:
             if (m.kind != Kind::Ready) {
                 Lose(QStringLiteral("answered nonsense"), EngineCode::EngineUnavailable);
@@ -175,10 +175,10 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::Call(Message request, Messag
     Outcome outcome = Outcome::Lost;
     for (bool waiting = true; waiting;) {
         Message m;
-        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()))) {
+        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()), receiveBuffer_)) {
         case EngineSocket::Received::Message:
             if (m.kind == Kind::Event) {
-                events_.push_back(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
+                events_.Push(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
                 queued = true;
             } else if (m.kind == Kind::Reply) {
                 reply = m;
@@ -381,11 +381,7 @@ void RemotePlaybackEngine::SetVolume(int hundredthsOfDecibel)
 
 bool RemotePlaybackEngine::GetEvent(Event &event)
 {
-    if (events_.empty())
-        return false;
-    event = events_.front();
-    events_.pop_front();
-    return true;
+    return events_.Take(event);
 }
 
 void RemotePlaybackEngine::Dispatch()

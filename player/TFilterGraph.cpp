@@ -102,7 +102,7 @@ int32_t TFilterGraph::RenderFile(const QString &fileName)
     engine_->RenderFile(fileName);
     // The engine renders at rate 1.0 and centre balance always; only the
     // volume is ours to set. It follows the render on the engine's thread.
-    engine_->SetVolume(EngineVolume(volume_, linearVolume_));
+    engine_->SetVolume(EngineVolume(volume_, linearVolume_ ? VolumeCurve::Logarithmic : VolumeCurve::Straight));
     return S_OK;
 }
 

@@ -48,7 +48,6 @@ public:
 
     // Output level in hundredths of a decibel, 0 full, -10000 silence.
     virtual void SetVolume(int hundredthsOfDecibel) = 0;
-    virtual int Volume() const = 0;
     // The linear gain the engine applies now (1.0 full).
     virtual double OutputGain() const = 0;
 

@@ -89,8 +89,7 @@ public:
         started_ = QDeadlineTimer::current().deadline();
         return S_OK;
     }
-    void SetVolume(int volume) override { volume_ = volume; }
-    int Volume() const override { return volume_; }
+    void SetVolume(int) override {}
     double OutputGain() const override { return 1.0; }
     bool GetEvent(Event &) override { return false; }
     void SetWakeup(std::function<void()>) override {}
@@ -114,7 +113,6 @@ private:
     bool running_ = false;
     int64_t base_ = 0;
     qint64 started_ = 0;
-    int volume_ = 0;
 };
 
 } // namespace

@@ -17,28 +17,28 @@ private slots:
     void volumeMapping_data()
     {
         QTest::addColumn<int>("volume");
-        QTest::addColumn<bool>("linear");
+        QTest::addColumn<VolumeCurve>("curve");
         QTest::addColumn<int>("engine");
-        QTest::newRow("0") << 0 << true << -10000;
-        QTest::newRow("1") << 1 << true << -9247;
-        QTest::newRow("100") << 100 << true << -4989;
-        QTest::newRow("1000") << 1000 << true << -2499;
-        QTest::newRow("5000") << 5000 << true << -752;
-        QTest::newRow("9999") << 9999 << true << 0;
-        QTest::newRow("10000") << 10000 << true << 0;
-        QTest::newRow("below range") << -7 << true << -10000;
-        QTest::newRow("above range") << 25000 << true << 0;
-        QTest::newRow("straight 5000") << 5000 << false << -5000;
-        QTest::newRow("straight 0") << 0 << false << -10000;
-        QTest::newRow("straight 10000") << 10000 << false << 0;
-        QTest::newRow("straight above range") << 12000 << false << 0;
+        QTest::newRow("0") << 0 << VolumeCurve::Logarithmic << -10000;
+        QTest::newRow("1") << 1 << VolumeCurve::Logarithmic << -9247;
+        QTest::newRow("100") << 100 << VolumeCurve::Logarithmic << -4989;
+        QTest::newRow("1000") << 1000 << VolumeCurve::Logarithmic << -2499;
+        QTest::newRow("5000") << 5000 << VolumeCurve::Logarithmic << -752;
+        QTest::newRow("9999") << 9999 << VolumeCurve::Logarithmic << 0;
+        QTest::newRow("10000") << 10000 << VolumeCurve::Logarithmic << 0;
+        QTest::newRow("below range") << -7 << VolumeCurve::Logarithmic << -10000;
+        QTest::newRow("above range") << 25000 << VolumeCurve::Logarithmic << 0;
+        QTest::newRow("straight 5000") << 5000 << VolumeCurve::Straight << -5000;
+        QTest::newRow("straight 0") << 0 << VolumeCurve::Straight << -10000;
+        QTest::newRow("straight 10000") << 10000 << VolumeCurve::Straight << 0;
+        QTest::newRow("straight above range") << 12000 << VolumeCurve::Straight << 0;
     }
     void volumeMapping()
     {
         QFETCH(int, volume);
-        QFETCH(bool, linear);
+        QFETCH(VolumeCurve, curve);
         QFETCH(int, engine);
-        QCOMPARE(EngineVolume(volume, linear), engine);
+        QCOMPARE(EngineVolume(volume, curve), engine);
     }
 
     void engineLevelBecomesGain()
