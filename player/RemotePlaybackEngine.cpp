@@ -223,9 +223,11 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::CallStarting(const Message &
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!process_.Running()) {
+            // Taken before the new process's first answer replaces it.
+            const int64_t position = state_.position;
             if (!StartProcess())
                 return Outcome::Lost;
-            if (restore && !Restore())
+            if (restore && !Restore(position))
                 return Outcome::Lost;
         }
         const Outcome outcome = Call(request, reply, deadlineMs);
@@ -235,11 +237,10 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::CallStarting(const Message &
     return Outcome::Lost;
 }
 
-bool RemotePlaybackEngine::Restore()
+bool RemotePlaybackEngine::Restore(int64_t position)
 {
     if (file_.isEmpty())
         return true;
-    const int64_t position = state_.position;
     Message reply;
     Message render = Request(Kind::Render);
     render.text = file_;

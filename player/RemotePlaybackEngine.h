@@ -78,7 +78,8 @@ private:
     // The process has ended: takes what it said last.
     Outcome Drain();
     bool AwaitReady();
-    bool Restore();
+    // Opens the sound held again, at position, in a new process.
+    bool Restore(int64_t position);
     void Lose(const QString &what, int32_t code);
     int32_t Fail(int32_t code, const QString &text);
     int32_t Answer(const EngineProtocol::Message &reply);
