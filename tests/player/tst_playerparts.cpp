@@ -174,17 +174,6 @@ private slots:
         QVERIFY(!WaxPlaylist::IsPlaylistPath("/a/wax"));
     }
 
-    void trackBarStartsAtZeroToTen()
-    {
-        TDSTrackBar bar;
-        QCOMPARE(bar.Min(), 0);
-        QCOMPARE(bar.Max(), 10);
-        QCOMPARE(bar.Position(), 0);
-        QCOMPARE(bar.TimerInterval(), 1000u);
-        QCOMPARE(bar.FilterGraph(), nullptr);
-        QCOMPARE(bar.orientation(), Qt::Horizontal);
-    }
-
     void trackBarKeepsPositionInsideTheRange()
     {
         TDSTrackBar bar;
