@@ -260,18 +260,9 @@ void GstPlaybackEngine::SetMessageObserver(MessageObserver observer)
     ObserverHook() = std::move(observer);
 }
 
-int32_t GstPlaybackEngine::Fail(int32_t code, const QString &text)
-{
-    lastErrorCode_ = code;
-    lastErrorText_ = text;
-    return code;
-}
-
 QString GstPlaybackEngine::ErrorText(int32_t code) const
 {
-    if (code == lastErrorCode_ && !lastErrorText_.isEmpty())
-        return lastErrorText_;
-    return EngineCodeText(code);
+    return failure_.TextFor(code);
 }
 
 void GstPlaybackEngine::Reset(bool hard)
@@ -327,7 +318,7 @@ int32_t CheckLocalFile(const QString &path, QString &text)
 int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
 {
     if (!playbin_)
-        return Fail(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
+        return failure_.Set(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
     if (loaded_)
         Reset(false);
     // A web stream, named by a playlist the program has read.
@@ -337,10 +328,10 @@ int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
     QString text;
     const int32_t checked = CheckLocalFile(fileName, text);
     if (Failed(checked))
-        return Fail(checked, text);
+        return failure_.Set(checked, text);
     gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(fileName).absoluteFilePath()).constData(), nullptr);
     if (!uri)
-        return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(fileName));
+        return failure_.Set(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(fileName));
     const QString uriText = QString::fromUtf8(uri);
     g_free(uri);
     return OpenUri(uriText, fileName);
@@ -361,7 +352,7 @@ int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
         result = gst_element_get_state(playbin_, nullptr, nullptr, kOpenTimeout);
     if (result == GST_STATE_CHANGE_ASYNC) {
         Reset(true);
-        return Fail(EngineCode::OpenTimeout, EngineCodeText(EngineCode::OpenTimeout) + QStringLiteral(": ") + Quoted(shownName));
+        return failure_.Set(EngineCode::OpenTimeout, EngineCodeText(EngineCode::OpenTimeout) + QStringLiteral(": ") + Quoted(shownName));
     }
     if (result == GST_STATE_CHANGE_FAILURE)
         return FailFromBus(shownName);
@@ -379,11 +370,11 @@ int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
         return FailFromBus(shownName);
     if (audioStreams == 0) {
         Reset(true);
-        return Fail(EngineCode::NotAudio, EngineCodeText(EngineCode::NotAudio) + QStringLiteral(": ") + Quoted(shownName));
+        return failure_.Set(EngineCode::NotAudio, EngineCodeText(EngineCode::NotAudio) + QStringLiteral(": ") + Quoted(shownName));
     }
     if (noFont) {
         Reset(true);
-        return Fail(EngineCode::MissingDecoder,
+        return failure_.Set(EngineCode::MissingDecoder,
                     QStringLiteral("No General MIDI sound font is installed (package timgm6mb-soundfont) to play ") +
                         Quoted(shownName));
     }
@@ -408,7 +399,7 @@ int32_t GstPlaybackEngine::FailFromBus(const QString &shownName)
     }
     Reset(true);
     const EngineFailure failure = ClassifyGstFailure(errors, missingPlugins, shownName);
-    return Fail(failure.code, failure.text);
+    return failure_.Set(failure.code, failure.text);
 }
 
 int32_t GstPlaybackEngine::Clear()
@@ -501,7 +492,7 @@ bool GstPlaybackEngine::GetStopPosition(int64_t &stop)
 int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
 {
     if (!loaded_)
-        return Fail(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
+        return failure_.Set(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
     if (positionStop)
         explicitStop_ = stop * kNsPer100ns;
     const gint64 stopNs = explicitStop_ >= 0 ? explicitStop_ : kOpenEndStop;
@@ -511,7 +502,7 @@ int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool posi
                                            GST_SEEK_TYPE_SET, std::max<int64_t>(current, 0) * kNsPer100ns,
                                            GST_SEEK_TYPE_SET, stopNs);
     if (!done)
-        return Fail(EngineCode::PlaybackFailed, QStringLiteral("The sound cannot be moved to the asked position"));
+        return failure_.Set(EngineCode::PlaybackFailed, QStringLiteral("The sound cannot be moved to the asked position"));
     // An end reached before the move no longer holds.
     shared_->generation++;
     atEnd_ = false;
@@ -588,7 +579,7 @@ void GstPlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
             errors = shared_->errors;
         }
         const EngineFailure failure = ClassifyGstFailure(errors, {}, shownName_);
-        Fail(failure.code, failure.text);
+        failure_.Set(failure.code, failure.text);
         int64_t position = 0;
         if (!GetCurrentPosition(position))
             position = 0;

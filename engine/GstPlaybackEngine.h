@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/protocol/EventQueue.h"
+#include "engine/protocol/LastFailure.h"
 #include "engine/protocol/PlaybackEngine.h"
 
 #include <QString>
@@ -61,7 +62,6 @@ private:
     struct Shared;
     friend struct BusRelay;
 
-    int32_t Fail(int32_t code, const QString &text);
     int32_t OpenUri(const QString &uri, const QString &shownName);
     int32_t FailFromBus(const QString &shownName);
     void Reset(bool hard);
@@ -81,6 +81,5 @@ private:
     int64_t durationAskedAt_ = 0; // ms on the monotonic clock
     QString shownName_; // the file last rendered, for error texts
     EventQueue events_;
-    int32_t lastErrorCode_ = 0;
-    QString lastErrorText_;
+    LastFailure failure_;
 };

@@ -63,7 +63,7 @@ bool RemotePlaybackEngine::StartProcess()
 {
     QString error;
     if (!Start(error)) {
-        Fail(EngineCode::EngineUnavailable, QStringLiteral("The sound engine cannot be started: ") + error);
+        failure_.Set(EngineCode::EngineUnavailable, QStringLiteral("The sound engine cannot be started: ") + error);
         return false;
     }
     Message volume = Request(Kind::Volume);
@@ -97,18 +97,9 @@ void RemotePlaybackEngine::SetWakeup(std::function<void()> wakeup)
     process_.SetOnEnded(wakeup_);
 }
 
-int32_t RemotePlaybackEngine::Fail(int32_t code, const QString &text)
-{
-    lastErrorCode_ = code;
-    lastErrorText_ = text;
-    return code;
-}
-
 QString RemotePlaybackEngine::ErrorText(int32_t code) const
 {
-    if (code == lastErrorCode_ && !lastErrorText_.isEmpty())
-        return lastErrorText_;
-    return EngineCodeText(code);
+    return failure_.TextFor(code);
 }
 
 void RemotePlaybackEngine::Lose(const QString &what, int32_t code)
@@ -120,7 +111,7 @@ void RemotePlaybackEngine::Lose(const QString &what, int32_t code)
     qCInfo(lcSound).noquote() << text;
     if (state_.loaded)
         pendingFailure_ = code;
-    Fail(code, text);
+    failure_.Set(code, text);
     ready_ = false;
     state_ = EngineProtocol::State();
     file_.clear();
@@ -139,7 +130,7 @@ bool RemotePlaybackEngine::AwaitReady()
             }
             if (Failed(m.code)) {
                 process_.Kill();
-                Fail(EngineCode::EngineUnavailable, m.text);
+                failure_.Set(EngineCode::EngineUnavailable, m.text);
                 return false;
             }
             ready_ = true;
@@ -247,7 +238,7 @@ bool RemotePlaybackEngine::Restore(int64_t position)
     if (Call(render, reply, renderDeadlineMs_) != Outcome::Answered)
         return false;
     if (Failed(reply.code)) {
-        Fail(reply.code, reply.text);
+        failure_.Set(reply.code, reply.text);
         file_.clear();
         return false;
     }
@@ -258,13 +249,13 @@ bool RemotePlaybackEngine::Restore(int64_t position)
 
 int32_t RemotePlaybackEngine::LostCode() const
 {
-    return Failed(lastErrorCode_) ? lastErrorCode_ : EngineCode::PlaybackFailed;
+    return Failed(failure_.Code()) ? failure_.Code() : EngineCode::PlaybackFailed;
 }
 
 int32_t RemotePlaybackEngine::Answer(const Message &reply)
 {
     if (Failed(reply.code))
-        return Fail(reply.code, reply.text);
+        return failure_.Set(reply.code, reply.text);
     return reply.code;
 }
 
@@ -278,7 +269,7 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
     QString target = fileName;
     QString text;
     if (const int32_t followed = PlaylistFile::Follow(target, text); Failed(followed))
-        return Fail(followed, text);
+        return failure_.Set(followed, text);
     file_ = target; // named in the texts of a failure while opening
     Message request = Request(Kind::Render);
     request.text = target;
@@ -358,7 +349,7 @@ bool RemotePlaybackEngine::GetStopPosition(int64_t &stop)
 int32_t RemotePlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
 {
     if (!state_.loaded)
-        return Fail(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
+        return failure_.Set(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
     Message request = Request(Kind::Seek);
     request.a = current;
     request.b = stop;

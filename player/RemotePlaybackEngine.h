@@ -2,6 +2,7 @@
 
 #include "engine/protocol/EngineProtocol.h"
 #include "engine/protocol/EventQueue.h"
+#include "engine/protocol/LastFailure.h"
 #include "engine/protocol/PlaybackEngine.h"
 #include "player/AudioHelperProcess.h"
 
@@ -81,7 +82,6 @@ private:
     // Opens the sound held again, at position, in a new process.
     bool Restore(int64_t position);
     void Lose(const QString &what, int32_t code);
-    int32_t Fail(int32_t code, const QString &text);
     int32_t Answer(const EngineProtocol::Message &reply);
     int32_t LostCode() const;
 
@@ -97,6 +97,5 @@ private:
     QByteArray receiveBuffer_;
     std::function<void()> wakeup_;
     int32_t pendingFailure_ = 0;
-    int32_t lastErrorCode_ = 0;
-    QString lastErrorText_;
+    LastFailure failure_;
 };
