@@ -16,7 +16,6 @@
 #include "player/TFilterGraph.h"
 
 #include <QDir>
-#include <QMap>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -51,32 +50,6 @@ QStringList Children()
 bool NoChildrenWithin(int ms)
 {
     return QTest::qWaitFor([] { return Children().isEmpty(); }, ms);
-}
-
-// The targets of a process's open descriptors, by number.
-QMap<int, QString> Descriptors(const QString &pid)
-{
-    QMap<int, QString> targets;
-    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        char target[4096];
-        const ssize_t n = ::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
-        targets.insert(fd.toInt(), QFile::decodeName(QByteArray(target, n > 0 ? int(n) : 0)));
-    }
-    return targets;
-}
-
-// The "Max address space" a process may map, as /proc/<pid>/limits gives it.
-QString AddressSpaceLimit(const QString &pid)
-{
-    QFile limits(QStringLiteral("/proc/%1/limits").arg(pid));
-    if (!limits.open(QIODevice::ReadOnly))
-        return QString();
-    for (const QByteArray &line : limits.readAll().split('\n')) {
-        if (line.startsWith("Max address space"))
-            return QString::fromLatin1(line.mid(17).simplified().split(' ').first());
-    }
-    return QString();
 }
 
 // A player pair started as the windows start a sound.
@@ -235,7 +208,7 @@ private slots:
         p.Start(wav_);
         QTRY_VERIFY_WITH_TIMEOUT(!p.positions.isEmpty(), 10000);
         const QString engine = ChildrenOfThisProcess().pids.value(0);
-        const QMap<int, QString> fds = Descriptors(engine);
+        const QMap<int, QString> fds = OpenDescriptors(engine);
         ::close(inheritable);
         QCOMPARE(fds.value(0), QStringLiteral("/dev/null"));
         QVERIFY2(fds.value(3).startsWith(QLatin1String("socket:")), qPrintable(fds.value(3)));
