@@ -25,38 +25,35 @@ struct EngineThread {
     bool finished = false; // its body has returned: only the thread's own end is left
 };
 
-// The threads, joined once finished. At exit those still running are let
-// go: the program ends without waiting for them (see main).
-struct EngineThreads {
-    std::list<EngineThread> list;
-    ~EngineThreads()
-    {
-        for (EngineThread &t : list) {
-            if (t.finished)
-                t.thread.join();
-            else
-                t.thread.detach();
-        }
-    }
+// What the engine threads share with the rest, under one lock. It lives as
+// long as the process, never destroyed: a thread still running as the
+// program exits (see main) may yet use it.
+struct Runtime {
+    std::mutex mutex;
+    std::condition_variable threadEnded;
+    std::list<EngineThread> threads; // joined once finished
+    int running = 0;
+    PlaybackEngineFactory factory;
+    QString helperOverride;
 };
 
-std::mutex mutex;
-std::condition_variable threadEnded;
+Runtime &State()
+{
+    static Runtime *const runtime = new Runtime;
+    return *runtime;
+}
+
 std::atomic<bool> started{false};
 std::atomic<bool> shutDown{false};
-EngineThreads threads;
-int running = 0;
-PlaybackEngineFactory factory;
-QString helperOverride;
 
 // Under the lock: takes the finished threads out of the list.
 std::list<EngineThread> TakeFinished()
 {
     std::list<EngineThread> finished;
-    for (auto it = threads.list.begin(); it != threads.list.end();) {
+    for (auto it = State().threads.begin(); it != State().threads.end();) {
         const auto next = std::next(it);
         if (it->finished)
-            finished.splice(finished.end(), threads.list, it);
+            finished.splice(finished.end(), State().threads, it);
         it = next;
     }
     return finished;
@@ -84,9 +81,9 @@ bool IsInside(const QString &path, const QString &folder)
 QString AudioHelperPath()
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!helperOverride.isEmpty())
-            return helperOverride;
+        std::lock_guard<std::mutex> lock(State().mutex);
+        if (!State().helperOverride.isEmpty())
+            return State().helperOverride;
     }
     const QString folder = QCoreApplication::applicationDirPath();
     const QString own = folder + QStringLiteral("/lib/") + QLatin1String(kHelperName);
@@ -101,27 +98,27 @@ QString AudioHelperPath()
 
 void SetAudioHelperPath(const QString &path)
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    helperOverride = path;
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().helperOverride = path;
 }
 
 void StartEngineThread(std::function<void()> body)
 {
     std::list<EngineThread> finished;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::mutex> lock(State().mutex);
         finished = TakeFinished();
-        EngineThread &entry = threads.list.emplace_back();
-        ++running;
+        EngineThread &entry = State().threads.emplace_back();
+        ++State().running;
         // The new thread cannot mark itself finished before entry.thread is
         // set: it needs the lock, held here until then.
         entry.thread = std::thread([&entry, body = std::move(body)]() mutable {
             body();
             body = nullptr; // what it holds goes before the thread counts as ended
-            std::lock_guard<std::mutex> lock(mutex);
+            std::lock_guard<std::mutex> lock(State().mutex);
             entry.finished = true;
-            --running;
-            threadEnded.notify_all();
+            --State().running;
+            State().threadEnded.notify_all();
         });
     }
     Join(std::move(finished));
@@ -129,18 +126,18 @@ void StartEngineThread(std::function<void()> body)
 
 int EngineThreadsRunning()
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    return running;
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().running;
 }
 
 std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
 {
     PlaybackEngineFactory made;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::mutex> lock(State().mutex);
         if (shutDown)
             ThrowShutDown();
-        made = factory;
+        made = State().factory;
     }
     if (made) {
         if (std::unique_ptr<PlaybackEngine> engine = made())
@@ -168,10 +165,10 @@ bool PlayerRuntimeShutDown()
 
 bool ShutdownPlayerRuntime(int waitMs)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(State().mutex);
     shutDown = true;
     started = false;
-    const bool allEnded = threadEnded.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return running == 0; });
+    const bool allEnded = State().threadEnded.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return State().running == 0; });
     std::list<EngineThread> finished = TakeFinished();
     lock.unlock();
     Join(std::move(finished));
@@ -180,6 +177,6 @@ bool ShutdownPlayerRuntime(int waitMs)
 
 void SetPlaybackEngineFactory(PlaybackEngineFactory made)
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    factory = std::move(made);
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().factory = std::move(made);
 }
