@@ -71,8 +71,8 @@ private slots:
     void closeStopsWhenTheSkinCannotBeWritten();
     void missingPictureAtStart_data();
     void missingPictureAtStart();
-    void bitmapsCutShortDoNotLoad_data();
-    void bitmapsCutShortDoNotLoad();
+    void damagedBitmapsDoNotLoad_data();
+    void damagedBitmapsDoNotLoad();
     void switchStopsAtTheFailingPicture();
     void switchesSkins();
     void firstTickAutoHide_data();
@@ -208,7 +208,7 @@ void TestFormClock::missingPictureAtStart()
     QVERIFY(!tray_.calls.isEmpty());
 }
 
-void TestFormClock::bitmapsCutShortDoNotLoad_data()
+void TestFormClock::damagedBitmapsDoNotLoad_data()
 {
     QTest::addColumn<QImage>("picture");
     // Rows padded to four bytes, in the depths a skin may use.
@@ -223,14 +223,20 @@ void TestFormClock::bitmapsCutShortDoNotLoad_data()
     QTest::newRow("1-bit, width 9") << mono;
 }
 
-void TestFormClock::bitmapsCutShortDoNotLoad()
+void TestFormClock::damagedBitmapsDoNotLoad()
 {
     QFETCH(QImage, picture);
     const QString path = folder_ + "picture.bmp";
     QVERIFY(picture.save(path, "BMP"));
     QCOMPARE(Rgb(TImage::LoadBitmap(path)), Rgb(picture));
     // The last row's last byte missing (a byte of padding).
-    QFile::resize(path, QFileInfo(path).size() - 1);
+    QByteArray bytes = ReadBytes(path);
+    WriteBytes(path, bytes.left(bytes.size() - 1));
+    QVERIFY(TImage::LoadBitmap(path).isNull());
+    // Whole, but its pixels said to start inside the headers.
+    bytes[10] = 14;
+    bytes[11] = bytes[12] = bytes[13] = 0;
+    WriteBytes(path, bytes);
     QVERIFY(TImage::LoadBitmap(path).isNull());
 }
 

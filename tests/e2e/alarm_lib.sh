@@ -152,6 +152,22 @@ alarm_record_stop() {
   wait "$ALARM_REC_PID" 2>/dev/null
 }
 
+# alarm_heard_since FROM_US BLOCKS: true once the recording so far holds
+# BLOCKS loud 50 ms blocks after FROM_US (its last sample taken as now, which
+# dates the blocks less surely than alarm_record_stop does: ask for more than
+# the check afterwards needs).
+alarm_heard_since() {
+  local ALARM_REC_END_US=${EPOCHREALTIME/./}
+  [ "$(alarm_loud_blocks "$1" "$ALARM_REC_END_US")" -ge "$2" ]
+}
+
+# alarm_record_more MS: waits until the recording has grown by MS of sound,
+# so it holds what played up to now.
+alarm_record_more() {
+  local want=$(($(stat -c %s "$ALARM_REC") + ALARM_RATE * 2 * $1 / 1000))
+  poll 10000 eval '[ "$(stat -c %s "$ALARM_REC")" -ge '"$want"' ]'
+}
+
 # alarm_loudness BLOCK_MS: one line per block of the recording, "START_US RMS",
 # START_US being the wall-clock time of the block's first sample.
 alarm_loudness() {

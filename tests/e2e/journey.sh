@@ -15,7 +15,6 @@ click_at() {
   local X Y
   read -r X Y <<<"$(window_xy "$1")"
   xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
-  sleep 0.15
 }
 
 alarm_watch_start
@@ -52,9 +51,9 @@ xdotool key Return
 poll 10000 eval '! named_window_of "$pid" Open >/dev/null' || fatal "the file dialog did not take the file"
 
 xdotool windowactivate --sync "$editor"
-sleep 0.3
+# Twice: the first click after the file dialog may go to the window's
+# activation rather than to the message.
 click_at "$editor" 100 280 # the message, in place of the one it starts with
-sleep 0.3
 click_at "$editor" 100 280
 xdotool key ctrl+a
 xdotool type --delay 20 "Time to go"
@@ -66,7 +65,7 @@ poll 10000 eval '! manager_of "$pid" >/dev/null' || fatal "\"OK\" left the manag
 alarm_wait_shown reminder "$pid" $(((due_s + 15) * 1000)) || fatal "the alarm did not go off (due about $(date -d "@$due_s" +%T))"
 shown_us=${EPOCHREALTIME/./}
 log "the reminder showed at $(date +%T), the alarm was set for about $(date -d "@$due_s" +%T)"
-sleep 2.5
+poll 10000 alarm_heard_since "$shown_us" 16 # more than checked below: the live count dates less surely
 alarm_click_close "$reminder"
 alarm_wait_hidden "$reminder" 10000 || check_failed "\"Close\" left the reminder open"
 closed_us=${EPOCHREALTIME/./}

@@ -1,21 +1,21 @@
-#include "app/ProgramFolder.h"
-#include "app/Now.h"
 #include "app/Exception.h"
+#include "app/Now.h"
 #include "schedule/AlarmPass.h"
 
+#include "TestProgramFolder.h"
+
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <ctime>
+#include <optional>
 
 // The pass with a fake clock. Firing "opens a reminder": the fake clock moves
 // on by however long the user keeps that reminder open.
 class TestAlarmPass : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    std::optional<TestProgramFolder> folder_;
     TDateTime clock_ = 0;
     AlarmStore store_;
     QList<int> fired_;
@@ -66,18 +66,15 @@ class TestAlarmPass : public QObject {
 private slots:
     void init()
     {
-        QDir(dir_.path()).mkpath("alarm");
-        SetProgramFolderOverride(dir_.path());
-        SetNowOverride([this] { return clock_; });
+        folder_.emplace([this] { return clock_; });
         store_ = AlarmStore();
         fired_.clear();
     }
     void cleanup()
     {
-        SetNowOverride({});
         SetRealTimeOverride({});
         qunsetenv("TZ");
-        SetProgramFolderOverride({});
+        folder_.reset();
     }
 
     // A pass that comes late fires what fell due in the seconds it missed, in

@@ -1,4 +1,4 @@
-#include "player/EngineSocket.h"
+#include "engine/protocol/EngineSocket.h"
 
 #include <cerrno>
 
@@ -37,11 +37,13 @@ bool Send(int fd, const EngineProtocol::Message &message, int timeoutMs)
     }
 }
 
-Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs)
+Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs, QByteArray &buffer)
 {
     if (!WaitFor(fd, POLLIN, timeoutMs))
         return Received::Timeout;
-    QByteArray buffer(EngineProtocol::kMaxMessageBytes + 1, Qt::Uninitialized);
+    // One byte more than a message may hold tells one that is too long.
+    if (buffer.size() != EngineProtocol::kMaxMessageBytes + 1)
+        buffer.resize(EngineProtocol::kMaxMessageBytes + 1);
     ssize_t n = -1;
     do
         n = ::recv(fd, buffer.data(), size_t(buffer.size()), MSG_DONTWAIT | MSG_TRUNC);
@@ -52,8 +54,8 @@ Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs)
         return Received::Timeout; // woken for nothing
     if (n > EngineProtocol::kMaxMessageBytes)
         return Received::Garbage;
-    buffer.truncate(n);
-    return EngineProtocol::Decode(buffer, message) ? Received::Message : Received::Garbage;
+    const QByteArray bytes = QByteArray::fromRawData(buffer.constData(), n);
+    return EngineProtocol::Decode(bytes, message) ? Received::Message : Received::Garbage;
 }
 
 } // namespace EngineSocket

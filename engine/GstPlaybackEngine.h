@@ -1,11 +1,12 @@
 #pragma once
 
-#include "player/PlaybackEngine.h"
+#include "engine/protocol/EventQueue.h"
+#include "engine/protocol/LastFailure.h"
+#include "engine/protocol/PlaybackEngine.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -41,7 +42,6 @@ public:
     int32_t SetPositions(int64_t current, int64_t stop, bool positionStop) override;
 
     void SetVolume(int hundredthsOfDecibel) override;
-    int Volume() const override { return volume_; }
     double OutputGain() const override;
 
     bool GetEvent(Event &event) override;
@@ -62,10 +62,8 @@ private:
     struct Shared;
     friend struct BusRelay;
 
-    int32_t Fail(int32_t code, const QString &text);
     int32_t OpenUri(const QString &uri, const QString &shownName);
     int32_t FailFromBus(const QString &shownName);
-    int32_t ResolvePlaylist(QString &target);
     void Reset(bool hard);
     // The sound's own state, as a fresh render (or nothing) has it.
     void ResetPlayback(bool loaded);
@@ -82,8 +80,6 @@ private:
     int64_t durationCache_ = -1; // ns; -1: ask the engine
     int64_t durationAskedAt_ = 0; // ms on the monotonic clock
     QString shownName_; // the file last rendered, for error texts
-    int volume_ = 0;
-    std::deque<Event> events_;
-    int32_t lastErrorCode_ = 0;
-    QString lastErrorText_;
+    EventQueue events_;
+    LastFailure failure_;
 };

@@ -1,10 +1,9 @@
 // What comes out of the player is sound, and MIDI is about as loud as the rest:
 // the engine's output goes through GStreamer's level meter.
-#include "PlayerDriver.h"
+#include "PlayToEnd.h"
 #include "SoundSamples.h"
 
-#include "player/PlayerRuntime.h"
-#include "player/GstPlaybackEngine.h"
+#include "engine/GstPlaybackEngine.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -48,7 +47,7 @@ GstElement *MeteredSink()
 
 } // namespace
 
-class TestPlayerLoudness : public QObject {
+class TestEngineLoudness : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -62,9 +61,8 @@ class TestPlayerLoudness : public QObject {
             std::lock_guard<std::mutex> lock(peakMutex);
             loudestPeak = -std::numeric_limits<double>::infinity();
         }
-        PlayerDriver d;
-        d.seekAtFirstReport = false;
-        if (!d.Start(dir_.filePath(file)) || !d.WaitForEnd(20000))
+        GstPlaybackEngine engine;
+        if (!PlayToEnd(engine, dir_.filePath(file), 20000))
             return -std::numeric_limits<double>::infinity();
         std::lock_guard<std::mutex> lock(peakMutex);
         peaks_.insert(file, loudestPeak);
@@ -80,15 +78,13 @@ private slots:
         QVERIFY(SoundSamples::EncodeTone(dir_.filePath("tone.mp3"), 1000, "lamemp3enc"));
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.mid"), 1000, false));
         QVERIFY(SoundSamples::WriteMidi(dir_.filePath("chord.rmi"), 1000, true));
-        GstPlaybackEngine::SetAudioSinkFactory(&MeteredSink);
         // The engine in this process, where its output can be watched.
-        SetPlaybackEngineFactory([] { return std::make_unique<GstPlaybackEngine>(); });
+        GstPlaybackEngine::SetAudioSinkFactory(&MeteredSink);
         GstPlaybackEngine::SetMessageObserver(&ObserveLevel);
     }
 
     void cleanupTestCase()
     {
-        SetPlaybackEngineFactory({});
         GstPlaybackEngine::SetAudioSinkFactory({});
         GstPlaybackEngine::SetMessageObserver({});
     }
@@ -119,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlayerLoudness)
-#include "tst_playerloudness.moc"
+QTEST_GUILESS_MAIN(TestEngineLoudness)
+#include "tst_engineloudness.moc"

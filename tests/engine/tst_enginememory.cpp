@@ -1,11 +1,10 @@
 // What the engine is told by GStreamer does not outlive the sound: every bus
 // message (each holds the element that posted it, and so the sound's whole
 // chain) is released once the sound is done with.
-#include "PlayerDriver.h"
+#include "PlayToEnd.h"
 #include "SoundSamples.h"
 
-#include "player/GstPlaybackEngine.h"
-#include "player/PlayerRuntime.h"
+#include "engine/GstPlaybackEngine.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,7 +36,7 @@ GstElement *SilentSink()
 
 } // namespace
 
-class TestPlayerMemory : public QObject {
+class TestEngineMemory : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -47,15 +46,13 @@ private slots:
     {
         SoundSamples::StartGStreamer();
         QVERIFY(SoundSamples::EncodeTone(dir_.filePath("tone.wav"), 300, QStringLiteral("wavenc")));
+        // The engine in this process, where its messages can be watched.
         GstPlaybackEngine::SetAudioSinkFactory(&SilentSink);
-        // The engine in this process, where its output can be watched.
-        SetPlaybackEngineFactory([] { return std::make_unique<GstPlaybackEngine>(); });
         GstPlaybackEngine::SetMessageObserver(&WatchMessage);
     }
 
     void cleanupTestCase()
     {
-        SetPlaybackEngineFactory({});
         GstPlaybackEngine::SetMessageObserver({});
         GstPlaybackEngine::SetAudioSinkFactory({});
     }
@@ -63,18 +60,15 @@ private slots:
     void busMessagesAreReleased()
     {
         {
-            PlayerDriver d;
-            for (int i = 0; i < 3; ++i) {
-                QVERIFY2(d.Start(dir_.filePath("tone.wav")), qPrintable(d.errorMessage));
-                QVERIFY(d.WaitForEnd(20000));
-            }
-            d.graph.SetActive(false);
+            GstPlaybackEngine engine;
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(PlayToEnd(engine, dir_.filePath("tone.wav"), 20000));
         }
         QVERIFY(messagesSeen > 20);
-        // The last engine closes on its own thread.
+        // GStreamer's threads may still be letting the last ones go.
         QTRY_COMPARE_WITH_TIMEOUT(messagesFreed.load(), messagesSeen.load(), 10000);
     }
 };
 
-QTEST_MAIN(TestPlayerMemory)
-#include "tst_playermemory.moc"
+QTEST_GUILESS_MAIN(TestEngineMemory)
+#include "tst_enginememory.moc"

@@ -1,4 +1,4 @@
-#include "player/GstRuntime.h"
+#include "engine/GstRuntime.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "player/GstFailure.h"
+#include "engine/GstFailure.h"
 
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
 
 #include <gst/gst.h>
 

@@ -1,7 +1,7 @@
 #include "PlayerDriver.h"
 
 #include "player/AsyncEngine.h"
-#include "player/EDirectShowException.h"
+#include "player/StartSound.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -26,18 +26,9 @@ bool PlayerDriver::Start(const QString &path)
     errorCode = 0;
     errorMessage.clear();
     skipPending_ = seekAtFirstReport;
-    graph.Stop();
     clock_.start();
-    try {
-        if (!graph.Active())
-            graph.SetActive(true);
-        graph.ClearGraph();
-        graph.RenderFile(path);
-        graph.Play();
-    } catch (const EDirectShowException &e) {
-        errorCode = e.Code();
-        errorMessage = e.Message();
-        graph.SetActive(false);
+    if (!StartSound(graph, path)) {
+        errorMessage = QStringLiteral("the player refused to start");
         return false;
     }
     // A failure deactivates the graph; its engine is gone then.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/EngineProtocol.h"
+#include "engine/protocol/EngineProtocol.h"
 
 // Sending and receiving protocol messages on a SOCK_SEQPACKET socket (Linux).
 namespace EngineSocket {
@@ -10,7 +10,9 @@ namespace EngineSocket {
 bool Send(int fd, const EngineProtocol::Message &message, int timeoutMs);
 
 enum class Received { Message, Timeout, Closed, Garbage };
-// Waits up to timeoutMs (-1: for ever) for one message.
-Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs);
+// Waits up to timeoutMs (-1: for ever) for one message. buffer is the
+// caller's, kept from one message to the next: a message may be as large as
+// kMaxMessageBytes, and they come many times a second while a sound plays.
+Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs, QByteArray &buffer);
 
 } // namespace EngineSocket

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "player/EngineProtocol.h"
-#include "player/PlaybackEngine.h"
+#include "engine/protocol/EngineProtocol.h"
+#include "engine/protocol/PlaybackEngine.h"
 
 // The sound engine process's side of the protocol: carries the program's
 // requests out on one engine, answers each, and passes the engine's events
@@ -32,4 +32,5 @@ private:
     PlaybackEngine *engine_;
     QString startError_;
     bool playing_ = false;
+    QByteArray receiveBuffer_;
 };

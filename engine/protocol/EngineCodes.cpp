@@ -1,4 +1,4 @@
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
 
 QString EngineCodeText(int32_t code)
 {

@@ -6,9 +6,9 @@
 // garbage-on-render | hang-on-run | crash-while-playing.
 // TOCSIMO_FAKE_IDLE_MS: the server's idle time (default its own).
 // TOCSIMO_FAKE_LOG: a file each render and move is appended to.
-#include "player/EngineCodes.h"
-#include "player/EngineServer.h"
-#include "player/PlaybackEngine.h"
+#include "engine/EngineServer.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/PlaybackEngine.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -89,8 +89,7 @@ public:
         started_ = QDeadlineTimer::current().deadline();
         return S_OK;
     }
-    void SetVolume(int volume) override { volume_ = volume; }
-    int Volume() const override { return volume_; }
+    void SetVolume(int) override {}
     double OutputGain() const override { return 1.0; }
     bool GetEvent(Event &) override { return false; }
     void SetWakeup(std::function<void()>) override {}
@@ -114,7 +113,6 @@ private:
     bool running_ = false;
     int64_t base_ = 0;
     qint64 started_ = 0;
-    int volume_ = 0;
 };
 
 } // namespace

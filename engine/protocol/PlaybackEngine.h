@@ -25,9 +25,10 @@ public:
 
     virtual ~PlaybackEngine() = default;
 
-    // Opens the file and makes it ready to play from its start. A .wax playlist
-    // is opened and the file its first entry names is rendered instead.
-    // The engine holds one sound: a render replaces what it held.
+    // Opens the file and makes it ready to play from its start. The engine
+    // holds one sound: a render replaces what it held. The program's engine
+    // opens a .wax playlist and renders the file its first entry names; the
+    // engine's process is given that file (or a web address) only.
     virtual int32_t RenderFile(const QString &fileName) = 0;
     // Empties the engine; the next render starts from nothing.
     virtual int32_t Clear() = 0;
@@ -47,7 +48,6 @@ public:
 
     // Output level in hundredths of a decibel, 0 full, -10000 silence.
     virtual void SetVolume(int hundredthsOfDecibel) = 0;
-    virtual int Volume() const = 0;
     // The linear gain the engine applies now (1.0 full).
     virtual double OutputGain() const = 0;
 

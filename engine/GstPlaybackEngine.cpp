@@ -1,12 +1,10 @@
-#include "player/GstPlaybackEngine.h"
+#include "engine/GstPlaybackEngine.h"
 
-#include "player/EngineCodes.h"
-#include "player/GstFailure.h"
-#include "player/GstRuntime.h"
-#include "player/PlaylistFile.h"
-#include "player/SoundLog.h"
-#include "player/VolumeMapping.h"
-#include "player/WaxPlaylist.h"
+#include "engine/GstFailure.h"
+#include "engine/GstRuntime.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundLog.h"
+#include "engine/protocol/VolumeMapping.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -113,7 +111,6 @@ struct BusRelay {
             break;
         case GST_MESSAGE_DURATION_CHANGED:
             shared.durationDirty = true;
-            Queue(shared, message);
             break;
         case GST_MESSAGE_EOS:
         case GST_MESSAGE_CLOCK_LOST:
@@ -263,18 +260,9 @@ void GstPlaybackEngine::SetMessageObserver(MessageObserver observer)
     ObserverHook() = std::move(observer);
 }
 
-int32_t GstPlaybackEngine::Fail(int32_t code, const QString &text)
-{
-    lastErrorCode_ = code;
-    lastErrorText_ = text;
-    return code;
-}
-
 QString GstPlaybackEngine::ErrorText(int32_t code) const
 {
-    if (code == lastErrorCode_ && !lastErrorText_.isEmpty())
-        return lastErrorText_;
-    return EngineCodeText(code);
+    return failure_.TextFor(code);
 }
 
 void GstPlaybackEngine::Reset(bool hard)
@@ -327,58 +315,26 @@ int32_t CheckLocalFile(const QString &path, QString &text)
 
 } // namespace
 
-int32_t GstPlaybackEngine::ResolvePlaylist(QString &target)
-{
-    constexpr int kMaxNesting = 4;
-    for (int depth = 0; WaxPlaylist::IsPlaylistPath(target); ++depth) {
-        const QString playlist = target;
-        if (depth == kMaxNesting)
-            return Fail(EngineCode::BadPlaylist,
-                        QStringLiteral("The playlists refer to each other too deeply: ") + Quoted(playlist));
-        QString text;
-        const int32_t checked = CheckLocalFile(playlist, text);
-        if (Failed(checked))
-            return Fail(checked, text);
-        QByteArray bytes;
-        const int32_t read = PlaylistFile::Read(playlist, bytes, text);
-        if (Failed(read))
-            return Fail(read, text);
-        const std::optional<QString> href = WaxPlaylist::FirstEntryRef(WaxPlaylist::DecodeText(bytes));
-        if (!href)
-            return Fail(EngineCode::BadPlaylist, EngineCodeText(EngineCode::BadPlaylist) + QStringLiteral(": ") + Quoted(playlist));
-        target = WaxPlaylist::ResolveRef(*href, QFileInfo(playlist).absolutePath());
-        if (WaxPlaylist::IsRemoteUri(target))
-            return S_OK;
-        if (!QFileInfo::exists(target))
-            return Fail(EngineCode::PlaylistEntryMissing,
-                        QStringLiteral("The playlist %1 names a sound file that cannot be found: %2")
-                            .arg(Quoted(playlist), Quoted(target)));
-    }
-    return S_OK;
-}
-
 int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
 {
     if (!playbin_)
-        return Fail(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
+        return failure_.Set(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
     if (loaded_)
         Reset(false);
-    QString target = fileName;
-    const int32_t resolved = ResolvePlaylist(target);
-    if (Failed(resolved))
-        return resolved;
-    if (WaxPlaylist::IsRemoteUri(target))
-        return OpenUri(target, target);
+    // A web stream, named by a playlist the program has read.
+    const QByteArray name = fileName.toUtf8();
+    if (gst_uri_is_valid(name.constData()) && !gst_uri_has_protocol(name.constData(), "file"))
+        return OpenUri(fileName, fileName);
     QString text;
-    const int32_t checked = CheckLocalFile(target, text);
+    const int32_t checked = CheckLocalFile(fileName, text);
     if (Failed(checked))
-        return Fail(checked, text);
-    gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(target).absoluteFilePath()).constData(), nullptr);
+        return failure_.Set(checked, text);
+    gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(fileName).absoluteFilePath()).constData(), nullptr);
     if (!uri)
-        return Fail(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(target));
+        return failure_.Set(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(fileName));
     const QString uriText = QString::fromUtf8(uri);
     g_free(uri);
-    return OpenUri(uriText, target);
+    return OpenUri(uriText, fileName);
 }
 
 int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
@@ -396,7 +352,7 @@ int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
         result = gst_element_get_state(playbin_, nullptr, nullptr, kOpenTimeout);
     if (result == GST_STATE_CHANGE_ASYNC) {
         Reset(true);
-        return Fail(EngineCode::OpenTimeout, EngineCodeText(EngineCode::OpenTimeout) + QStringLiteral(": ") + Quoted(shownName));
+        return failure_.Set(EngineCode::OpenTimeout, EngineCodeText(EngineCode::OpenTimeout) + QStringLiteral(": ") + Quoted(shownName));
     }
     if (result == GST_STATE_CHANGE_FAILURE)
         return FailFromBus(shownName);
@@ -414,11 +370,11 @@ int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)
         return FailFromBus(shownName);
     if (audioStreams == 0) {
         Reset(true);
-        return Fail(EngineCode::NotAudio, EngineCodeText(EngineCode::NotAudio) + QStringLiteral(": ") + Quoted(shownName));
+        return failure_.Set(EngineCode::NotAudio, EngineCodeText(EngineCode::NotAudio) + QStringLiteral(": ") + Quoted(shownName));
     }
     if (noFont) {
         Reset(true);
-        return Fail(EngineCode::MissingDecoder,
+        return failure_.Set(EngineCode::MissingDecoder,
                     QStringLiteral("No General MIDI sound font is installed (package timgm6mb-soundfont) to play ") +
                         Quoted(shownName));
     }
@@ -443,7 +399,7 @@ int32_t GstPlaybackEngine::FailFromBus(const QString &shownName)
     }
     Reset(true);
     const EngineFailure failure = ClassifyGstFailure(errors, missingPlugins, shownName);
-    return Fail(failure.code, failure.text);
+    return failure_.Set(failure.code, failure.text);
 }
 
 int32_t GstPlaybackEngine::Clear()
@@ -536,7 +492,7 @@ bool GstPlaybackEngine::GetStopPosition(int64_t &stop)
 int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
 {
     if (!loaded_)
-        return Fail(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
+        return failure_.Set(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
     if (positionStop)
         explicitStop_ = stop * kNsPer100ns;
     const gint64 stopNs = explicitStop_ >= 0 ? explicitStop_ : kOpenEndStop;
@@ -546,7 +502,7 @@ int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool posi
                                            GST_SEEK_TYPE_SET, std::max<int64_t>(current, 0) * kNsPer100ns,
                                            GST_SEEK_TYPE_SET, stopNs);
     if (!done)
-        return Fail(EngineCode::PlaybackFailed, QStringLiteral("The sound cannot be moved to the asked position"));
+        return failure_.Set(EngineCode::PlaybackFailed, QStringLiteral("The sound cannot be moved to the asked position"));
     // An end reached before the move no longer holds.
     shared_->generation++;
     atEnd_ = false;
@@ -557,7 +513,6 @@ int32_t GstPlaybackEngine::SetPositions(int64_t current, int64_t stop, bool posi
 
 void GstPlaybackEngine::SetVolume(int hundredthsOfDecibel)
 {
-    volume_ = hundredthsOfDecibel;
     if (playbin_)
         g_object_set(playbin_, "volume", GainFromEngineVolume(hundredthsOfDecibel), nullptr);
 }
@@ -572,16 +527,12 @@ double GstPlaybackEngine::OutputGain() const
 
 bool GstPlaybackEngine::GetEvent(Event &event)
 {
-    if (events_.empty())
-        return false;
-    event = events_.front();
-    events_.pop_front();
-    return true;
+    return events_.Take(event);
 }
 
 void GstPlaybackEngine::QueueEvent(long code, intptr_t param1, intptr_t param2)
 {
-    events_.push_back(Event{code, param1, param2});
+    events_.Push(Event{code, param1, param2});
 }
 
 void GstPlaybackEngine::SetWakeup(std::function<void()> wakeup)
@@ -628,7 +579,7 @@ void GstPlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
             errors = shared_->errors;
         }
         const EngineFailure failure = ClassifyGstFailure(errors, {}, shownName_);
-        Fail(failure.code, failure.text);
+        failure_.Set(failure.code, failure.text);
         int64_t position = 0;
         if (!GetCurrentPosition(position))
             position = 0;
@@ -637,9 +588,6 @@ void GstPlaybackEngine::HandleMessage(GstMessage *message, unsigned generation)
         QueueEvent(EngineEventCode::ErrorAbort, failure.code);
         break;
     }
-    case GST_MESSAGE_DURATION_CHANGED:
-        QueueEvent(EngineEventCode::LengthChanged);
-        break;
     case GST_MESSAGE_CLOCK_LOST: {
         // The usual cure: pause and play again, which picks a new clock.
         GstState state = GST_STATE_NULL;

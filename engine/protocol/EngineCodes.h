@@ -40,8 +40,6 @@ constexpr int32_t PlaylistTooLarge = int32_t(0x8004030B);
 namespace EngineEventCode {
 constexpr long Complete = 0x01;      // the sound reached its end
 constexpr long ErrorAbort = 0x03;    // playing stopped on an error; param1 is the code
-constexpr long ClockChanged = 0x0D;
-constexpr long LengthChanged = 0x1E; // the duration is now known better
 } // namespace EngineEventCode
 
 inline bool Failed(int32_t code)

@@ -1,4 +1,4 @@
-#include "player/EngineProtocol.h"
+#include "engine/protocol/EngineProtocol.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -2,9 +2,9 @@
 // that no sound file can crash the program or keep its memory. Started by
 // the program (AudioHelperProcess) with its socket as fd 3 and the
 // program's process id as the one argument.
-#include "player/EngineServer.h"
-#include "player/GstPlaybackEngine.h"
-#include "player/GstRuntime.h"
+#include "engine/EngineServer.h"
+#include "engine/GstPlaybackEngine.h"
+#include "engine/GstRuntime.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
-#include "player/VolumeMapping.h"
+#include "engine/protocol/VolumeMapping.h"
 
 #include <algorithm>
 #include <cmath>
 
-int EngineVolume(int volume, bool linearVolume)
+int EngineVolume(int volume, VolumeCurve curve)
 {
     const int v = std::clamp(volume, 0, 10000);
-    if (!linearVolume)
+    if (curve == VolumeCurve::Straight)
         return v - 10000;
     // std::nearbyint rounds halves to even in the default rounding mode.
     return static_cast<int>(std::nearbyint(1085.73 * std::log(v + 1.0))) - 10000;

@@ -1,7 +1,7 @@
-#include "player/EngineServer.h"
+#include "engine/EngineServer.h"
 
-#include "player/EngineCodes.h"
-#include "player/EngineSocket.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/EngineSocket.h"
 
 #include <QDeadlineTimer>
 
@@ -79,7 +79,7 @@ int EngineServer::Run(int idleExitMs)
         }
         if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             Message request;
-            switch (EngineSocket::Receive(socket_, request, 0)) {
+            switch (EngineSocket::Receive(socket_, request, 0, receiveBuffer_)) {
             case EngineSocket::Received::Message:
                 break;
             case EngineSocket::Received::Timeout:
