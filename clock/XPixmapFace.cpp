@@ -57,10 +57,11 @@ bool SameLayout(const xcb_setup_t *setup, uint8_t depth, xcb_visualid_t visual)
 
 std::unique_ptr<XPixmapFace> XPixmapFace::ForWindow(QWidget *window)
 {
+    // Qt's offscreen platform has the interface too, without a connection.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return nullptr;
-    xcb_connection_t *connection = x11->connection();
     const auto id = xcb_window_t(window->winId());
     const Reply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
