@@ -5,6 +5,8 @@
 // switch, and the next tick's face; each compared pixel for pixel with the
 // face put together here from the skin's own pictures, the root window's
 // colour seen through every key pixel of the background and through no other.
+// Also run on a 16-bit screen, whose pixels the X server cannot take as the
+// skin's pictures are: the face is then drawn through Qt, as exactly.
 #include "app/DateTime.h"
 #include "app/DisplayPlatform.h"
 #include "app/ErrorBox.h"
@@ -85,6 +87,9 @@ QImage Expected(const QString &folder, const QString &skin, bool is24, int h, in
         for (int xx = 0; xx < back.width(); ++xx)
             if ((back.pixel(xx, y) & RGB_MASK) == (key & RGB_MASK))
                 face.setPixel(xx, y, kRoot.rgb());
+    // A 16-bit screen keeps fewer shades of each colour.
+    if (QGuiApplication::primaryScreen()->depth() == 16)
+        return face.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
     return face;
 }
 
