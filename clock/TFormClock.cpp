@@ -115,7 +115,9 @@ void TFormClock::SlotChanged(const QRect &before, const QRect &after)
 
 void TFormClock::Compose(QRect area)
 {
-    if (xface_ && !ComposeOnServer(area))
+    // The server holds the pictures at one pixel of the window each: a
+    // scaled window (on a high-density screen) is drawn through Qt.
+    if (xface_ && (devicePixelRatioF() != 1.0 || !ComposeOnServer(area)))
         FaceOnClient();
     if (!xface_)
         ComposeOnClient(area);
@@ -190,12 +192,17 @@ void TFormClock::FaceOnClient()
 
 void TFormClock::paintEvent(QPaintEvent *event)
 {
-    if ((xface_ ? xface_->Size() : face_.size()) != size())
-        Compose(rect());
     if (xface_) {
+        if (xface_->Size() != size() || devicePixelRatioF() != 1.0)
+            Compose(rect());
+        // Drawn through Qt from now on, at the next paint.
+        if (!xface_)
+            return;
         xface_->Show(event->region());
         return;
     }
+    if (face_.size() != size())
+        Compose(rect());
     QPainter painter(this);
     for (const QRect &r : event->region())
         painter.drawImage(r.topLeft(), face_, r);

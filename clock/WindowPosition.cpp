@@ -20,7 +20,9 @@ void SyncWindowPosition(QWidget *window)
         connection, xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0), nullptr);
     if (!reply)
         return;
-    const QPoint actual(reply->dst_x, reply->dst_y);
+    // The server counts the screen's pixels; Qt counts its own, which are
+    // larger when Qt scales windows.
+    const QPoint actual = QPoint(reply->dst_x, reply->dst_y) / handle->devicePixelRatio();
     std::free(reply);
     if (handle->position() != actual)
         handle->setPosition(actual);
