@@ -4,11 +4,8 @@
 #include <QSysInfo>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 struct FreeReply {
@@ -152,7 +149,8 @@ bool XPixmapFace::Draw(const QImage &picture, QPoint from, const QRect &to)
         return true;
     uint32_t pixmap = pixmaps_.value(picture.cacheKey());
     if (!pixmap) {
-        // Only a skin that failed to load part-way shows a picture not held.
+        // Loaded since the last Hold: a new background, drawn as soon as it
+        // loads, or a picture of a skin that failed to load part-way.
         Sent sent;
         pixmap = Send(picture, sent);
         pixmaps_.insert(picture.cacheKey(), pixmap);
