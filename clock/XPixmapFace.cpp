@@ -1,6 +1,7 @@
 #include "clock/XPixmapFace.h"
 
-#include <QGuiApplication>
+#include "clock/XConnection.h"
+
 #include <QSysInfo>
 #include <QWidget>
 
@@ -54,9 +55,7 @@ bool SameLayout(const xcb_setup_t *setup, uint8_t depth, xcb_visualid_t visual)
 
 std::unique_ptr<XPixmapFace> XPixmapFace::ForWindow(QWidget *window)
 {
-    // Qt's offscreen platform has the interface too, without a connection.
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = XConnection();
     if (!connection)
         return nullptr;
     const auto id = xcb_window_t(window->winId());

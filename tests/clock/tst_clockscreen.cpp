@@ -13,6 +13,7 @@
 #include "app/ErrorBox.h"
 #include "clock/SkinProfile.h"
 #include "clock/TFormClock.h"
+#include "clock/XConnection.h"
 #include "windows/TFormMain.h"
 
 #include "TestProgramFolder.h"
@@ -28,8 +29,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <xcb/xcb.h>
 
 #include <algorithm>
 
@@ -280,7 +279,7 @@ void TestClockScreen::everySkin()
     clock.Timer1->stop();
     const QTime next = time.addMSecs(500);
     now = at(next);
-    xcb_connection_t *x = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_connection_t *x = XConnection();
     xcb_flush(x);
     const quint64 before = xcb_total_written(x);
     clock.Timer1Timer();
