@@ -12,6 +12,7 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "clock/WindowPosition.h"
+#include "clock/XPixmapFace.h"
 #include "windows/AccessibleFactory.h"
 #include "windows/OwnerWindow.h"
 #include "windows/ReminderText.h"
@@ -88,6 +89,10 @@ void TFormClock::BuildFace()
     // The window paints every pixel of its face itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Where the X server holds the face, Qt paints none of it: Qt's painting
+    // would compose each change here and upload it.
+    xface_ = XPixmapFace::ForWindow(this);
+    setAttribute(Qt::WA_PaintOnScreen, xface_ != nullptr);
     size_t next = 0;
     auto slot = [this, &next](const char *name, void (TFormClock::*handler)(QMouseEvent *)) {
         auto &image = slots_[next++];
@@ -122,6 +127,51 @@ void TFormClock::SlotChanged(const QRect &before, const QRect &after)
 
 void TFormClock::Compose(QRect area)
 {
+    // The server holds the pictures at one pixel of the window each: a
+    // scaled window (on a high-density screen) is drawn through Qt.
+    if (xface_ && (devicePixelRatioF() != 1.0 || !ComposeOnServer(area)))
+        FaceOnClient();
+    if (!xface_)
+        ComposeOnClient(area);
+}
+
+bool TFormClock::EachPart(const QRect &area, const DrawPart &draw) const
+{
+    // Every picture is opaque: what lies under a slot that covers the whole
+    // area does not show.
+    size_t bottom = 0;
+    for (size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i]->Rect().contains(area))
+            bottom = i;
+    for (size_t i = bottom; i < slots_.size(); ++i) {
+        const TImage &slot = *slots_[i];
+        const QRect part = slot.Rect() & area;
+        if (!part.isEmpty() && !draw(slot.Picture(), part.topLeft() - slot.Pos(), part))
+            return false;
+    }
+    return true;
+}
+
+bool TFormClock::ComposeOnServer(QRect area)
+{
+    if (xface_->Size() != size()) {
+        // A new size (a new background): everything afresh.
+        if (!xface_->Resize(size()))
+            return false;
+        area = rect();
+    }
+    area &= rect();
+    if (area.isEmpty())
+        return true;
+    if (ImageBack->Picture().isNull())
+        xface_->Clear(area);
+    return EachPart(area, [this](const QImage &picture, QPoint from, const QRect &part) {
+        return xface_->Draw(picture, from, part);
+    });
+}
+
+void TFormClock::ComposeOnClient(QRect area)
+{
     if (face_.size() != size()) {
         // A new size (a new background): everything afresh.
         face_ = QImage(size(), QImage::Format_RGB32);
@@ -133,20 +183,23 @@ void TFormClock::Compose(QRect area)
         return;
     if (ImageBack->Picture().isNull())
         face_.fill(Qt::black);
-    // Bottom to top; every picture is opaque and in the face's own format.
+    // Every picture is opaque and in the face's own format.
     uchar *const face = face_.bits();
     const qsizetype faceLine = face_.bytesPerLine();
-    for (const auto &slot : slots_) {
-        const QRect part = slot->Rect() & area;
-        if (part.isEmpty())
-            continue;
-        const QImage &picture = slot->Picture();
-        const QPoint from = part.topLeft() - slot->Pos();
+    EachPart(area, [face, faceLine](const QImage &picture, QPoint from, const QRect &part) {
         const uchar *source = picture.constBits() + from.y() * picture.bytesPerLine() + from.x() * 4;
         uchar *target = face + part.top() * faceLine + part.left() * 4;
         for (int row = 0; row < part.height(); ++row)
             std::memcpy(target + row * faceLine, source + row * picture.bytesPerLine(), size_t(part.width()) * 4);
-    }
+        return true;
+    });
+}
+
+void TFormClock::FaceOnClient()
+{
+    xface_.reset();
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    update();
 }
 
 bool TFormClock::event(QEvent *event)
@@ -162,11 +215,26 @@ bool TFormClock::event(QEvent *event)
 
 void TFormClock::paintEvent(QPaintEvent *event)
 {
+    if (xface_) {
+        if (xface_->Size() != size() || devicePixelRatioF() != 1.0)
+            Compose(rect());
+        // Drawn through Qt from now on, at the next paint.
+        if (!xface_)
+            return;
+        xface_->Show(event->region());
+        return;
+    }
     if (face_.size() != size())
         Compose(rect());
     QPainter painter(this);
     for (const QRect &r : event->region())
         painter.drawImage(r.topLeft(), face_, r);
+}
+
+QPaintEngine *TFormClock::paintEngine() const
+{
+    // The X server draws the face: nothing paints on the window through Qt.
+    return xface_ ? nullptr : QWidget::paintEngine();
 }
 
 void TFormClock::mousePressEvent(QMouseEvent *event)
@@ -380,6 +448,15 @@ void TFormClock::LoadSkin()
     load(PicPM, QStringLiteral("PM.bmp"));
     load(PicColonOn, QStringLiteral("Colon_ON.bmp"));
     load(PicColonOff, QStringLiteral("Colon_OFF.bmp"));
+
+    // The pictures go to the X server now, not at the tick that first shows them.
+    if (xface_) {
+        QList<QImage> pictures{ImageBack->Picture(), PicAM, PicPM, PicColonOn, PicColonOff};
+        for (const auto *set : {&HourDigits, &MinuteDigits, &SecondDigits})
+            pictures.append(QList<QImage>(set->cbegin(), set->cend()));
+        if (!xface_->Hold(pictures))
+            FaceOnClient();
+    }
 }
 
 void TFormClock::ApplySkin()
@@ -449,11 +526,16 @@ void TFormClock::RepaintDirty()
     if (dirty_.isEmpty())
         return;
     // Painted now rather than at the next pass of the event loop: one
-    // wake-up does the whole render.
-    if (isVisible())
+    // wake-up does the whole render. A hidden face held by the X server is
+    // copied to the window when the window shows again.
+    if (xface_) {
+        if (isVisible())
+            xface_->Show(dirty_);
+    } else if (isVisible()) {
         repaint(dirty_);
-    else
+    } else {
         update(dirty_);
+    }
     dirty_ = QRect();
 }
 

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,7 @@ class QTimer;
 class TImage;
 class THelpWindow;
 class TSysTray;
+class XPixmapFace;
 
 // The desktop clock: a small frameless window that floats above the others and
 // shows the time as pictures of the current skin, cut to the outline of the
@@ -133,6 +135,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    QPaintEngine *paintEngine() const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -146,6 +149,15 @@ private:
     // A slot changed: its old and new place are composed afresh and marked for painting.
     void SlotChanged(const QRect &before, const QRect &after);
     void Compose(QRect area);
+    // Hands each visible part of the slots within the area to draw, bottom to
+    // top: the picture, the picture's pixel at the part's top-left, the part.
+    // Stops at the first draw that fails.
+    using DrawPart = std::function<bool(const QImage &picture, QPoint from, const QRect &part)>;
+    bool EachPart(const QRect &area, const DrawPart &draw) const;
+    bool ComposeOnServer(QRect area);
+    void ComposeOnClient(QRect area);
+    // The X server could not take the face: it is put together here from now on.
+    void FaceOnClient();
     void DragByFace(QMouseEvent *event);
     // Presses one of the manager's page buttons, then shows it modally unless it is showing.
     void ShowManager(QAbstractButton *pageButton);
@@ -164,8 +176,12 @@ private:
 
     // The face slots, bottom to top.
     std::array<std::unique_ptr<TImage>, kFaceSlotCount> slots_;
-    // The face as it shows, composed from the slots as they change, so a
-    // repaint is a single copy of the part that changed.
+    // On X11, the face held by the X server, which puts it together from
+    // the skin's pictures; null where it cannot, and the face is then
+    // composed here.
+    std::unique_ptr<XPixmapFace> xface_;
+    // Otherwise the face as it shows, composed from the slots as they change,
+    // so a repaint is a single copy of the part that changed.
     QImage face_;
     // What changed on the face since it was last painted, as one rectangle:
     // the colons and the seconds of a render are painted and sent to the
