@@ -10,5 +10,5 @@ bool WriteFileAtomically(const QString &fileName, const QByteArray &contents)
 
 QString TemporaryFileFor(const QString &fileName)
 {
-    return StagedFile(fileName).TemporaryPath();
+    return StagedFile(fileName).StagedPath();
 }

@@ -36,6 +36,27 @@ void CivilFromDays(int64_t z, int &year, int &month, int &day)
     year = static_cast<int>(static_cast<int64_t>(yoe) + era * 400 + (month <= 2));
 }
 
+int64_t SecondCount(const DateTimeParts &p)
+{
+    return DaysFromCivil(p.year, p.month, p.day) * 86400 + p.hour * 3600 + p.minute * 60 + p.second;
+}
+
+DateTimeParts PartsOfSecondCount(int64_t seconds)
+{
+    int64_t days = seconds / 86400;
+    int64_t rest = seconds % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    DateTimeParts p;
+    CivilFromDays(days, p.year, p.month, p.day);
+    p.hour = static_cast<int>(rest / 3600);
+    p.minute = static_cast<int>(rest / 60 % 60);
+    p.second = static_cast<int>(rest % 60);
+    return p;
+}
+
 bool IsLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

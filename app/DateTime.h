@@ -27,6 +27,11 @@ DateTimeParts DecodeDateTime(TDateTime value);
 int64_t DaysFromCivil(int64_t year, int month, int day);
 void CivilFromDays(int64_t days, int &year, int &month, int &day);
 
+// Whole seconds on one running count (days since 1970-01-01 times 86400 plus
+// the time of day), and back; milliseconds are dropped.
+int64_t SecondCount(const DateTimeParts &p);
+DateTimeParts PartsOfSecondCount(int64_t seconds);
+
 // 1 = Sunday .. 7 = Saturday.
 int DayOfWeek(TDateTime value);
 int DayOfWeek(int year, int month, int day); // the date must be valid

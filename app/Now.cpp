@@ -28,23 +28,27 @@ SecondCache &Cache()
     return cache;
 }
 
+DateTimeParts ZoneTimeAt(time_t second)
+{
+    // localtime_r reads the zone once per process; tzset reads it again
+    // when TZ is unset and /etc/localtime has changed (glibc compares the
+    // file's device, inode and modification time: one stat). With TZ set,
+    // and unchanged, it returns at once.
+    tzset();
+    tm local{};
+    localtime_r(&second, &local);
+    const int s = local.tm_sec > 59 ? 59 : local.tm_sec; // a leap second is held at 59
+    return DateTimeParts{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, s, 0};
+}
+
 const SecondCache &LocalSecond(const timespec &ts)
 {
     SecondCache &cache = Cache();
     if (ts.tv_sec != cache.second) {
-        // localtime_r reads the zone once per process; tzset reads it again
-        // when TZ is unset and /etc/localtime has changed (glibc compares the
-        // file's device, inode and modification time: one stat). With TZ set,
-        // and unchanged, it returns at once.
-        tzset();
-        tm local{};
-        localtime_r(&ts.tv_sec, &local);
         cache.second = ts.tv_sec;
-        const int second = local.tm_sec > 59 ? 59 : local.tm_sec; // a leap second is held at 59
-        cache.parts = DateTimeParts{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                    local.tm_hour, local.tm_min, second, 0};
+        cache.parts = ZoneTimeAt(ts.tv_sec);
         cache.base = EncodeDateTime(cache.parts.year, cache.parts.month, cache.parts.day,
-                                    cache.parts.hour, cache.parts.minute, second, 0);
+                                    cache.parts.hour, cache.parts.minute, cache.parts.second, 0);
     }
     return cache;
 }
@@ -78,12 +82,20 @@ ClockReading ReadClock()
 {
     if (Override()) {
         const DateTimeParts p = DecodeDateTime(Override()());
-        return {p, DaysFromCivil(p.year, p.month, p.day) * 86400 + p.hour * 3600 + p.minute * 60 + p.second};
+        return {p, SecondCount(p)};
     }
     const timespec ts = RealTime();
     ClockReading r{LocalSecond(ts).parts, ts.tv_sec};
     r.local.msec = static_cast<int>(ts.tv_nsec / 1000000);
     return r;
+}
+
+DateTimeParts LocalTimeAt(int64_t utcSecond)
+{
+    if (!Override())
+        return ZoneTimeAt(static_cast<time_t>(utcSecond));
+    // A replaced clock has no zone: its real time is its local time (ReadClock).
+    return PartsOfSecondCount(utcSecond);
 }
 
 void SetNowOverride(std::function<TDateTime()> clock)

@@ -23,6 +23,10 @@ struct ClockReading {
 };
 ClockReading ReadClock();
 
+// The local date and time at a real time in seconds since 1970 UTC, in the
+// machine's zone as it is now.
+DateTimeParts LocalTimeAt(int64_t utcSecond);
+
 // Tests replace the clock; an empty function restores the real one. A local
 // clock has no zone: its real time is its local time.
 void SetNowOverride(std::function<TDateTime()> clock);

@@ -17,9 +17,10 @@ QByteArray UnusableProgramFolder();
 // The override is then the user's folder too.
 void SetProgramFolderOverride(const QString &folder);
 
-// The folder of the user's own files (alarm/, Options.ini, skinname.ini),
-// absolute, ending in "/". Skins, sounds, help and the sound engine are always
-// read from ProgramFolder(). Until ChooseUserFolder has run: ProgramFolder().
+// The folder of the user's own files (alarm/, Options.ini, skinname.ini,
+// Snoozed.ini, LastRun.ini), absolute, ending in "/". Skins, sounds, help and
+// the sound engine are always read from ProgramFolder(). Until
+// ChooseUserFolder has run: ProgramFolder().
 QString UserFolder();
 
 // Decides, once at start, where the user's files live, and makes that folder
@@ -44,4 +45,6 @@ inline const QString AlarmFolder = QStringLiteral("alarm/");
 inline const QString SoundFolder = QStringLiteral("sound/");
 inline const QString SkinName = QStringLiteral("skinname.ini");
 inline const QString Help = QStringLiteral("help.chm");
+inline const QString Snoozed = QStringLiteral("Snoozed.ini");
+inline const QString LastRun = QStringLiteral("LastRun.ini");
 } // namespace RelPath

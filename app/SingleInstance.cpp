@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/StoreLog.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -102,7 +104,10 @@ bool SingleInstance::Claim()
         AskRunningCopy();
         return false;
     }
-    Listen();
+    // Without a listener this copy is still the one copy: later copies end
+    // at the lock, but cannot raise its clock.
+    if (!Listen())
+        qCWarning(lcStore).noquote() << "Later starts cannot reach this copy: no socket at" << SocketPath();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "app/StagedFile.h"
 
+#include "app/FolderEntries.h"
 #include "app/StoreLog.h"
 
 #include <QFile>
@@ -61,6 +62,19 @@ QByteArray ResolveLinks(QByteArray path)
     return {};
 }
 
+// What a hidden name beside our files holds when a copy starts: nothing, what
+// one of our writes leaves (a regular file of ours), or something else, which
+// is never touched.
+enum class Leftover { None, Ours, Unknown };
+
+Leftover Inspect(int folder, const char *name)
+{
+    struct stat st {};
+    if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? Leftover::None : Leftover::Unknown;
+    return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() ? Leftover::Ours : Leftover::Unknown;
+}
+
 // Whether the owner's (or our) write permission allows replacing the file.
 // Root passes every permission check, so a file root owns and made
 // read-only is judged by its mode alone.
@@ -72,26 +86,33 @@ bool MayWrite(int folder, const char *base, const struct stat &st)
 }
 } // namespace
 
-StagedFile::StagedFile(const QString &fileName)
+StagedFile::StagedFile(const QString &fileName, Staging staging)
     : fileName_(fileName), target_(ResolveLinks(QFile::encodeName(fileName)))
 {
     base_ = BaseOf(target_);
-    temporary_ = "." + base_ + ".tmp";
+    stagedName_ = "." + base_ + (staging == Staging::Alone ? ".tmp" : ".new");
     previous_ = "." + base_ + ".old";
 }
 
 StagedFile::~StagedFile()
 {
     if (staged_)
-        ::unlinkat(folder_.Get(), temporary_.constData(), 0);
+        ::unlinkat(folder_.Get(), stagedName_.constData(), 0);
     if (keptPrevious_)
         ::unlinkat(folder_.Get(), previous_.constData(), 0);
 }
 
-QString StagedFile::TemporaryPath() const
+QString StagedFile::StagedPath() const
 {
     const QByteArray path = target_.isEmpty() ? QFile::encodeName(fileName_) : target_;
-    return QFile::decodeName(FolderOf(path) + "/." + BaseOf(path) + ".tmp");
+    return QFile::decodeName(FolderOf(path) + '/' + stagedName_);
+}
+
+bool StagedFile::OpenFolder()
+{
+    if (!folder_.IsOpen())
+        folder_ = FileDescriptor{::open(FolderOf(target_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    return folder_.IsOpen();
 }
 
 bool StagedFile::Fail(const char *why) const
@@ -104,8 +125,7 @@ bool StagedFile::Stage(const QByteArray &contents)
 {
     if (target_.isEmpty())
         return Fail("too many symbolic links");
-    folder_ = FileDescriptor{::open(FolderOf(target_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (!folder_.IsOpen())
+    if (!OpenFolder())
         return Fail("the folder cannot be opened");
 
     mode_t mode = 0666; // a new file: as the umask allows
@@ -121,9 +141,9 @@ bool StagedFile::Stage(const QByteArray &contents)
 
     // Whatever holds the temporary's name (a killed write's leftover, or a
     // link or file someone planted) is removed, never written through or reused.
-    if (::unlinkat(folder_.Get(), temporary_.constData(), 0) != 0 && errno != ENOENT)
+    if (::unlinkat(folder_.Get(), stagedName_.constData(), 0) != 0 && errno != ENOENT)
         return Fail("a leftover temporary cannot be removed");
-    FileDescriptor file{::openat(folder_.Get(), temporary_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+    FileDescriptor file{::openat(folder_.Get(), stagedName_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                  exists_ ? S_IRUSR | S_IWUSR : mode)};
     if (!file.IsOpen())
         return Fail("the temporary cannot be created");
@@ -145,7 +165,7 @@ bool StagedFile::Commit()
 {
     if (!staged_)
         return false;
-    if (::renameat(folder_.Get(), temporary_.constData(), folder_.Get(), base_.constData()) != 0)
+    if (::renameat(folder_.Get(), stagedName_.constData(), folder_.Get(), base_.constData()) != 0)
         return Fail(std::strerror(errno));
     staged_ = false;
     // The rename itself reaches the disk only with the folder. The new file is
@@ -153,6 +173,11 @@ bool StagedFile::Commit()
     if (::fsync(folder_.Get()) != 0)
         qCInfo(lcStore, "folder not flushed after writing %s: %s", qUtf8Printable(fileName_), std::strerror(errno));
     return true;
+}
+
+bool StagedFile::FlushFolder()
+{
+    return ::fsync(folder_.Get()) == 0 || Fail(std::strerror(errno));
 }
 
 bool StagedFile::KeepPrevious()
@@ -175,4 +200,47 @@ bool StagedFile::PutPreviousBack()
     else
         qCInfo(lcStore, "%s could not be put back: %s", qUtf8Printable(fileName_), std::strerror(errno));
     return back;
+}
+
+bool StagedFile::TakeOverLeftovers()
+{
+    if (target_.isEmpty() || !OpenFolder()) {
+        qCInfo(lcStore, "left alone: %s: a loop of links, or a folder that cannot be opened", qUtf8Printable(fileName_));
+        return false;
+    }
+    const Leftover staged = Inspect(folder_.Get(), stagedName_.constData());
+    const Leftover kept = Inspect(folder_.Get(), previous_.constData());
+    if (staged == Leftover::Unknown || kept == Leftover::Unknown) {
+        const QByteArray &name = staged == Leftover::Unknown ? stagedName_ : previous_;
+        qCInfo(lcStore, "left alone: %s/%s: not a regular file of ours", FolderOf(target_).constData(),
+               name.constData());
+        return false;
+    }
+    staged_ = staged == Leftover::Ours;
+    keptPrevious_ = exists_ = kept == Leftover::Ours;
+    return true;
+}
+
+void StagedFile::LetGo()
+{
+    staged_ = keptPrevious_ = false;
+}
+
+void StagedFile::RemoveLeftoverTemporaries(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder.endsWith(u'/') ? folder.chopped(1) : folder);
+    const FileDescriptor dir{::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (!dir.IsOpen())
+        return;
+    for (const FolderEntry &entry : FolderEntries(folder)) {
+        const QByteArray &name = entry.name;
+        if (name.size() < 6 || !name.startsWith('.') || !name.endsWith(".tmp"))
+            continue;
+        const Leftover left = Inspect(dir.Get(), name.constData());
+        if (left == Leftover::Ours && ::unlinkat(dir.Get(), name.constData(), 0) == 0)
+            qCInfo(lcStore, "removed %s/%s, left by a write cut short", path.constData(), name.constData());
+        else if (left != Leftover::None)
+            qCInfo(lcStore, "left alone: %s/%s: %s", path.constData(), name.constData(),
+                   left == Leftover::Ours ? std::strerror(errno) : "not a regular file of ours");
+    }
 }

@@ -5,7 +5,11 @@
 # how often its threads woke up.
 # Run by hand, from the repository:
 #   scripts/x11-session -- bash bench/idle.sh build/Tocsimo/tocsimo [seconds]
+# or with the clock hidden in a status-notifier tray (a panel of the tests'
+# own, tests/e2e/sni_panel.py, on the session's bus):
+#   scripts/x11-session --no-tray -- bash bench/idle.sh build/Tocsimo/tocsimo [seconds] hidden
 bench_dir=$(cd "$(dirname "$0")" && pwd)
+MODE=${3:-shown}
 set -- "$1" "${2:-60}"
 SECONDS_MEASURED=$2
 SETTLE=5
@@ -14,8 +18,15 @@ source "$bench_dir/../tests/e2e/alarm_lib.sh"
 
 folder=$E2E_TMP/Tocsimo
 make_program_folder "$folder"
-# Repeat on, the clock shown, hourly chimes on.
-write_options "$folder" 1 0 1
+# Repeat on, the clock shown (or hidden at start), hourly chimes on.
+if [ "$MODE" = hidden ]; then
+  write_options "$folder" 1 1 1
+  panel=(/usr/bin/python3 "$bench_dir/../tests/e2e/sni_panel.py")
+  start_program panel_pid "$E2E_TMP" "${panel[@]}" serve
+  poll 10000 eval '"${panel[@]}" items >/dev/null 2>&1' || fatal "the status-notifier panel did not start"
+else
+  write_options "$folder" 1 0 1
+fi
 
 # The hourly chime must not sound during the measurement.
 left=$((3600 - $(date +%s) % 3600))
@@ -26,7 +37,12 @@ fi
 
 write_idle_alarms "$folder"
 start_program pid "$E2E_TMP" "$folder/tocsimo"
-wait_clock_window clock "$pid" 30000 || fatal "the program mapped no clock window"
+if [ "$MODE" = hidden ]; then
+  poll 30000 eval '[ -n "$("${panel[@]}" items)" ]' || fatal "the program's icon did not register"
+  poll 10000 eval '! clock_window_of "$pid" >/dev/null' || fatal "the clock was not hidden"
+else
+  wait_clock_window clock "$pid" 30000 || fatal "the program mapped no clock window"
+fi
 sleep "$SETTLE"
 running "$pid" || fatal "the program ended"
 
@@ -73,8 +89,13 @@ measure() {
       printf "    thread %-16s %5.2f voluntary + %5.2f involuntary switches a second, %6.2f ms\n", $2, ($7 - $3) / w, ($8 - $4) / w, ($9 - $5) / 1e6 }'
 }
 
-measure "$pid" "the program, 255 alarms, the clock shown"
+measure "$pid" "the program, 255 alarms, the clock $MODE"
 [ -n "$(alarm_visible_window_of "$pid")" ] && log "warning: a reminder was shown during the measurement"
+[ "$MODE" = hidden ] && clock_window_of "$pid" >/dev/null && log "warning: the clock came back during the measurement"
+if [ "$MODE" = hidden ]; then
+  stop_program "$pid"
+  exit 0
+fi
 close_window_by_wm "$clock"
 wait_exit status "$pid" 10000 || stop_program "$pid"
 

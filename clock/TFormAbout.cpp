@@ -33,7 +33,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     Label3->setGeometry(6, 32, 243, 13);
     Label3->setAlignment(Qt::AlignCenter);
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("&OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setGeometry(88, 96, 73, 25);
     ButtonOK->setDefault(true);

@@ -12,12 +12,16 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "clock/WindowPosition.h"
+#include "clock/XPixmapFace.h"
+#include "windows/AccessibleFactory.h"
 #include "windows/OwnerWindow.h"
+#include "windows/ReminderText.h"
 #include "windows/TFormMain.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -43,15 +47,24 @@ constexpr int kShareWindowMs = 20;
 // The first tick comes this soon after creation, as the 50 ms tick's would:
 // the auto-hide must not leave the clock on the screen for long.
 constexpr int kFirstTickMs = 50;
+// With no notification area known at the first tick, the auto-hide waits
+// this long for one: the desktop's answer may still be on its way, and at
+// login the panel may start after the program.
+constexpr int kAutoHideWaitMs = 60000;
 } // namespace
 
 TFormClock::TFormClock(std::unique_ptr<ITrayShell> trayShell)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormClock"));
     // The title is never shown, but it names the window to the window manager.
     setWindowTitle(QStringLiteral("Tocsimo"));
     setFixedSize(168, 132);
+    // A Wayland compositor shows the whole window, mask or not: outside the
+    // face the window's pixels are see-through instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setAttribute(Qt::WA_TranslucentBackground);
 
     BuildFace();
     BuildMenu();
@@ -76,6 +89,10 @@ void TFormClock::BuildFace()
     // The window paints every pixel of its face itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Where the X server holds the face, Qt paints none of it: Qt's painting
+    // would compose each change here and upload it.
+    xface_ = XPixmapFace::ForWindow(this);
+    setAttribute(Qt::WA_PaintOnScreen, xface_ != nullptr);
     size_t next = 0;
     auto slot = [this, &next](const char *name, void (TFormClock::*handler)(QMouseEvent *)) {
         auto &image = slots_[next++];
@@ -110,6 +127,51 @@ void TFormClock::SlotChanged(const QRect &before, const QRect &after)
 
 void TFormClock::Compose(QRect area)
 {
+    // The server holds the pictures at one pixel of the window each: a
+    // scaled window (on a high-density screen) is drawn through Qt.
+    if (xface_ && (devicePixelRatioF() != 1.0 || !ComposeOnServer(area)))
+        FaceOnClient();
+    if (!xface_)
+        ComposeOnClient(area);
+}
+
+bool TFormClock::EachPart(const QRect &area, const DrawPart &draw) const
+{
+    // Every picture is opaque: what lies under a slot that covers the whole
+    // area does not show.
+    size_t bottom = 0;
+    for (size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i]->Rect().contains(area))
+            bottom = i;
+    for (size_t i = bottom; i < slots_.size(); ++i) {
+        const TImage &slot = *slots_[i];
+        const QRect part = slot.Rect() & area;
+        if (!part.isEmpty() && !draw(slot.Picture(), part.topLeft() - slot.Pos(), part))
+            return false;
+    }
+    return true;
+}
+
+bool TFormClock::ComposeOnServer(QRect area)
+{
+    if (xface_->Size() != size()) {
+        // A new size (a new background): everything afresh.
+        if (!xface_->Resize(size()))
+            return false;
+        area = rect();
+    }
+    area &= rect();
+    if (area.isEmpty())
+        return true;
+    if (ImageBack->Picture().isNull())
+        xface_->Clear(area);
+    return EachPart(area, [this](const QImage &picture, QPoint from, const QRect &part) {
+        return xface_->Draw(picture, from, part);
+    });
+}
+
+void TFormClock::ComposeOnClient(QRect area)
+{
     if (face_.size() != size()) {
         // A new size (a new background): everything afresh.
         face_ = QImage(size(), QImage::Format_RGB32);
@@ -121,29 +183,58 @@ void TFormClock::Compose(QRect area)
         return;
     if (ImageBack->Picture().isNull())
         face_.fill(Qt::black);
-    // Bottom to top; every picture is opaque and in the face's own format.
+    // Every picture is opaque and in the face's own format.
     uchar *const face = face_.bits();
     const qsizetype faceLine = face_.bytesPerLine();
-    for (const auto &slot : slots_) {
-        const QRect part = slot->Rect() & area;
-        if (part.isEmpty())
-            continue;
-        const QImage &picture = slot->Picture();
-        const QPoint from = part.topLeft() - slot->Pos();
+    EachPart(area, [face, faceLine](const QImage &picture, QPoint from, const QRect &part) {
         const uchar *source = picture.constBits() + from.y() * picture.bytesPerLine() + from.x() * 4;
         uchar *target = face + part.top() * faceLine + part.left() * 4;
         for (int row = 0; row < part.height(); ++row)
             std::memcpy(target + row * faceLine, source + row * picture.bytesPerLine(), size_t(part.width()) * 4);
+        return true;
+    });
+}
+
+void TFormClock::FaceOnClient()
+{
+    xface_.reset();
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    update();
+}
+
+bool TFormClock::event(QEvent *event)
+{
+    // A see-through window (on Wayland, where the mask cuts only the input)
+    // is painted inside the face's outline alone: outside it, it stays clear.
+    if (event->type() == QEvent::Paint && testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty()) {
+        QPaintEvent inside(static_cast<QPaintEvent *>(event)->region() & mask());
+        return QWidget::event(&inside);
     }
+    return QWidget::event(event);
 }
 
 void TFormClock::paintEvent(QPaintEvent *event)
 {
+    if (xface_) {
+        if (xface_->Size() != size() || devicePixelRatioF() != 1.0)
+            Compose(rect());
+        // Drawn through Qt from now on, at the next paint.
+        if (!xface_)
+            return;
+        xface_->Show(event->region());
+        return;
+    }
     if (face_.size() != size())
         Compose(rect());
     QPainter painter(this);
     for (const QRect &r : event->region())
         painter.drawImage(r.topLeft(), face_, r);
+}
+
+QPaintEngine *TFormClock::paintEngine() const
+{
+    // The X server draws the face: nothing paints on the window through Qt.
+    return xface_ ? nullptr : QWidget::paintEngine();
 }
 
 void TFormClock::mousePressEvent(QMouseEvent *event)
@@ -174,19 +265,19 @@ void TFormClock::BuildMenu()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    Sendtotray = item("Sendtotray", QStringLiteral("Send to tray"), &TFormClock::SendtotrayClick, true);
+    Sendtotray = item("Sendtotray", tr("&Send to tray"), &TFormClock::SendtotrayClick, true);
     N1 = separator("N1");
-    Alarms1 = item("Alarms1", QStringLiteral("Alarms"), &TFormClock::Alarms1Click, true);
-    Options1 = item("Options1", QStringLiteral("Options"), &TFormClock::Options1Click, true);
+    Alarms1 = item("Alarms1", tr("&Alarms"), &TFormClock::Alarms1Click, true);
+    Options1 = item("Options1", tr("&Options"), &TFormClock::Options1Click, true);
 
     // The skins other than "Small", in a submenu that is never shown.
-    auto *skins = new QMenu(QStringLiteral("Skins"), PopupMenu);
+    auto *skins = new QMenu(tr("S&kins"), PopupMenu);
     Skins1 = PopupMenu->addMenu(skins);
     Skins1->setObjectName(QStringLiteral("Skins1"));
     Skins1->setVisible(false);
-    MenuSkinDigital = skins->addAction(QStringLiteral("Digital"));
+    MenuSkinDigital = skins->addAction(tr("&Digital"));
     MenuSkinDigital->setObjectName(QStringLiteral("MenuSkinDigital"));
-    MenuSkinSantaClaus = skins->addAction(QStringLiteral("Santa Claus"));
+    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus"));
     MenuSkinSantaClaus->setObjectName(QStringLiteral("MenuSkinSantaClaus"));
     for (QAction *a : {MenuSkinDigital, MenuSkinSantaClaus})
         a->setCheckable(true);
@@ -194,10 +285,10 @@ void TFormClock::BuildMenu()
     connect(MenuSkinSantaClaus, &QAction::triggered, this, [this] { Guarded([this] { MenuSkinSantaClausClick(); }); });
 
     N4 = separator("N4");
-    menuAbout = item("menuAbout", QStringLiteral("About"), &TFormClock::menuAboutClick, true);
-    Help1 = item("Help1", QStringLiteral("Help"), &TFormClock::Help1Click, true);
+    menuAbout = item("menuAbout", tr("A&bout"), &TFormClock::menuAboutClick, true);
+    Help1 = item("Help1", tr("&Help"), &TFormClock::Help1Click, true);
     N2 = separator("N2");
-    menuExit = item("menuExit", QStringLiteral("Exit"), &TFormClock::menuExitClick, true);
+    menuExit = item("menuExit", tr("E&xit"), &TFormClock::menuExitClick, true);
 
     connect(PopupMenu, &QMenu::aboutToShow, this, &TFormClock::OfferSendToTray);
 }
@@ -217,12 +308,27 @@ void TFormClock::BuildTray(std::unique_ptr<ITrayShell> shell)
     SysTray->SetActive(true);
     SysTray->SetIcon(ProgramIcon());
     SysTray->SetHint(QStringLiteral("Tocsimo"));
-    SysTray->PopupMenu = PopupMenu;
+    SysTray->SetPopupMenu(PopupMenu);
     SysTray->PopupMode = pmRightClick;
     SysTray->PopupAlign = paRight;
     SysTray->OnIconDoubleClick = [this](TSysTray *, TMouseButton, int, int) {
         Guarded([this] { SysTrayIconDoubleClick(); });
     };
+    SysTray->Shell().OnAvailableChanged = [this] { Guarded([this] { TrayAvailableChanged(); }); };
+}
+
+void TFormClock::TrayAvailableChanged()
+{
+    if (TrayAvailable()) {
+        if (autoHideWaits_ && !autoHideWaits_->hasExpired() && isVisible())
+            SendtotrayClick();
+    } else if (hiddenAt_ && !isVisible()) {
+        // The notification area went away (its panel ended) with the clock
+        // in it: the clock comes back, or nothing would be left to reach it by.
+        SendtotrayClick();
+    }
+    // A panel shows the menu with no showing of ours to set its items by.
+    OfferSendToTray();
 }
 
 bool TFormClock::TrayAvailable() const
@@ -342,6 +448,15 @@ void TFormClock::LoadSkin()
     load(PicPM, QStringLiteral("PM.bmp"));
     load(PicColonOn, QStringLiteral("Colon_ON.bmp"));
     load(PicColonOff, QStringLiteral("Colon_OFF.bmp"));
+
+    // The pictures go to the X server now, not at the tick that first shows them.
+    if (xface_) {
+        QList<QImage> pictures{ImageBack->Picture(), PicAM, PicPM, PicColonOn, PicColonOff};
+        for (const auto *set : {&HourDigits, &MinuteDigits, &SecondDigits})
+            pictures.append(QList<QImage>(set->cbegin(), set->cend()));
+        if (!xface_->Hold(pictures))
+            FaceOnClient();
+    }
 }
 
 void TFormClock::ApplySkin()
@@ -411,11 +526,16 @@ void TFormClock::RepaintDirty()
     if (dirty_.isEmpty())
         return;
     // Painted now rather than at the next pass of the event loop: one
-    // wake-up does the whole render.
-    if (isVisible())
+    // wake-up does the whole render. A hidden face held by the X server is
+    // copied to the window when the window shows again.
+    if (xface_) {
+        if (isVisible())
+            xface_->Show(dirty_);
+    } else if (isVisible()) {
         repaint(dirty_);
-    else
+    } else {
         update(dirty_);
+    }
     dirty_ = QRect();
 }
 
@@ -427,19 +547,18 @@ int TFormClock::MsToNextFaceTick(int ms)
 void TFormClock::Timer1Timer()
 {
     if (FirstTick) {
-        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible() && TrayAvailable())
-            SendtotrayClick();
+        if (FormMain && FormMain->chkAutoHide->isChecked() && isVisible()) {
+            if (TrayAvailable())
+                SendtotrayClick();
+            else
+                autoHideWaits_ = QDeadlineTimer(kAutoHideWaitMs);
+        }
         FirstTick = false;
         if (FormMain && !sharingWakeUps_) {
             sharingWakeUps_ = true;
             connect(FormMain->Timer, &QTimer::timeout, this, &TFormClock::ShareSchedulerWakeUp);
         }
     }
-
-    // The notification area went away (its panel ended) with the clock in
-    // it: the clock comes back, or nothing would be left to reach it by.
-    if (hiddenAt_ && !isVisible() && !TrayAvailable())
-        SendtotrayClick();
 
     Is24Hour = FormMain && FormMain->rb24Hours->isChecked();
     if (Is24Hour != Was24Hour)
@@ -454,6 +573,17 @@ void TFormClock::Timer1Timer()
     } else if (HalfPhase == 500 && now.msec >= 500) {
         HalfPhase = 0;
         RenderFaceAt({now.hour, now.minute, now.second, now.msec});
+    }
+    NameTheTime(now);
+}
+
+void TFormClock::NameTheTime(const DateTimeParts &now)
+{
+    // To the minute: a screen reader is told of each change of the name.
+    const QString time = ReminderText::MinuteName(now, !Is24Hour);
+    if (time != spokenTime_) {
+        spokenTime_ = time;
+        setAccessibleName(tr("Tocsimo clock, %1").arg(time));
     }
 }
 
@@ -519,13 +649,27 @@ void TFormClock::ImageColon1MouseDown(QMouseEvent *event) { DragByFace(event); }
 
 void TFormClock::contextMenuEvent(QContextMenuEvent *event)
 {
+    // Also the Menu key's, at times (see keyPressEvent).
+    OpenPopupMenu(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos());
+}
+
+void TFormClock::OpenPopupMenu(QPoint at)
+{
     // The items first: the menu is placed by its width.
     OfferSendToTray();
-    PopupMenuAt(PopupMenu, event->globalPos(), paRight);
+    PopupMenuAt(PopupMenu, at, paRight);
 }
 
 void TFormClock::keyPressEvent(QKeyEvent *event)
 {
+    // The Menu key and Shift+F10 open the menu in the middle of the clock. (Qt
+    // turns the Menu key into a context menu event only the first time.)
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        OpenPopupMenu(mapToGlobal(rect().center()));
+        return;
+    }
     Guarded([this, event] { FormKeyDown(event->key()); });
 }
 
@@ -539,12 +683,14 @@ void TFormClock::FormKeyDown(int key)
 
 void TFormClock::SendtotrayClick()
 {
+    // Hidden or shown, by the user or the auto-hide: nothing waits any more.
+    autoHideWaits_.reset();
     if (isVisible()) {
         hiddenAt_ = pos();
-        Sendtotray->setText(QStringLiteral("Restore"));
+        Sendtotray->setText(tr("&Restore"));
         hide();
     } else {
-        Sendtotray->setText(QStringLiteral("Send to tray"));
+        Sendtotray->setText(tr("&Send to tray"));
         // Back where it was: a window manager may place a re-shown window afresh.
         if (hiddenAt_)
             move(*hiddenAt_);

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "app/DateTime.h"
 #include "app/TIniFile.h"
 #include "clock/FaceLayout.h"
 #include "clock/SkinProfile.h"
 #include "clock/TrayShell.h"
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,6 +23,7 @@ class QTimer;
 class TImage;
 class THelpWindow;
 class TSysTray;
+class XPixmapFace;
 
 // The desktop clock: a small frameless window that floats above the others and
 // shows the time as pictures of the current skin, cut to the outline of the
@@ -114,6 +118,8 @@ public:
 
     // Whether the desktop has a notification area: without one the clock is never hidden.
     bool TrayAvailable() const;
+    // A notification area came or went, as the desktop told.
+    void TrayAvailableChanged();
 
     // The help window, once the help has been asked for.
     THelpWindow *HelpWindow = nullptr;
@@ -122,12 +128,14 @@ public:
     static int MsToNextFaceTick(int ms);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    QPaintEngine *paintEngine() const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -141,9 +149,20 @@ private:
     // A slot changed: its old and new place are composed afresh and marked for painting.
     void SlotChanged(const QRect &before, const QRect &after);
     void Compose(QRect area);
+    // Hands each visible part of the slots within the area to draw, bottom to
+    // top: the picture, the picture's pixel at the part's top-left, the part.
+    // Stops at the first draw that fails.
+    using DrawPart = std::function<bool(const QImage &picture, QPoint from, const QRect &part)>;
+    bool EachPart(const QRect &area, const DrawPart &draw) const;
+    bool ComposeOnServer(QRect area);
+    void ComposeOnClient(QRect area);
+    // The X server could not take the face: it is put together here from now on.
+    void FaceOnClient();
     void DragByFace(QMouseEvent *event);
     // Presses one of the manager's page buttons, then shows it modally unless it is showing.
     void ShowManager(QAbstractButton *pageButton);
+    // Opens the popup menu with its right edge at a point of the screen.
+    void OpenPopupMenu(QPoint at);
     // The popup menu offers "Send to tray" only where the clock can come back from it.
     void OfferSendToTray();
     // A window already showing comes back from being minimised, to the front.
@@ -151,11 +170,18 @@ private:
     void ChooseSkin(const QString &skinName, QAction *chosen, QAction *other);
     // The scheduler's tick just came: a face tick due within moments is done now, in the same wake-up.
     void ShareSchedulerWakeUp();
+    // The time the clock shows, as a screen reader reads it.
+    void NameTheTime(const DateTimeParts &now);
+    QString spokenTime_;
 
     // The face slots, bottom to top.
     std::array<std::unique_ptr<TImage>, kFaceSlotCount> slots_;
-    // The face as it shows, composed from the slots as they change, so a
-    // repaint is a single copy of the part that changed.
+    // On X11, the face held by the X server, which puts it together from
+    // the skin's pictures; null where it cannot, and the face is then
+    // composed here.
+    std::unique_ptr<XPixmapFace> xface_;
+    // Otherwise the face as it shows, composed from the slots as they change,
+    // so a repaint is a single copy of the part that changed.
     QImage face_;
     // What changed on the face since it was last painted, as one rectangle:
     // the colons and the seconds of a render are painted and sent to the
@@ -165,6 +191,8 @@ private:
     bool centred_ = false;
     // Where the clock was when it went to the tray; empty while it is not there.
     std::optional<QPoint> hiddenAt_;
+    // Set while the auto-hide waits for a notification area to hide into.
+    std::optional<QDeadlineTimer> autoHideWaits_;
     // A left press on the face, and whether the window follows the pointer
     // by our own moves (where the window manager cannot move it).
     enum class Drag { None, Pressed, Following };

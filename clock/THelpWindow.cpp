@@ -49,7 +49,7 @@ THelpWindow::THelpWindow(QWidget *owner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
-    connect(Browser, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(Browser->documentTitle()); });
+    connect(Browser, &QTextBrowser::sourceChanged, this, &THelpWindow::TakeTitle);
 }
 
 void THelpWindow::ShowTopic(const QString &helpFile, const QString &page)
@@ -59,8 +59,15 @@ void THelpWindow::ShowTopic(const QString &helpFile, const QString &page)
     Browser->setSource(QUrl(page));
     // The same page again is not reloaded by setSource: the file may have changed.
     Browser->reload();
-    setWindowTitle(Browser->documentTitle());
+    TakeTitle();
     show();
     raise();
     activateWindow();
+}
+
+void THelpWindow::TakeTitle()
+{
+    // The page is named for a screen reader by its title, as the window is.
+    setWindowTitle(Browser->documentTitle());
+    Browser->setAccessibleName(Browser->documentTitle());
 }

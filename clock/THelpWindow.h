@@ -25,4 +25,7 @@ public:
     void ShowTopic(const QString &helpFile, const QString &page);
 
     THelpBrowser *Browser = nullptr;
+
+private:
+    void TakeTitle();
 };

@@ -44,6 +44,12 @@ void TSysTray::SetHint(const QString &value)
         Notify(TNotifyCommand::Modify);
 }
 
+void TSysTray::SetPopupMenu(QMenu *value)
+{
+    popupMenu_ = value;
+    shell_->SetMenu(value);
+}
+
 bool TSysTray::HandleMessage(int iconId, int code)
 {
     if (iconId != 0)
@@ -62,9 +68,9 @@ bool TSysTray::HandleMessage(int iconId, int code)
     default: return false;
     }
     const QPoint at = shell_->CursorPos();
-    if (PopupMode.testFlag(action.mode) && PopupMenu) {
+    if (PopupMode.testFlag(action.mode) && popupMenu_) {
         shell_->SetForeground(owner_);
-        shell_->Popup(PopupMenu, at, PopupAlign);
+        shell_->Popup(popupMenu_, at, PopupAlign);
     }
     const TMouseEvent &event = action.doubleClick ? OnIconDoubleClick : OnIconMouseDown;
     if (event) {

@@ -39,7 +39,8 @@ public:
     const QString &Hint() const { return hint_; }
     void SetHint(const QString &value);
 
-    QMenu *PopupMenu = nullptr;
+    QMenu *PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu *value);
     TPopupMode PopupMode = pmRightClick;
     TPopupAlign PopupAlign = paRight;
     TMouseEvent OnIconMouseDown;
@@ -59,5 +60,6 @@ private:
     bool active_ = false;
     QIcon icon_;
     QString hint_ = QStringLiteral("SysTray Component.");
+    QMenu *popupMenu_ = nullptr;
     TNotifyIconData data_;
 };

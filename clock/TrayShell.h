@@ -34,8 +34,13 @@ public:
     virtual QPoint CursorPos() const = 0;
     virtual void SetForeground(QWidget *owner) = 0;
     virtual void Popup(QMenu *menu, QPoint at, TPopupAlign align) = 0;
+    // The menu of a right click, for a desktop that shows the icon's menu
+    // itself (a status-notifier panel); others leave the popping up to us.
+    virtual void SetMenu(QMenu *) {}
     // Whether the desktop has a notification area to show the icon in now.
     virtual bool Available() const = 0;
+    // Called whenever Available() changes, as the desktop tells of it.
+    std::function<void()> OnAvailableChanged;
 
     using Receiver = std::function<void(int iconId, int code)>;
     void SetReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
@@ -45,6 +50,11 @@ protected:
     {
         if (receiver_)
             receiver_(iconId, code);
+    }
+    void AvailableChanged() const
+    {
+        if (OnAvailableChanged)
+            OnAvailableChanged();
     }
 
 private:

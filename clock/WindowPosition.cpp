@@ -1,26 +1,26 @@
 #include "clock/WindowPosition.h"
 
-#include <QGuiApplication>
+#include "clock/XConnection.h"
+
 #include <QWidget>
 #include <QWindow>
-
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 
 void SyncWindowPosition(QWidget *window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = XConnection();
     QWindow *handle = window->windowHandle();
-    if (!x11 || !handle)
+    if (!connection || !handle)
         return;
-    xcb_connection_t *connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
         connection, xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0), nullptr);
     if (!reply)
         return;
-    const QPoint actual(reply->dst_x, reply->dst_y);
+    // The server counts the screen's pixels; Qt counts its own, which are
+    // larger when Qt scales windows.
+    const QPoint actual = QPoint(reply->dst_x, reply->dst_y) / handle->devicePixelRatio();
     std::free(reply);
     if (handle->position() != actual)
         handle->setPosition(actual);
@@ -28,10 +28,9 @@ void SyncWindowPosition(QWidget *window)
 
 bool LeftButtonHeld()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = XConnection();
+    if (!connection)
         return true;
-    xcb_connection_t *connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     xcb_query_pointer_reply_t *reply =
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);

@@ -10,8 +10,10 @@
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
 #include "player/PlayerRuntime.h"
+#include "store/SaveRecovery.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -23,6 +25,10 @@ int main(int argc, char *argv[])
 {
     ChooseDisplayPlatform();
     QApplication app(argc, argv);
+    // Panels show the name as the tray icon's title; Wayland compositors find
+    // the menu entry (and its icon) by the desktop file's name.
+    QApplication::setApplicationName(QStringLiteral("Tocsimo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tocsimo"));
     // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any text is made.
     InstallTranslations(QLocale::system().uiLanguages());
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
@@ -50,12 +56,14 @@ int main(int argc, char *argv[])
         ShowErrorBox(noUserFolder);
         return 1;
     }
+    // Only now, with the lock held, is no other copy in the middle of a save.
+    RecoverCutShortSaves();
 
     QApplication::setWindowIcon(ProgramIcon());
     FormClock = new TFormClock;
     FormMain = new TFormMain;
-    // The alarm editor and the About box are made when first needed: an
-    // idle clock need not carry them.
+    // The alarm editor, the About box and the missed alarms are made when
+    // first needed: an idle clock need not carry them.
     FormReminder = new TFormReminder;
     QObject::connect(&instance, &SingleInstance::RaiseRequested, FormClock, &TFormClock::RaiseIfVisible);
 
@@ -64,6 +72,7 @@ int main(int argc, char *argv[])
 
     // No close handler runs here: nothing but the clock's own is written at exit.
     delete FormAbout;
+    delete FormMissed;
     delete FormReminder;
     delete FormAlarm;
     delete FormMain;

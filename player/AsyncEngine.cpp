@@ -1,9 +1,9 @@
 #include "player/AsyncEngine.h"
 
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundLog.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
 #include "player/PlayerRuntime.h"
-#include "player/SoundLog.h"
 
 #include <QDeadlineTimer>
 #include <QMetaObject>
@@ -13,7 +13,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -90,7 +89,7 @@ struct AsyncEngine::Loop {
     bool running = false;
     int64_t lastPosition = -1;
     uint64_t engineEpoch = 0; // of the last render or clear carried out
-    uint64_t failedEpoch = 0; // its remaining commands are skipped
+    uint64_t failedEpoch = 0; // its failure was reported
     uint64_t done = 0;
 
     // call(owner) on the owner's thread.
@@ -177,8 +176,6 @@ struct AsyncEngine::Loop {
         done = c.serial;
         if (c.code == kRender || c.code == kClear)
             engineEpoch = c.epoch;
-        if (c.epoch == failedEpoch)
-            return;
         switch (c.code) {
         case kRender: {
             running = false;
@@ -277,7 +274,7 @@ void AsyncEngine::RunWorker(std::shared_ptr<Worker> w)
     }
     lock.unlock();
     loop.engine->SetWakeup(nullptr);
-    ClosePlaybackEngine(std::move(loop.engine));
+    loop.engine.reset(); // ends the engine's process, on this thread
 }
 
 AsyncEngine::AsyncEngine(QObject *parent) : QObject(parent)
@@ -298,7 +295,7 @@ void AsyncEngine::Start()
     // A fresh engine holds nothing, which is what the present epoch asks for.
     worker_->report.serial = issued_;
     worker_->report.epoch = epoch_;
-    std::thread(&AsyncEngine::RunWorker, worker_).detach();
+    StartEngineThread([worker = worker_] { RunWorker(worker); });
 }
 
 void AsyncEngine::GiveUpWorker()
@@ -321,17 +318,19 @@ void AsyncEngine::Queue(int code, const QString &path, int64_t a, int64_t b, boo
 void AsyncEngine::RenderFile(const QString &fileName)
 {
     ++epoch_;
-    events_.clear();
+    events_.Clear();
     Queue(kRender, fileName);
 }
 
 void AsyncEngine::Clear()
 {
     ++epoch_;
-    events_.clear();
+    events_.Clear();
+    // Past the cap, a clear waits behind the render, which ends by its deadline.
+    const bool mayTakeOver = EngineThreadsRunning() < kMaxEngineThreads;
     {
         std::lock_guard<std::mutex> lock(worker_->mutex);
-        if (!worker_->inRender) {
+        if (!worker_->inRender || !mayTakeOver) {
             // Whatever is still waiting is undone by the clear anyway.
             worker_->commands.clear();
             worker_->commands.push_back(Command{++issued_, epoch_, kClear, QString(), 0, 0, false});
@@ -365,7 +364,6 @@ void AsyncEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
 
 void AsyncEngine::SetVolume(int hundredthsOfDecibel)
 {
-    volume_ = hundredthsOfDecibel;
     Queue(kVolume, QString(), hundredthsOfDecibel);
 }
 
@@ -433,18 +431,15 @@ bool AsyncEngine::Idle() const
 
 bool AsyncEngine::GetEvent(PlaybackEngine::Event &event)
 {
-    if (events_.empty())
-        return false;
-    event = events_.front();
-    events_.pop_front();
-    return true;
+    return events_.Take(event);
 }
 
 void AsyncEngine::OnEvents(uint64_t epoch, std::deque<PlaybackEngine::Event> events)
 {
     if (epoch != epoch_)
         return;
-    events_.insert(events_.end(), events.begin(), events.end());
+    for (const PlaybackEngine::Event &event : events)
+        events_.Push(event);
     emit EventsQueued();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "player/PlaybackEngine.h"
+#include "engine/protocol/EventQueue.h"
+#include "engine/protocol/PlaybackEngine.h"
 
 #include <QObject>
 #include <QString>
@@ -20,11 +21,10 @@
 // answered at once from what the engine last reported.
 //
 // Each render or clear begins a new "epoch": a failure, an event or a report
-// from an earlier epoch is about a sound that has since been replaced. After a
-// failure the engine skips the rest of that epoch's commands (a play after a
-// failed render plays nothing). A clear that arrives while a render is still
-// opening its file does not wait for it: that engine is left to finish on its
-// own and a fresh one takes over.
+// from an earlier epoch is about a sound that has since been replaced. A
+// clear that arrives while a render is still opening its file does not wait
+// for it: that engine is left to finish on its own and a fresh one takes
+// over, up to kMaxEngineThreads engine threads in all.
 class AsyncEngine : public QObject {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ public:
     // What a failure was about.
     enum class Operation { Open, Render, Run, Stop, Clear };
 
-    // Starts the engine's thread; the engine is made there.
+    // Starts the engine's thread (StartEngineThread); the engine is made there.
     explicit AsyncEngine(QObject *parent = nullptr);
     // Tells the thread to end after its current call; never waits for it.
     ~AsyncEngine() override;
@@ -46,7 +46,6 @@ public:
     void SetPositions(int64_t current, int64_t stop, bool positionStop);
     // Hundredths of a decibel, applied in order with the other commands.
     void SetVolume(int hundredthsOfDecibel);
-    int Volume() const { return volume_; }
 
     // False while not known: nothing loaded, or the last render or clear not
     // carried out yet.
@@ -93,6 +92,5 @@ private:
     uint64_t issued_ = 0;      // serial of the last command queued
     uint64_t seekSerial_ = 0;  // of the last move of the position
     int64_t seekTarget_ = 0;
-    int volume_ = 0;
-    std::deque<PlaybackEngine::Event> events_;
+    EventQueue events_;
 };

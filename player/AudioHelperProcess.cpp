@@ -93,16 +93,24 @@ bool AudioHelperProcess::Start(const QString &executable, QString &error)
         howItEnded_.clear();
     }
     reaper_ = std::thread([this, pid] {
-        int status = 0;
-        pid_t got = -1;
+        // Waits for the end without reaping: until it is reaped the number
+        // stays this process's, so Kill, under the lock, cannot signal a
+        // stranger that was given the number since.
+        siginfo_t info{};
+        int waited = -1;
         do
-            got = ::waitpid(pid, &status, 0);
-        while (got < 0 && errno == EINTR);
+            waited = ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT);
+        while (waited != 0 && errno == EINTR);
         std::function<void()> onEnded;
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            howItEnded_ = got == pid ? Describe(status) : QStringLiteral("lost");
-            pid_ = -1; // from here the number may name another process
+            pid_ = -1; // no signal from here on
+            int status = 0;
+            pid_t reaped = -1;
+            do
+                reaped = ::waitpid(pid, &status, 0);
+            while (reaped < 0 && errno == EINTR);
+            howItEnded_ = reaped == pid ? Describe(status) : QStringLiteral("lost");
             ended_ = true;
             onEnded = onEnded_;
         }
@@ -117,12 +125,6 @@ bool AudioHelperProcess::Ended() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return ended_;
-}
-
-pid_t AudioHelperProcess::Pid() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return pid_;
 }
 
 QString AudioHelperProcess::HowItEnded() const
@@ -157,7 +159,8 @@ void AudioHelperProcess::Kill()
         socket_ = -1;
     }
     {
-        // Under the lock the process is not yet reaped, so its number is still its own.
+        // While pid_ is set the process is not yet reaped (see Start), so its
+        // number is still its own.
         std::lock_guard<std::mutex> lock(mutex_);
         if (pid_ > 0)
             ::kill(pid_, SIGKILL);

@@ -19,7 +19,8 @@
 //
 // A thread of this object waits for the process to end and reaps it at
 // once, whenever and however it ends, so it never lingers as a zombie; it
-// then calls the ended callback (on that thread).
+// then calls the ended callback (on that thread). Until it is reaped, and
+// only then, the process may be killed.
 class AudioHelperProcess {
 public:
     AudioHelperProcess() = default;
@@ -36,7 +37,6 @@ public:
     // The process has ended (and was reaped).
     bool Ended() const;
     int Socket() const { return socket_; }
-    pid_t Pid() const;
     // Called on the reaping thread when the process has ended.
     void SetOnEnded(std::function<void()> onEnded);
 
@@ -61,7 +61,7 @@ private:
     std::thread reaper_;
     mutable std::mutex mutex_;
     std::condition_variable endedChanged_;
-    pid_t pid_ = -1;     // until reaped
+    pid_t pid_ = -1;     // set until the process is about to be reaped
     bool ended_ = false;
     QString howItEnded_;
     std::function<void()> onEnded_;

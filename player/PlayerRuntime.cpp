@@ -1,8 +1,8 @@
 #include "player/PlayerRuntime.h"
 
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/PlaybackEngine.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
-#include "player/PlaybackEngine.h"
 #include "player/RemotePlaybackEngine.h"
 
 #include <QCoreApplication>
@@ -12,19 +12,58 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <list>
 #include <mutex>
+#include <thread>
 
 namespace {
 
 const char kHelperName[] = "tocsimo-audio";
 
-std::mutex mutex;
-std::condition_variable closed;
+struct EngineThread {
+    std::thread thread;
+    bool finished = false; // its body has returned: only the thread's own end is left
+};
+
+// What the engine threads share with the rest, under one lock. It lives as
+// long as the process, never destroyed: a thread still running as the
+// program exits (see main) may yet use it.
+struct Runtime {
+    std::mutex mutex;
+    std::condition_variable threadEnded;
+    std::list<EngineThread> threads; // joined once finished
+    int running = 0;
+    PlaybackEngineFactory factory;
+    QString helperOverride;
+};
+
+Runtime &State()
+{
+    static Runtime *const runtime = new Runtime;
+    return *runtime;
+}
+
 std::atomic<bool> started{false};
 std::atomic<bool> shutDown{false};
-int openEngines = 0;
-PlaybackEngineFactory factory;
-QString helperOverride;
+
+// Under the lock: takes the finished threads out of the list.
+std::list<EngineThread> TakeFinished()
+{
+    std::list<EngineThread> finished;
+    for (auto it = State().threads.begin(); it != State().threads.end();) {
+        const auto next = std::next(it);
+        if (it->finished)
+            finished.splice(finished.end(), State().threads, it);
+        it = next;
+    }
+    return finished;
+}
+
+void Join(std::list<EngineThread> finished)
+{
+    for (EngineThread &t : finished)
+        t.thread.join();
+}
 
 bool IsInside(const QString &path, const QString &folder)
 {
@@ -42,9 +81,9 @@ bool IsInside(const QString &path, const QString &folder)
 QString AudioHelperPath()
 {
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!helperOverride.isEmpty())
-            return helperOverride;
+        std::lock_guard<std::mutex> lock(State().mutex);
+        if (!State().helperOverride.isEmpty())
+            return State().helperOverride;
     }
     const QString folder = QCoreApplication::applicationDirPath();
     const QString own = folder + QStringLiteral("/lib/") + QLatin1String(kHelperName);
@@ -59,44 +98,59 @@ QString AudioHelperPath()
 
 void SetAudioHelperPath(const QString &path)
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    helperOverride = path;
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().helperOverride = path;
+}
+
+void StartEngineThread(std::function<void()> body)
+{
+    std::list<EngineThread> finished;
+    {
+        std::lock_guard<std::mutex> lock(State().mutex);
+        finished = TakeFinished();
+        EngineThread &entry = State().threads.emplace_back();
+        ++State().running;
+        // The new thread cannot mark itself finished before entry.thread is
+        // set: it needs the lock, held here until then.
+        entry.thread = std::thread([&entry, body = std::move(body)]() mutable {
+            body();
+            body = nullptr; // what it holds goes before the thread counts as ended
+            std::lock_guard<std::mutex> lock(State().mutex);
+            entry.finished = true;
+            --State().running;
+            State().threadEnded.notify_all();
+        });
+    }
+    Join(std::move(finished));
+}
+
+int EngineThreadsRunning()
+{
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().running;
 }
 
 std::unique_ptr<PlaybackEngine> OpenPlaybackEngine()
 {
     PlaybackEngineFactory made;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::mutex> lock(State().mutex);
         if (shutDown)
             ThrowShutDown();
-        made = factory;
-        ++openEngines; // counted until this engine closes
+        made = State().factory;
     }
     if (made) {
-        std::unique_ptr<PlaybackEngine> engine = made();
-        if (engine)
+        if (std::unique_ptr<PlaybackEngine> engine = made())
             return engine;
-        ClosePlaybackEngine(nullptr);
         throw EDirectShowException(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
     }
     auto engine = std::make_unique<RemotePlaybackEngine>(AudioHelperPath());
     QString error;
-    if (!engine->Start(error)) {
-        ClosePlaybackEngine(std::move(engine));
+    if (!engine->Start(error))
         throw EDirectShowException(EngineCode::EngineUnavailable,
                                    QStringLiteral("The sound engine cannot be started: ") + error);
-    }
     started = true;
     return engine;
-}
-
-void ClosePlaybackEngine(std::unique_ptr<PlaybackEngine> engine)
-{
-    engine.reset();
-    std::lock_guard<std::mutex> lock(mutex);
-    if (--openEngines == 0)
-        closed.notify_all();
 }
 
 bool PlayerRuntimeStarted()
@@ -111,14 +165,18 @@ bool PlayerRuntimeShutDown()
 
 bool ShutdownPlayerRuntime(int waitMs)
 {
-    std::unique_lock<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(State().mutex);
     shutDown = true;
     started = false;
-    return closed.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return openEngines == 0; });
+    const bool allEnded = State().threadEnded.wait_for(lock, std::chrono::milliseconds(waitMs), [] { return State().running == 0; });
+    std::list<EngineThread> finished = TakeFinished();
+    lock.unlock();
+    Join(std::move(finished));
+    return allEnded;
 }
 
 void SetPlaybackEngineFactory(PlaybackEngineFactory made)
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    factory = std::move(made);
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().factory = std::move(made);
 }

@@ -1,8 +1,10 @@
 #include "player/PlaylistFile.h"
 
-#include "player/EngineCodes.h"
+#include "engine/protocol/EngineCodes.h"
+#include "player/WaxPlaylist.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -82,6 +84,36 @@ int32_t Read(const QString &path, QByteArray &bytes, QString &text)
     if (bytes.isEmpty()) {
         text = EngineCodeText(EngineCode::EmptyFile) + QStringLiteral(": ") + Quoted(path);
         return EngineCode::EmptyFile;
+    }
+    return S_OK;
+}
+
+int32_t Follow(QString &path, QString &text)
+{
+    constexpr int kMaxNesting = 4;
+    for (int depth = 0; WaxPlaylist::IsPlaylistPath(path); ++depth) {
+        const QString playlist = path;
+        if (depth == kMaxNesting) {
+            text = QStringLiteral("The playlists refer to each other too deeply: ") + Quoted(playlist);
+            return EngineCode::BadPlaylist;
+        }
+        QByteArray bytes;
+        const int32_t read = Read(playlist, bytes, text);
+        if (Failed(read))
+            return read;
+        const std::optional<QString> href = WaxPlaylist::FirstEntryRef(WaxPlaylist::DecodeText(bytes));
+        if (!href) {
+            text = EngineCodeText(EngineCode::BadPlaylist) + QStringLiteral(": ") + Quoted(playlist);
+            return EngineCode::BadPlaylist;
+        }
+        path = WaxPlaylist::ResolveRef(*href, QFileInfo(playlist).absolutePath());
+        if (WaxPlaylist::IsRemoteUri(path))
+            return S_OK;
+        if (!QFileInfo::exists(path)) {
+            text = QStringLiteral("The playlist %1 names a sound file that cannot be found: %2")
+                       .arg(Quoted(playlist), Quoted(path));
+            return EngineCode::PlaylistEntryMissing;
+        }
     }
     return S_OK;
 }

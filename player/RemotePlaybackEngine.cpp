@@ -1,8 +1,9 @@
 #include "player/RemotePlaybackEngine.h"
 
-#include "player/EngineCodes.h"
-#include "player/EngineSocket.h"
-#include "player/SoundLog.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/EngineSocket.h"
+#include "engine/protocol/SoundLog.h"
+#include "player/PlaylistFile.h"
 
 #include <QDeadlineTimer>
 
@@ -62,7 +63,7 @@ bool RemotePlaybackEngine::StartProcess()
 {
     QString error;
     if (!Start(error)) {
-        Fail(EngineCode::EngineUnavailable, QStringLiteral("The sound engine cannot be started: ") + error);
+        failure_.Set(EngineCode::EngineUnavailable, QStringLiteral("The sound engine cannot be started: ") + error);
         return false;
     }
     Message volume = Request(Kind::Volume);
@@ -75,9 +76,9 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::Drain()
 {
     for (;;) {
         Message m;
-        const EngineSocket::Received got = EngineSocket::Receive(process_.Socket(), m, 0);
+        const EngineSocket::Received got = EngineSocket::Receive(process_.Socket(), m, 0, receiveBuffer_);
         if (got == EngineSocket::Received::Message && m.kind == Kind::Event) {
-            events_.push_back(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
+            events_.Push(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
             continue;
         }
         if (got == EngineSocket::Received::Message && m.kind == Kind::Bye) {
@@ -96,18 +97,9 @@ void RemotePlaybackEngine::SetWakeup(std::function<void()> wakeup)
     process_.SetOnEnded(wakeup_);
 }
 
-int32_t RemotePlaybackEngine::Fail(int32_t code, const QString &text)
-{
-    lastErrorCode_ = code;
-    lastErrorText_ = text;
-    return code;
-}
-
 QString RemotePlaybackEngine::ErrorText(int32_t code) const
 {
-    if (code == lastErrorCode_ && !lastErrorText_.isEmpty())
-        return lastErrorText_;
-    return EngineCodeText(code);
+    return failure_.TextFor(code);
 }
 
 void RemotePlaybackEngine::Lose(const QString &what, int32_t code)
@@ -119,7 +111,7 @@ void RemotePlaybackEngine::Lose(const QString &what, int32_t code)
     qCInfo(lcSound).noquote() << text;
     if (state_.loaded)
         pendingFailure_ = code;
-    Fail(code, text);
+    failure_.Set(code, text);
     ready_ = false;
     state_ = EngineProtocol::State();
     file_.clear();
@@ -130,7 +122,7 @@ bool RemotePlaybackEngine::AwaitReady()
     const QDeadlineTimer deadline(kStartDeadlineMs);
     for (;;) {
         Message m;
-        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()))) {
+        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()), receiveBuffer_)) {
         case EngineSocket::Received::Message:
             if (m.kind != Kind::Ready) {
                 Lose(QStringLiteral("answered nonsense"), EngineCode::EngineUnavailable);
@@ -138,7 +130,7 @@ bool RemotePlaybackEngine::AwaitReady()
             }
             if (Failed(m.code)) {
                 process_.Kill();
-                Fail(EngineCode::EngineUnavailable, m.text);
+                failure_.Set(EngineCode::EngineUnavailable, m.text);
                 return false;
             }
             ready_ = true;
@@ -174,10 +166,10 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::Call(Message request, Messag
     Outcome outcome = Outcome::Lost;
     for (bool waiting = true; waiting;) {
         Message m;
-        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()))) {
+        switch (EngineSocket::Receive(process_.Socket(), m, int(deadline.remainingTime()), receiveBuffer_)) {
         case EngineSocket::Received::Message:
             if (m.kind == Kind::Event) {
-                events_.push_back(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
+                events_.Push(Event{long(m.code), intptr_t(m.a), intptr_t(m.b)});
                 queued = true;
             } else if (m.kind == Kind::Reply) {
                 reply = m;
@@ -222,9 +214,11 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::CallStarting(const Message &
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!process_.Running()) {
+            // Taken before the new process's first answer replaces it.
+            const int64_t position = state_.position;
             if (!StartProcess())
                 return Outcome::Lost;
-            if (restore && !Restore())
+            if (restore && !Restore(position))
                 return Outcome::Lost;
         }
         const Outcome outcome = Call(request, reply, deadlineMs);
@@ -234,18 +228,17 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::CallStarting(const Message &
     return Outcome::Lost;
 }
 
-bool RemotePlaybackEngine::Restore()
+bool RemotePlaybackEngine::Restore(int64_t position)
 {
     if (file_.isEmpty())
         return true;
-    const int64_t position = state_.position;
     Message reply;
     Message render = Request(Kind::Render);
     render.text = file_;
     if (Call(render, reply, renderDeadlineMs_) != Outcome::Answered)
         return false;
     if (Failed(reply.code)) {
-        Fail(reply.code, reply.text);
+        failure_.Set(reply.code, reply.text);
         file_.clear();
         return false;
     }
@@ -256,13 +249,13 @@ bool RemotePlaybackEngine::Restore()
 
 int32_t RemotePlaybackEngine::LostCode() const
 {
-    return Failed(lastErrorCode_) ? lastErrorCode_ : EngineCode::PlaybackFailed;
+    return Failed(failure_.Code()) ? failure_.Code() : EngineCode::PlaybackFailed;
 }
 
 int32_t RemotePlaybackEngine::Answer(const Message &reply)
 {
     if (Failed(reply.code))
-        return Fail(reply.code, reply.text);
+        return failure_.Set(reply.code, reply.text);
     return reply.code;
 }
 
@@ -271,9 +264,15 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
     // A render replaces whatever was held, in this process or a lost one.
     state_ = EngineProtocol::State();
     pendingFailure_ = 0;
-    file_ = fileName; // named in the texts of a failure while opening
+    file_.clear();
+    // A playlist is read here: the engine is given the sound it names.
+    QString target = fileName;
+    QString text;
+    if (const int32_t followed = PlaylistFile::Follow(target, text); Failed(followed))
+        return failure_.Set(followed, text);
+    file_ = target; // named in the texts of a failure while opening
     Message request = Request(Kind::Render);
-    request.text = fileName;
+    request.text = target;
     Message reply;
     if (CallStarting(request, reply, renderDeadlineMs_, false) != Outcome::Answered) {
         file_.clear();
@@ -350,7 +349,7 @@ bool RemotePlaybackEngine::GetStopPosition(int64_t &stop)
 int32_t RemotePlaybackEngine::SetPositions(int64_t current, int64_t stop, bool positionStop)
 {
     if (!state_.loaded)
-        return Fail(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
+        return failure_.Set(EngineCode::NothingLoaded, EngineCodeText(EngineCode::NothingLoaded));
     Message request = Request(Kind::Seek);
     request.a = current;
     request.b = stop;
@@ -374,11 +373,7 @@ void RemotePlaybackEngine::SetVolume(int hundredthsOfDecibel)
 
 bool RemotePlaybackEngine::GetEvent(Event &event)
 {
-    if (events_.empty())
-        return false;
-    event = events_.front();
-    events_.pop_front();
-    return true;
+    return events_.Take(event);
 }
 
 void RemotePlaybackEngine::Dispatch()

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "engine/protocol/EngineProtocol.h"
+#include "engine/protocol/EventQueue.h"
+#include "engine/protocol/LastFailure.h"
+#include "engine/protocol/PlaybackEngine.h"
 #include "player/AudioHelperProcess.h"
-#include "player/EngineProtocol.h"
-#include "player/PlaybackEngine.h"
 
 #include <QString>
 
-#include <deque>
 
 // The engine as the program holds it: a proxy for a GStreamer engine in a
 // process of its own (lib/tocsimo-audio), so that no sound file, decoder or
@@ -44,7 +45,6 @@ public:
     int32_t SetPositions(int64_t current, int64_t stop, bool positionStop) override;
 
     void SetVolume(int hundredthsOfDecibel) override;
-    int Volume() const override { return volume_; }
     double OutputGain() const override { return state_.gain; }
 
     bool GetEvent(Event &event) override;
@@ -79,9 +79,9 @@ private:
     // The process has ended: takes what it said last.
     Outcome Drain();
     bool AwaitReady();
-    bool Restore();
+    // Opens the sound held again, at position, in a new process.
+    bool Restore(int64_t position);
     void Lose(const QString &what, int32_t code);
-    int32_t Fail(int32_t code, const QString &text);
     int32_t Answer(const EngineProtocol::Message &reply);
     int32_t LostCode() const;
 
@@ -93,9 +93,9 @@ private:
     EngineProtocol::State state_;
     QString file_;          // the sound held, to open again in a new process
     int volume_ = 0;
-    std::deque<Event> events_;
+    EventQueue events_;
+    QByteArray receiveBuffer_;
     std::function<void()> wakeup_;
     int32_t pendingFailure_ = 0;
-    int32_t lastErrorCode_ = 0;
-    QString lastErrorText_;
+    LastFailure failure_;
 };

@@ -2,7 +2,6 @@
 
 #include "app/ErrorBox.h"
 #include "app/Exception.h"
-#include "player/EngineCodes.h"
 #include "player/AsyncEngine.h"
 #include "player/TFilterGraph.h"
 
@@ -115,15 +114,10 @@ void TDSTrackBar::ControlNotice(Notice notice, int param)
     }
 }
 
-void TDSTrackBar::EngineEvent(long event, intptr_t, intptr_t)
+void TDSTrackBar::EngineEvent(long, intptr_t, intptr_t)
 {
-    if (event != EngineEventCode::ClockChanged || !seeking_)
-        return;
-    int64_t duration = 0;
-    seeking_->GetDuration(duration);
-    int64_t stop = 0;
-    seeking_->GetStopPosition(stop);
-    seeking_->SetPositions(0, stop, false);
+    // No event of our engine needs the bar: a sound starts at 0 after each
+    // render, so a change of clock has nothing to put back.
 }
 
 void TDSTrackBar::GraphDestroyed(TFilterGraph *graph)

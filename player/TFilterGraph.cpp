@@ -1,12 +1,12 @@
 #include "player/TFilterGraph.h"
 
 #include "app/ErrorBox.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundLog.h"
+#include "engine/protocol/VolumeMapping.h"
 #include "player/AsyncEngine.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
 #include "player/PlayerRuntime.h"
-#include "player/SoundLog.h"
-#include "player/VolumeMapping.h"
 
 #include <algorithm>
 
@@ -102,7 +102,7 @@ int32_t TFilterGraph::RenderFile(const QString &fileName)
     engine_->RenderFile(fileName);
     // The engine renders at rate 1.0 and centre balance always; only the
     // volume is ours to set. It follows the render on the engine's thread.
-    engine_->SetVolume(EngineVolume(volume_, linearVolume_));
+    engine_->SetVolume(EngineVolume(volume_, linearVolume_ ? VolumeCurve::Logarithmic : VolumeCurve::Straight));
     return S_OK;
 }
 

@@ -35,6 +35,8 @@ public:
     // process there.
     void SetActive(bool active);
 
+    // True (the windows' setting) selects the logarithmic volume curve, despite
+    // the name the property has always had; false the straight one.
     bool LinearVolume() const { return linearVolume_; }
     void SetLinearVolume(bool on) { linearVolume_ = on; }
 

@@ -17,10 +17,12 @@ autostart_entry=$config_home/autostart/Tocsimo.desktop
 die() { echo "$prog: $*" >&2; exit 1; }
 
 # The user's files at the top of a program folder: the alarms, the options,
-# the skin setting, and the temporaries of an interrupted write of the last two.
+# the skin setting, the snoozed reminders, the time the program last ran, and
+# the temporaries of an interrupted write of the last four.
 is_user_entry() {
   case $1 in
-    alarm | Options.ini | skinname.ini | .Options.ini.tmp | .skinname.ini.tmp) return 0 ;;
+    alarm | Options.ini | skinname.ini | Snoozed.ini | LastRun.ini) return 0 ;;
+    .Options.ini.tmp | .skinname.ini.tmp | .Snoozed.ini.tmp | .LastRun.ini.tmp) return 0 ;;
   esac
   return 1
 }

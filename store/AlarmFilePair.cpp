@@ -2,6 +2,7 @@
 
 #include "app/Exception.h"
 #include "app/StagedFile.h"
+#include "app/StoreLog.h"
 
 bool AlarmFilePair::Run(Step, const std::function<bool()> &write)
 {
@@ -18,7 +19,7 @@ void AlarmFilePair::Write(const QString &settingsFile, const QByteArray &setting
         throw EFCreateError(QStringLiteral("Cannot create file %1").arg(messageFile));
     };
     // Whatever is left staged or kept when this ends is removed with them.
-    StagedFile s(settingsFile), m(messageFile);
+    StagedFile s(settingsFile, StagedFile::Staging::InSet), m(messageFile, StagedFile::Staging::InSet);
     if (!Run(StageSettings, [&] { return s.Stage(settings); }))
         failSettings();
     if (!Run(StageMessage, [&] { return m.Stage(message); }))
@@ -28,10 +29,33 @@ void AlarmFilePair::Write(const QString &settingsFile, const QByteArray &setting
     // the file system has no hard links, a failed rename of the message (rare:
     // both files are written by then) cannot put them back.
     s.KeepPrevious();
-    if (!Run(PlaceSettings, [&] { return s.Commit(); }))
+    if (!Run(PlaceSettings, [&] { return s.FlushFolder() && m.FlushFolder() && s.Commit(); }))
         failSettings();
     if (!Run(PlaceMessage, [&] { return m.Commit(); })) {
         s.PutPreviousBack();
         failMessage();
+    }
+}
+
+void AlarmFilePair::Finish(const QString &settingsFile, const QString &messageFile)
+{
+    // What is taken over and not used is removed as these end.
+    StagedFile s(settingsFile, StagedFile::Staging::InSet), m(messageFile, StagedFile::Staging::InSet);
+    if (!s.TakeOverLeftovers())
+        return;
+    if (!m.TakeOverLeftovers()) {
+        s.LetGo();
+        return;
+    }
+    if (s.IsStaged()) {
+        qCInfo(lcStore, "a save of %s cut short before its settings were placed: undone", qUtf8Printable(settingsFile));
+    } else if (m.IsStaged()) {
+        if (m.Commit())
+            qCInfo(lcStore, "a save of %s cut short between its two renames: completed", qUtf8Printable(settingsFile));
+        else if (s.HasPrevious() && s.PutPreviousBack())
+            qCInfo(lcStore, "a save of %s cut short between its two renames: undone", qUtf8Printable(settingsFile));
+        else
+            qCInfo(lcStore, "a save of %s cut short between its two renames: its message cannot be placed",
+                   qUtf8Printable(settingsFile));
     }
 }

@@ -35,9 +35,8 @@ QVariant AlarmListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case CaptionColumn: return QStringLiteral("Caption");
-    case ModeColumn: return QStringLiteral("Mode");
-    case IdColumn: return QStringLiteral("ID");
+    case CaptionColumn: return tr("Caption");
+    case ModeColumn: return tr("Mode");
     default: return {};
     }
 }

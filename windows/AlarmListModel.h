@@ -5,13 +5,14 @@
 #include "store/AlarmStore.h"
 
 // The rows of the alarm list as the manager's list view shows them: the
-// caption and the mode text of each alarm, in list order. A third column,
-// "ID", is kept empty and hidden. Changes to the alarms go through here, so
-// the view keeps its selection across them.
+// caption and the mode text of each alarm, in list order. (The list was laid
+// out with a third column, "ID", of no width and always empty: it is left
+// out, so a screen reader meets only the two columns that show.) Changes to
+// the alarms go through here, so the view keeps its selection across them.
 class AlarmListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { CaptionColumn, ModeColumn, IdColumn, ColumnCount };
+    enum Column { CaptionColumn, ModeColumn, ColumnCount };
 
     explicit AlarmListModel(AlarmStore &store, QObject *parent = nullptr);
 

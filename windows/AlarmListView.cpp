@@ -1,6 +1,7 @@
 #include "windows/AlarmListView.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 AlarmListView::AlarmListView(QWidget *parent) : QTreeView(parent) {}
@@ -38,4 +39,20 @@ void AlarmListView::mouseDoubleClickEvent(QMouseEvent *event)
     QTreeView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit DblClick();
+}
+
+void AlarmListView::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        emit EditKey();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Delete) {
+        event->accept();
+        emit DeleteKey();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }

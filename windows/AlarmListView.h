@@ -4,7 +4,8 @@
 
 // The manager's report-style alarm list. It tells of every click and double
 // click anywhere in it, on a row or on the empty space below the rows, once
-// the click has had its effect on the selection.
+// the click has had its effect on the selection, and of the keys that edit
+// and delete a row.
 class AlarmListView : public QTreeView {
     Q_OBJECT
 public:
@@ -18,8 +19,12 @@ public:
 signals:
     void Click();
     void DblClick();
+    // Enter, and Delete, pressed in the list.
+    void EditKey();
+    void DeleteKey();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 };

@@ -3,6 +3,8 @@
 #include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 
+#include <algorithm>
+
 namespace {
 const QString kGeneral = QStringLiteral("General");
 const QString kAlarm = QStringLiteral("Alarm");
@@ -27,6 +29,9 @@ Options OptionsFile::Read(const QString &path)
     o.AutoHide = ini.ReadBool(kGeneral, QStringLiteral("AutoHide"), true);
     o.AMPM = ini.ReadBool(kGeneral, QStringLiteral("AMPM"), true);
     o.Repeat = ini.ReadBool(kAlarm, QStringLiteral("Repeat"), true);
+    o.ShowMissed = ini.ReadBool(kAlarm, QStringLiteral("ShowMissed"), true);
+    o.SnoozeMinutes = std::clamp(ini.ReadInteger(kAlarm, QStringLiteral("Snooze"), Options::DefaultSnoozeMinutes),
+                                 Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
     o.EnableChimes = ini.ReadBool(kChimes, QStringLiteral("EnableChimes"), true);
     o.Interval = ChimeInterval::None;
     if (ini.ReadBool(kChimes, QStringLiteral("Hourly"), true))
@@ -46,6 +51,8 @@ void OptionsFile::Write(const QString &path, const Options &o)
         {kGeneral, QStringLiteral("AutoHide"), Bool(o.AutoHide)},
         {kGeneral, QStringLiteral("AMPM"), Bool(o.AMPM)},
         {kAlarm, QStringLiteral("Repeat"), Bool(o.Repeat)},
+        {kAlarm, QStringLiteral("ShowMissed"), Bool(o.ShowMissed)},
+        {kAlarm, QStringLiteral("Snooze"), QString::number(o.SnoozeMinutes)},
         {kChimes, QStringLiteral("EnableChimes"), Bool(o.EnableChimes)},
         {kChimes, QStringLiteral("Hourly"), Bool(o.Interval == ChimeInterval::Hourly)},
         {kChimes, QStringLiteral("HalfHourly"), Bool(o.Interval == ChimeInterval::HalfHourly)},

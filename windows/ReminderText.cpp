@@ -80,6 +80,11 @@ QString ReminderText::TimeLabel(const DateTimeParts &moment, bool twelveHour)
     return Format(twelveHour ? TimeFormat12 : TimeFormat24, moment, QLocale());
 }
 
+QString ReminderText::MinuteName(const DateTimeParts &moment, bool twelveHour)
+{
+    return Format(twelveHour ? QStringLiteral("hh:mm AM/PM") : QStringLiteral("hh:mm"), moment, QLocale());
+}
+
 QString ReminderText::DateLabel(const DateTimeParts &moment, const QLocale &locale)
 {
     return Format(DateFormat, moment, locale);

@@ -29,6 +29,9 @@ QString Format(const QString &format, const DateTimeParts &moment, const QLocale
 // The time label: "hh:mm:ss AM/PM" or "hh:mm:ss".
 QString TimeLabel(const DateTimeParts &moment, bool twelveHour);
 
+// The time as a screen reader is told it, to the minute: "hh:mm AM/PM" or "hh:mm".
+QString MinuteName(const DateTimeParts &moment, bool twelveHour);
+
 // The date label: "ddd, mmm dd, yyyy".
 QString DateLabel(const DateTimeParts &moment, const QLocale &locale);
 

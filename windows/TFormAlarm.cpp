@@ -7,14 +7,19 @@
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
+#include "windows/CalendarDateEdit.h"
 #include "windows/FileFilter.h"
+#include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "player/StartSound.h"
 #include "windows/Named.h"
 #include "windows/NewTrackBar.h"
+#include "windows/ShowInPlace.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QCompleter>
 #include <QDateTimeEdit>
 #include <QFileDialog>
 #include <QFrame>
@@ -35,11 +40,18 @@ const QString TFormAlarm::OpenDialogFilter = QStringLiteral(
     "Audio files|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|All files (*.*)|*.*;");
 
 namespace {
-QLabel *Caption(QWidget *parent, const char *name, const QString &text, int left, int top)
+// A label; with a buddy, its letter takes the keyboard to the buddy, and the
+// buddy is named for a screen reader.
+QLabel *Caption(QWidget *parent, const char *name, const QString &text, int left, int top,
+                QWidget *buddy = nullptr, const QString &buddyName = {})
 {
     auto *label = Named(new QLabel(text, parent), name);
     label->move(left, top);
     label->adjustSize();
+    if (buddy) {
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(buddyName);
+    }
     return label;
 }
 
@@ -59,14 +71,17 @@ QPushButton *Push(QWidget *parent, const char *name, const QString &text)
     return button;
 }
 
-// A flat picture button that takes no keyboard focus.
-QToolButton *Glyph(QWidget *parent, const char *name, const QString &picture, QSize pictureSize)
+// A flat picture button, named for a screen reader and in its tip.
+QToolButton *Glyph(QWidget *parent, const char *name, const QString &picture, QSize pictureSize,
+                   const QString &accessibleName)
 {
     auto *button = Named(new QToolButton(parent), name);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    MakeFlat(button);
     button->setIcon(QIcon(picture));
     button->setIconSize(pictureSize);
+    button->setAccessibleName(accessibleName);
+    button->setToolTip(accessibleName);
     return button;
 }
 
@@ -118,23 +133,23 @@ void SetTimeFormat(QDateTimeEdit *picker, const QString &format)
 TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAlarm"));
-    setWindowTitle(QStringLiteral("Alarm properties"));
+    setWindowTitle(tr("Alarm properties"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(335, 389);
     setFont(FormFont(QStringLiteral("MS Sans Serif"), 11));
 
-    Label3 = Caption(this, "Label3", QStringLiteral("Alarm mode:"), 16, 8);
-    rbOnce = Named(new QRadioButton(QStringLiteral("Once"), this), "rbOnce");
+    Label3 = Caption(this, "Label3", tr("Alarm mode:"), 16, 8);
+    rbOnce = Named(new QRadioButton(tr("&Once"), this), "rbOnce");
     rbOnce->setGeometry(24, 32, 65, 17);
-    rbHourly = Named(new QRadioButton(QStringLiteral("Hourly"), this), "rbHourly");
+    rbHourly = Named(new QRadioButton(tr("&Hourly"), this), "rbHourly");
     rbHourly->setGeometry(120, 32, 65, 17);
-    rbDaily = Named(new QRadioButton(QStringLiteral("Daily"), this), "rbDaily");
+    rbDaily = Named(new QRadioButton(tr("&Daily"), this), "rbDaily");
     rbDaily->setGeometry(216, 32, 65, 17);
-    rbWeekly = Named(new QRadioButton(QStringLiteral("Weekly"), this), "rbWeekly");
+    rbWeekly = Named(new QRadioButton(tr("&Weekly"), this), "rbWeekly");
     rbWeekly->setGeometry(24, 56, 65, 17);
-    rbMonthly = Named(new QRadioButton(QStringLiteral("Monthly"), this), "rbMonthly");
+    rbMonthly = Named(new QRadioButton(tr("&Monthly"), this), "rbMonthly");
     rbMonthly->setGeometry(120, 56, 65, 17);
-    rbYearly = Named(new QRadioButton(QStringLiteral("Yearly"), this), "rbYearly");
+    rbYearly = Named(new QRadioButton(tr("&Yearly"), this), "rbYearly");
     rbYearly->setGeometry(216, 56, 65, 17);
     // One exclusive group; it is lifted for a moment to clear a button, so the
     // group can also hold none.
@@ -158,44 +173,44 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
     // Both pickers always hold a whole date and time; the format only
     // chooses what is shown. They hold wall-clock fields, so no time zone
     // (and no daylight-saving gap) takes part.
-    Label1 = Caption(this, "Label1", QStringLiteral("Date:"), 16, 80);
-    DatePicker = Named(new QDateTimeEdit(this), "DatePicker");
+    DatePicker = Named(new CalendarDateEdit(this), "DatePicker");
     DatePicker->setGeometry(16, 96, 121, 21);
-    DatePicker->setCalendarPopup(true);
     DatePicker->setTimeSpec(Qt::UTC);
     DatePicker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
-    Label2 = Caption(this, "Label2", QStringLiteral("Time:"), 152, 80);
+    Label1 = Caption(this, "Label1", tr("D&ate:"), 16, 80, DatePicker, tr("Date"));
     TimePicker = Named(new QDateTimeEdit(this), "TimePicker");
     TimePicker->setGeometry(152, 96, 113, 21);
     TimePicker->setTimeSpec(Qt::UTC);
-    Button1 = Push(this, "Button1", QStringLiteral("Now"));
+    Label2 = Caption(this, "Label2", tr("&Time:"), 152, 80, TimePicker, tr("Time"));
+    Button1 = Push(this, "Button1", tr("&Now"));
     Button1->setGeometry(280, 96, 33, 25);
 
     Bevel1 = Rule(this, "Bevel1", 136);
-    Label4 = Caption(this, "Label4", QStringLiteral("Alarm sound:"), 16, 144);
     EditAlarmSound = Named(new QLineEdit(this), "EditAlarmSound");
     EditAlarmSound->setGeometry(16, 168, 241, 21);
     EditAlarmSound->setReadOnly(true);
-    ButtonOpen = Glyph(this, "ButtonOpen", QStringLiteral(":/pictures/Open.png"), QSize(16, 16));
+    Label4 = Caption(this, "Label4", tr("Alarm &sound:"), 16, 144, EditAlarmSound, tr("Alarm sound"));
+    ButtonOpen = Glyph(this, "ButtonOpen", QStringLiteral(":/pictures/Open.png"), QSize(16, 16),
+                       tr("Choose the sound file"));
     ButtonOpen->setGeometry(264, 168, 23, 22);
-    ButtonPlay = Glyph(this, "ButtonPlay", QStringLiteral(":/pictures/Play.png"), QSize(14, 19));
+    ButtonPlay = Glyph(this, "ButtonPlay", QStringLiteral(":/pictures/Play.png"), QSize(14, 19), tr("Play the sound"));
     ButtonPlay->setGeometry(288, 168, 23, 22);
-    ButtonStop = Glyph(this, "ButtonStop", QStringLiteral(":/pictures/Stop.png"), QSize(14, 19));
+    ButtonStop = Glyph(this, "ButtonStop", QStringLiteral(":/pictures/Stop.png"), QSize(14, 19), tr("Stop the sound"));
     ButtonStop->setGeometry(288, 168, 23, 22);
     ButtonStop->hide();
 
     Bevel2 = Rule(this, "Bevel2", 208);
-    Label5 = Caption(this, "Label5", QStringLiteral("Reminder message:"), 16, 216);
     Memo = Named(new QPlainTextEdit(this), "Memo");
+    Label5 = Caption(this, "Label5", tr("&Reminder message:"), 16, 216, Memo, tr("Reminder message"));
     Memo->setGeometry(16, 240, 305, 97);
     Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo->setTabChangesFocus(true);
 
-    ButtonOk = Push(this, "ButtonOk", QStringLiteral("OK"));
+    ButtonOk = Push(this, "ButtonOk", tr("O&K"));
     ButtonOk->setGeometry(200, 352, 57, 25);
-    Button2 = Push(this, "Button2", QStringLiteral("Cancel"));
+    Button2 = Push(this, "Button2", tr("&Cancel"));
     Button2->setGeometry(264, 352, 57, 25);
     ButtonNew = Push(this, "ButtonNew", QStringLiteral("New"));
     ButtonNew->hide();
@@ -205,18 +220,15 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
     FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
     FilterGraph->SetLinearVolume(true);
     // A preview found unplayable after it was asked for: back to idle, silently.
-    connect(FilterGraph, &TFilterGraph::Failed, this, [this] {
-        ButtonPlay->show();
-        ButtonStop->hide();
-    });
+    connect(FilterGraph, &TFilterGraph::Failed, this, [this] { ShowInPlaceOf(ButtonPlay, ButtonStop); });
     DSTrackBar = NewTrackBar(this, FilterGraph, QRect(), [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
         DSTrackBarTimer(sender, current, stop);
     });
 
-    // Tab order, first to last; the hidden controls keep their places too.
-    const QList<QWidget *> tabOrder = {rbOnce, rbHourly, rbDaily, rbWeekly, rbMonthly, rbYearly,
-                                       Memo, ButtonOk, Button2, TimePicker, DatePicker, EditAlarmSound,
-                                       DSTrackBar, ButtonNew, ButtonEdit, Button1};
+    // Tab order, as the controls are seen: top to bottom, left to right.
+    const QList<QWidget *> tabOrder = {rbOnce,     rbHourly,   rbDaily,    rbWeekly,   rbMonthly, rbYearly,
+                                       DatePicker, TimePicker, Button1,    EditAlarmSound, ButtonOpen, ButtonPlay,
+                                       ButtonStop, Memo,       ButtonOk,   Button2};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
 
@@ -262,8 +274,13 @@ void TFormAlarm::ButtonEditClick()
 
 void TFormAlarm::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         Guarded([this] { FormShow(); });
+        // The keyboard starts on the mode at every showing, whatever had it
+        // when the editor last closed.
+        const std::optional<AlarmMode> mode = CheckedMode();
+        ModeButton(mode.value_or(AlarmMode::Once))->setFocus(Qt::ActiveWindowFocusReason);
+    }
     QDialog::showEvent(event);
     // A window without a parent may map behind the always-on-top clock.
     raise();
@@ -466,6 +483,13 @@ void TFormAlarm::ButtonOpenClick()
         OpenDialog->setNameFilters(QtNameFilters(OpenDialogFilter));
         // It blocks the editor and the windows beneath it, not the tray icon.
         OpenDialog->setWindowModality(Qt::WindowModal);
+        // A path typed and taken with Enter leaves the name completer's list
+        // open over the editor unless it is closed with the dialog.
+        connect(OpenDialog, &QDialog::finished, OpenDialog, [this] {
+            for (QCompleter *completer : OpenDialog->findChildren<QCompleter *>())
+                if (completer->popup())
+                    completer->popup()->hide();
+        });
     }
     OpenDialog->selectNameFilter(OpenDialog->nameFilters().constFirst());
     if (OpenDialog->exec() != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty())
@@ -478,18 +502,15 @@ void TFormAlarm::ButtonPlayClick()
     if (EditAlarmSound->text().isEmpty())
         return;
     // A sound that cannot be played does nothing visible.
-    if (StartSound(*FilterGraph, EditAlarmSound->text())) {
-        ButtonPlay->hide();
-        ButtonStop->show();
-    }
+    if (StartSound(*FilterGraph, EditAlarmSound->text()))
+        ShowInPlaceOf(ButtonStop, ButtonPlay);
 }
 
 void TFormAlarm::ButtonStopClick()
 {
     FilterGraph->Stop();
     FilterGraph->ClearGraph();
-    ButtonPlay->show();
-    ButtonStop->hide();
+    ShowInPlaceOf(ButtonPlay, ButtonStop);
     SkipPending = true;
 }
 

@@ -8,12 +8,16 @@
 #include "player/TFilterGraph.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
+#include "windows/AccessibleFactory.h"
 #include "windows/AutoRun.h"
+#include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "windows/Named.h"
 #include "windows/NewTrackBar.h"
 #include "windows/OwnerWindow.h"
+#include "windows/ShowInPlace.h"
 #include "windows/TFormAlarm.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
@@ -29,6 +33,7 @@
 #include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QHeaderView>
@@ -58,15 +63,23 @@ QToolButton *PageButton(QWidget *parent, const char *name, const QString &captio
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFont(Font(QStringLiteral("Tahoma"), 11, true));
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, not by a click, so the dotted focus frame shows for the
+    // keyboard only.
+    button->setFocusPolicy(Qt::TabFocus);
     if (pressedLook) {
+        // Checked, always, so a screen reader hears which page is shown.
+        button->setCheckable(true);
+        button->setChecked(true);
+        QObject::connect(button, &QToolButton::toggled, button, [button] { button->setChecked(true); });
         button->setStyleSheet(QStringLiteral(
             "QToolButton { color: #ffe8a0; background: rgba(0, 0, 0, 70); border: 1px solid;"
             " border-color: rgba(0, 0, 0, 150) rgba(255, 255, 255, 110) rgba(255, 255, 255, 110) rgba(0, 0, 0, 150);"
-            " padding-top: 2px; padding-left: 1px; }"));
+            " padding-top: 2px; padding-left: 1px; }"
+            "QToolButton:focus { border: 1px dotted white; }"));
     } else {
         button->setStyleSheet(QStringLiteral(
             "QToolButton { color: white; background: transparent; border: 1px solid transparent; }"
+            "QToolButton:focus { border: 1px dotted white; }"
             "QToolButton:hover { border-color: rgba(255, 255, 255, 120) rgba(0, 0, 0, 130) rgba(0, 0, 0, 130) rgba(255, 255, 255, 120); }"
             "QToolButton:pressed { border-color: rgba(0, 0, 0, 130) rgba(255, 255, 255, 120) rgba(255, 255, 255, 120) rgba(0, 0, 0, 130); }"));
     }
@@ -101,8 +114,11 @@ void SelectInGroup(QButtonGroup *group, QAbstractButton *button)
 }
 } // namespace
 
-TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
+TFormMain::TFormMain(QWidget *parent)
+    : QDialog(parent), Snoozes(UserFolder() + RelPath::Snoozed), lastRun_(UserFolder() + RelPath::LastRun)
 {
+    // The chime box is named for a screen reader by what it chooses.
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Tocsimo"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -114,7 +130,7 @@ TFormMain::TFormMain(QWidget *parent) : QDialog(parent)
     BuildOptionsPage();
     ButtonAlarmsClick();
 
-    Button3 = Named(new QPushButton(QStringLiteral("OK"), this), "Button3");
+    Button3 = Named(new QPushButton(tr("O&K"), this), "Button3");
     Button3->setGeometry(328, 328, 59, 25);
     connect(Button3, &QPushButton::clicked, this, [this] { Guarded([this] { Button3Click(); }); });
     // The manager has no default button: in a dialog every push button would
@@ -151,7 +167,7 @@ void TFormMain::BuildPageButtons()
     Image2 = Named(new QLabel(this), "Image2");
     Image2->setGeometry(8, 8, 80, 351);
 
-    const QString alarms = QStringLiteral("Alarms"), options = QStringLiteral("Options");
+    const QString alarms = tr("&Alarms"), options = tr("&Options");
     ButtonAlarms = PageButton(this, "ButtonAlarms", alarms, QStringLiteral(":/pictures/AlarmsPage.png"), 16, false);
     FButtonAlarms = PageButton(this, "FButtonAlarms", alarms, QStringLiteral(":/pictures/AlarmsPageDown.png"), 16, true);
     ButtonOptions = PageButton(this, "ButtonOptions", options, QStringLiteral(":/pictures/OptionsPage.png"), 104, false);
@@ -165,7 +181,7 @@ void TFormMain::BuildAlarmsPage()
 {
     PanelAlarms = Named(new QWidget(this), "PanelAlarms");
     PanelAlarms->setGeometry(96, 8, 313, 337);
-    Label6 = TitleBar(PanelAlarms, "Panel3", "Label6", QStringLiteral("Alarms"));
+    Label6 = TitleBar(PanelAlarms, "Panel3", "Label6", tr("Alarms"));
 
     AlarmsModel = new AlarmListModel(Alarms, this);
     AlarmsList = Named(new AlarmListView(PanelAlarms), "AlarmsList");
@@ -177,6 +193,9 @@ void TFormMain::BuildAlarmsPage()
     AlarmsList->setSelectionBehavior(QAbstractItemView::SelectRows);
     AlarmsList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AlarmsList->setExpandsOnDoubleClick(false);
+    AlarmsList->setAccessibleName(tr("Alarms"));
+    connect(AlarmsList, &AlarmListView::EditKey, this, [this] { Guarded([this] { AlarmsListEditKey(); }); });
+    connect(AlarmsList, &AlarmListView::DeleteKey, this, [this] { Guarded([this] { ButtonDelClick(); }); });
     connect(AlarmsList, &AlarmListView::Click, this, [this] { Guarded([this] { AlarmsListClick(); }); });
     connect(AlarmsList, &AlarmListView::DblClick, this, [this] { Guarded([this] { AlarmsListDblClick(); }); });
 
@@ -186,9 +205,9 @@ void TFormMain::BuildAlarmsPage()
         connect(b, &QPushButton::clicked, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
         return b;
     };
-    ButtonAdd = button("ButtonAdd", QStringLiteral("Add"), 8, &TFormMain::ButtonAddClick);
-    ButtonEdit = button("ButtonEdit", QStringLiteral("Edit"), 56, &TFormMain::ButtonEditClick);
-    ButtonDel = button("ButtonDel", QStringLiteral("Del"), 104, &TFormMain::ButtonDelClick);
+    ButtonAdd = button("ButtonAdd", tr("A&dd"), 8, &TFormMain::ButtonAddClick);
+    ButtonEdit = button("ButtonEdit", tr("&Edit"), 56, &TFormMain::ButtonEditClick);
+    ButtonDel = button("ButtonDel", tr("De&l"), 104, &TFormMain::ButtonDelClick);
 }
 
 void TFormMain::BuildOptionsPage()
@@ -196,66 +215,89 @@ void TFormMain::BuildOptionsPage()
     PanelOptions = Named(new QWidget(this), "PanelOptions");
     PanelOptions->setGeometry(96, 5, 313, 332);
     PanelOptions->hide();
-    Label1 = TitleBar(PanelOptions, "Panel4", "Label1", QStringLiteral("Options"));
+    Label1 = TitleBar(PanelOptions, "Panel4", "Label1", tr("Options"));
 
-    GroupBox2 = Named(new QGroupBox(QStringLiteral("General "), PanelOptions), "GroupBox2");
+    // Letters M and Z are kept free for other options of this page.
+    GroupBox2 = Named(new QGroupBox(tr("General "), PanelOptions), "GroupBox2");
     GroupBox2->setGeometry(0, 32, 305, 97);
-    chkAutoRun = Named(new QCheckBox(QStringLiteral("Auto run when the desktop session starts"), GroupBox2),
+    chkAutoRun = Named(new QCheckBox(tr("Auto &run when the desktop session starts"), GroupBox2),
                        "chkAutoRun");
     chkAutoRun->setGeometry(16, 16, 265, 17);
     chkAutoRun->setChecked(true);
-    chkAutoHide = Named(new QCheckBox(QStringLiteral("Auto hide alarm clock in system tray"), GroupBox2), "chkAutoHide");
+    chkAutoHide = Named(new QCheckBox(tr("Auto &hide alarm clock in system tray"), GroupBox2), "chkAutoHide");
     chkAutoHide->setGeometry(16, 40, 265, 17);
     chkAutoHide->setChecked(true);
-    Label3 = Named(new QLabel(QStringLiteral("Time Format: "), GroupBox2), "Label3");
+    Label3 = Named(new QLabel(tr("T&ime Format: "), GroupBox2), "Label3");
     Label3->move(16, 72);
-    rbAMPM = Named(new QRadioButton(QStringLiteral("AM/PM"), GroupBox2), "rbAMPM");
+    rbAMPM = Named(new QRadioButton(tr("AM/&PM"), GroupBox2), "rbAMPM");
     rbAMPM->setGeometry(96, 72, 81, 17);
-    rb24Hours = Named(new QRadioButton(QStringLiteral("24 Hours"), GroupBox2), "rb24Hours");
+    rb24Hours = Named(new QRadioButton(tr("&24 Hours"), GroupBox2), "rb24Hours");
     rb24Hours->setGeometry(192, 72, 81, 17);
     timeFormatGroup_ = new QButtonGroup(this);
     timeFormatGroup_->addButton(rbAMPM);
     timeFormatGroup_->addButton(rb24Hours);
     rbAMPM->setChecked(true);
+    Label3->setBuddy(rbAMPM);
 
-    GroupBox3 = Named(new QGroupBox(QStringLiteral("Alarm "), PanelOptions), "GroupBox3");
-    GroupBox3->setGeometry(0, 136, 305, 41);
-    chkRepeat = Named(new QCheckBox(QStringLiteral("Repeat alarm sound"), GroupBox3), "chkRepeat");
+    GroupBox3 = Named(new QGroupBox(tr("Alarm "), PanelOptions), "GroupBox3");
+    GroupBox3->setGeometry(0, 136, 305, 65);
+    chkRepeat = Named(new QCheckBox(tr("Repea&t alarm sound"), GroupBox3), "chkRepeat");
     chkRepeat->setGeometry(16, 16, 145, 17);
     chkRepeat->setChecked(true);
+    chkShowMissed = Named(new QCheckBox(tr("Show &missed alarms"), GroupBox3), "chkShowMissed");
+    chkShowMissed->setGeometry(168, 16, 129, 17);
+    chkShowMissed->setChecked(true);
+    chkShowMissed->setAccessibleName(tr("Show missed alarms"));
+    LabelSnooze = Named(new QLabel(tr("Snoo&ze for"), GroupBox3), "LabelSnooze");
+    LabelSnooze->move(16, 40);
+    EditSnooze = Named(new QSpinBox(GroupBox3), "EditSnooze");
+    EditSnooze->setGeometry(84, 37, 97, 21);
+    EditSnooze->setRange(Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
+    EditSnooze->setValue(Options::DefaultSnoozeMinutes);
+    EditSnooze->setSuffix(tr(" minutes"));
+    EditSnooze->setAccessibleName(tr("Snooze for"));
+    LabelSnooze->setBuddy(EditSnooze);
 
-    GroupBox1 = Named(new QGroupBox(QStringLiteral("Chime "), PanelOptions), "GroupBox1");
-    GroupBox1->setGeometry(0, 184, 305, 129);
-    chkChimes = Named(new QCheckBox(QStringLiteral("Enable chime sound"), GroupBox1), "chkChimes");
+    GroupBox1 = Named(new QGroupBox(tr("Chime "), PanelOptions), "GroupBox1");
+    GroupBox1->setGeometry(0, 208, 305, 103);
+    chkChimes = Named(new QCheckBox(tr("E&nable chime sound"), GroupBox1), "chkChimes");
     chkChimes->setGeometry(16, 24, 137, 17);
     chkChimes->setChecked(true);
-    rbHourly = Named(new QRadioButton(QStringLiteral("Hourly"), GroupBox1), "rbHourly");
+    rbHourly = Named(new QRadioButton(tr("Hourl&y"), GroupBox1), "rbHourly");
     rbHourly->setGeometry(16, 48, 65, 17);
-    rbHalfHourly = Named(new QRadioButton(QStringLiteral("Half hourly"), GroupBox1), "rbHalfHourly");
+    rbHalfHourly = Named(new QRadioButton(tr("Hal&f hourly"), GroupBox1), "rbHalfHourly");
     rbHalfHourly->setGeometry(88, 48, 81, 17);
-    rbQuartarHourly = Named(new QRadioButton(QStringLiteral("Quarter hourly"), GroupBox1), "rbQuartarHourly");
+    rbQuartarHourly = Named(new QRadioButton(tr("&Quarter hourly"), GroupBox1), "rbQuartarHourly");
     rbQuartarHourly->setGeometry(176, 48, 97, 17);
     intervalGroup_ = new QButtonGroup(this);
     intervalGroup_->addButton(rbHourly);
     intervalGroup_->addButton(rbHalfHourly);
     intervalGroup_->addButton(rbQuartarHourly);
     rbHourly->setChecked(true);
-    Label2 = Named(new QLabel(QStringLiteral("Chime sound:"), GroupBox1), "Label2");
-    Label2->move(16, 72);
+    Label2 = Named(new QLabel(tr("&Chime sound:"), GroupBox1), "Label2");
+    Label2->move(16, 74);
     cbChime = Named(new QComboBox(GroupBox1), "cbChime");
-    cbChime->setGeometry(24, 90, 193, 19);
+    cbChime->setGeometry(96, 72, 129, 19);
     cbChime->addItems(ChimeNames);
     cbChime->setCurrentIndex(0);
+    cbChime->setAccessibleName(tr("Chime sound"));
+    Label2->setBuddy(cbChime);
 
     // Preview of the chosen chime: play and stop share one place, one visible at a time.
     ButtonPlay = Named(new QPushButton(GroupBox1), "ButtonPlay");
-    ButtonPlay->setGeometry(234, 90, 23, 22);
+    ButtonPlay->setGeometry(234, 71, 23, 22);
     ButtonPlay->setFlat(true);
+    MakeFlat(ButtonPlay);
+    ButtonPlay->setAccessibleName(tr("Play the chime"));
+    ButtonPlay->setToolTip(ButtonPlay->accessibleName());
     ButtonPlay->setIcon(QIcon(QStringLiteral(":/pictures/Play.png")));
     ButtonPlay->setIconSize(QSize(14, 19));
     ButtonStop = Named(new QPushButton(GroupBox1), "ButtonStop");
-    ButtonStop->setGeometry(234, 90, 23, 22);
+    ButtonStop->setGeometry(234, 71, 23, 22);
     ButtonStop->setFlat(true);
+    MakeFlat(ButtonStop);
+    ButtonStop->setAccessibleName(tr("Stop the chime"));
+    ButtonStop->setToolTip(ButtonStop->accessibleName());
     ButtonStop->setIcon(QIcon(QStringLiteral(":/pictures/Stop.png")));
     ButtonStop->setIconSize(QSize(14, 19));
     ButtonStop->hide();
@@ -265,10 +307,7 @@ void TFormMain::BuildOptionsPage()
     FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
     FilterGraph->SetLinearVolume(true);
     // A chime found unplayable after it was asked for: back to idle, silently.
-    connect(FilterGraph, &TFilterGraph::Failed, this, [this] {
-        ButtonPlay->show();
-        ButtonStop->hide();
-    });
+    connect(FilterGraph, &TFilterGraph::Failed, this, [this] { ShowInPlaceOf(ButtonPlay, ButtonStop); });
     DSTrackBar = NewTrackBar(GroupBox1, FilterGraph, QRect(112, 64, 150, 25),
                              [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
                                  DSTrackBarTimer(sender, current, stop);
@@ -285,12 +324,17 @@ void TFormMain::FormCreate()
     // would write an empty index over them when it is next closed.
     Alarms.Load();
     RefreshAlarmsList();
+    Snoozes.Load();
+    if (const std::optional<int64_t> lastRun = lastRun_.Read())
+        alarmPass_.ListMissedSince(*lastRun);
 }
 
 void TFormMain::FormShow()
 {
     raise();
     activateWindow();
+    // The keyboard starts on the page's first control at every showing.
+    FocusFirstControl();
     LoadOptions();
 }
 
@@ -324,22 +368,30 @@ void TFormMain::Button3Click()
 
 void TFormMain::ButtonAlarmsClick()
 {
-    ButtonAlarms->hide();
-    FButtonAlarms->show();
-    ButtonOptions->show();
-    FButtonOptions->hide();
+    const bool leavingFocus = PanelOptions->isAncestorOf(focusWidget());
+    ShowInPlaceOf(FButtonAlarms, ButtonAlarms);
+    ShowInPlaceOf(ButtonOptions, FButtonOptions);
     PanelAlarms->show();
     PanelOptions->hide();
+    if (leavingFocus)
+        FocusFirstControl();
 }
 
 void TFormMain::ButtonOptionsClick()
 {
-    ButtonAlarms->show();
-    FButtonAlarms->hide();
-    ButtonOptions->hide();
-    FButtonOptions->show();
+    const bool leavingFocus = PanelAlarms->isAncestorOf(focusWidget());
+    ShowInPlaceOf(ButtonAlarms, FButtonAlarms);
+    ShowInPlaceOf(FButtonOptions, ButtonOptions);
     PanelAlarms->hide();
     PanelOptions->show();
+    if (leavingFocus)
+        FocusFirstControl();
+}
+
+void TFormMain::FocusFirstControl()
+{
+    (PanelAlarms->isVisibleTo(this) ? static_cast<QWidget *>(AlarmsList) : chkAutoRun)
+        ->setFocus(Qt::OtherFocusReason);
 }
 
 AlarmRow TFormMain::RowFromEditor()
@@ -400,6 +452,12 @@ void TFormMain::ButtonDelClick()
     if (a >= 0) {
         // Otherwise the list would select a neighbour of the row by itself.
         AlarmsList->selectionModel()->clear();
+        // Its snoozed reminders go with it, whether or not the index is written.
+        const int id = Alarms.Slot(a + 1).Id;
+        const auto unsnooze = qScopeGuard([this, id] {
+            if (Snoozes.DropAlarm(id))
+                SaveSnoozes();
+        });
         AlarmsModel->Remove(a);
     }
     else
@@ -412,6 +470,14 @@ void TFormMain::AlarmsListClick()
         return;
     SetItemIndex(Alarms.Count() - 1);
     AlarmsList->setFocus();
+}
+
+void TFormMain::AlarmsListEditKey()
+{
+    // The row the keyboard is on, when none is selected yet.
+    if (ItemIndex() < 0 && AlarmsList->currentIndex().isValid())
+        SetItemIndex(AlarmsList->currentIndex().row());
+    AlarmsListDblClick();
 }
 
 void TFormMain::AlarmsListDblClick()
@@ -461,18 +527,15 @@ void TFormMain::ButtonPlayClick()
     if (name.isEmpty())
         return;
     // A chime that cannot be played stays silent, with no message, and the buttons stay as they are.
-    if (StartSound(*FilterGraph, ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav"))) {
-        ButtonPlay->hide();
-        ButtonStop->show();
-    }
+    if (StartSound(*FilterGraph, ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav")))
+        ShowInPlaceOf(ButtonStop, ButtonPlay);
 }
 
 void TFormMain::ButtonStopClick()
 {
     FilterGraph->Stop();
     FilterGraph->ClearGraph();
-    ButtonPlay->show();
-    ButtonStop->hide();
+    ShowInPlaceOf(ButtonPlay, ButtonStop);
 }
 
 void TFormMain::DSTrackBarTimer(TDSTrackBar *, uint32_t, uint32_t)
@@ -500,6 +563,8 @@ void TFormMain::ShowOptions(const Options &o)
     chkAutoHide->setChecked(o.AutoHide);
     (o.AMPM ? rbAMPM : rb24Hours)->setChecked(true);
     chkRepeat->setChecked(o.Repeat);
+    chkShowMissed->setChecked(o.ShowMissed);
+    EditSnooze->setValue(o.SnoozeMinutes);
     chkChimes->setChecked(o.EnableChimes);
     switch (o.Interval) {
     case ChimeInterval::None: SelectInGroup(intervalGroup_, nullptr); break;
@@ -517,6 +582,8 @@ Options TFormMain::OptionsFromPage() const
     o.AutoHide = chkAutoHide->isChecked();
     o.AMPM = rbAMPM->isChecked();
     o.Repeat = chkRepeat->isChecked();
+    o.ShowMissed = chkShowMissed->isChecked();
+    o.SnoozeMinutes = EditSnooze->value();
     o.EnableChimes = chkChimes->isChecked();
     o.Interval = rbQuartarHourly->isChecked() ? ChimeInterval::QuarterHourly
         : rbHalfHourly->isChecked()           ? ChimeInterval::HalfHourly
@@ -544,12 +611,13 @@ void TFormMain::ShowAlarmsModel()
     AlarmsList->header()->setStretchLastSection(false);
     AlarmsList->setColumnWidth(AlarmListModel::CaptionColumn, 200);
     AlarmsList->setColumnWidth(AlarmListModel::ModeColumn, 80);
-    AlarmsList->setColumnHidden(AlarmListModel::IdColumn, true);
 }
 
 void TFormMain::TimerTimer()
 {
     alarmPass_.Run(Alarms, [this](int id) { FireAlarm(id); });
+    ShowMissedAlarms();
+    OpenDueSnooze();
     // An alarm a moment away: get the reminder's sound ready now, so the
     // alarm is not kept waiting while it starts. Queued, so the tick never
     // waits for it (and it only asks the engine's thread for work anyway).
@@ -558,6 +626,9 @@ void TFormMain::TimerTimer()
         QMetaObject::invokeMethod(this, [soon] { if (FormReminder) Guarded([soon] { FormReminder->PreparePlayer(soon); }); },
                                   Qt::QueuedConnection);
     ChimeTestRun();
+    // Written at once after an alarm's news, so a start soon after neither
+    // lists it as missed nor lists it again.
+    lastRun_.Note(alarmPass_.SeenThroughUtc(), std::exchange(alarmNews_, false));
 }
 
 void TFormMain::ChimeTestRun()
@@ -577,10 +648,69 @@ int TFormMain::MsToNextTick()
 
 void TFormMain::FireAlarm(int alarmId)
 {
+    OpenReminder(alarmId, chkRepeat->isChecked(), false);
+}
+
+void TFormMain::OpenReminder(int alarmId, bool repeat, bool wasSnoozed)
+{
     Timer->stop();
-    // The scheduler runs again however the reminder ends, an error included.
-    const auto restart = qScopeGuard([this] { Timer->start(MsToNextTick()); });
+    // However the reminder ends, an error included, the snoozed reminders are
+    // written while the scheduler is still stopped (an error shown meanwhile
+    // lets no tick in), and then the scheduler runs again.
+    const auto after = qScopeGuard([this, alarmId, repeat, wasSnoozed] {
+        if (FormReminder->Snoozed)
+            Snoozes.Add({alarmId, ReadClock().utcSecond + EditSnooze->value() * 60LL, repeat});
+        if (FormReminder->Snoozed || wasSnoozed)
+            SaveSnoozes();
+        Timer->start(MsToNextTick());
+    });
+    alarmNews_ = true;
     FormReminder->AlarmId = alarmId;
-    FormReminder->RepeatFlag = chkRepeat->isChecked();
+    FormReminder->RepeatFlag = repeat;
     FormReminder->Button1Click();
+}
+
+void TFormMain::OpenDueSnooze()
+{
+    // Waits while another reminder is open (the tick waits with it), and opens
+    // as soon as that one is closed: never over it, and never lost. It leaves
+    // the list on disk only once its reminder has closed: if the program ends
+    // while it is open, it comes back at the next start.
+    SnoozedReminder due;
+    if (!Snoozes.TakeDue(ReadClock().utcSecond, due))
+        return;
+    bool listed = false;
+    for (int r = 0; r < Alarms.Count(); ++r)
+        listed = listed || Alarms.Slot(r + 1).Id == due.alarmId;
+    if (!listed) {
+        SaveSnoozes(); // its alarm has gone (a list edited by hand): dropped
+        return;
+    }
+    OpenReminder(due.alarmId, due.repeat, true);
+    alarmPass_.ReminderClosed();
+}
+
+void TFormMain::SaveSnoozes()
+{
+    Guarded([this] {
+        try {
+            Snoozes.Save();
+        } catch (const EIniFileException &e) {
+            throw Exception(tr("%1. Snoozed reminders come back while Tocsimo runs, but not after it is started again")
+                                .arg(e.Message()));
+        }
+    });
+}
+
+void TFormMain::ShowMissedAlarms()
+{
+    const QList<MissedAlarm> missed = alarmPass_.TakeMissed();
+    if (missed.isEmpty())
+        return;
+    alarmNews_ = true;
+    if (!chkShowMissed->isChecked())
+        return;
+    if (!FormMissed)
+        FormMissed = new TFormMissed;
+    FormMissed->AddMissed(missed, rbAMPM->isChecked());
 }

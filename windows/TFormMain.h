@@ -2,6 +2,8 @@
 
 #include "schedule/AlarmPass.h"
 #include "schedule/ChimeTest.h"
+#include "schedule/LastRun.h"
+#include "schedule/SnoozeList.h"
 #include "store/AlarmStore.h"
 #include "windows/Options.h"
 
@@ -16,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTimer;
 class QToolButton;
 class AlarmListModel;
@@ -64,6 +67,9 @@ public:
     QRadioButton *rb24Hours = nullptr;
     QGroupBox *GroupBox3 = nullptr;
     QCheckBox *chkRepeat = nullptr;
+    QCheckBox *chkShowMissed = nullptr;
+    QLabel *LabelSnooze = nullptr;
+    QSpinBox *EditSnooze = nullptr; // minutes
     QGroupBox *GroupBox1 = nullptr;
     QCheckBox *chkChimes = nullptr;
     QRadioButton *rbHourly = nullptr;
@@ -84,6 +90,9 @@ public:
     // The alarm table and list rows behind AlarmsList.
     AlarmStore Alarms;
 
+    // Reminders put off with "Snooze", waiting to open again.
+    SnoozeList Snoozes;
+
     // Handlers.
     void FormCreate();
     void FormShow();
@@ -96,6 +105,8 @@ public:
     void ButtonDelClick();
     void AlarmsListClick();
     void AlarmsListDblClick();
+    // Enter in the list: edits the row the keyboard is on.
+    void AlarmsListEditKey();
     void TimerTimer();
     void chkAutoRunClick();
     void ButtonPlayClick();
@@ -129,6 +140,9 @@ protected:
 
 private:
     void BuildPageButtons();
+    // The keyboard to the first control of the page shown (a page switched by
+    // the clock's menu takes it from a page that goes).
+    void FocusFirstControl();
     void BuildAlarmsPage();
     void BuildOptionsPage();
     // Decodes the decorative strip, once.
@@ -137,6 +151,16 @@ private:
     void ShowAlarmsModel();
     // Opens the reminder for one alarm and waits until it is closed.
     void FireAlarm(int alarmId);
+    // The same for any reminder; wasSnoozed: it came off the snooze list.
+    // One snoozed now goes on the list; the list is written when it changed.
+    void OpenReminder(int alarmId, bool repeat, bool wasSnoozed);
+    // Opens the snoozed reminder whose time has come, if any.
+    void OpenDueSnooze();
+    // Writes the snoozed reminders; a failure is shown, and they still come
+    // back while the program runs.
+    void SaveSnoozes();
+    // Lists what the scheduler found missed, unless the options say not to.
+    void ShowMissedAlarms();
     // Time until just after the next second begins.
     static int MsToNextTick();
 
@@ -147,6 +171,9 @@ private:
     QButtonGroup *intervalGroup_ = nullptr;
     AlarmPass alarmPass_;
     ChimeTest chimeTest_;
+    LastRun lastRun_;
+    // An alarm went off or was missed since the last tick.
+    bool alarmNews_ = false;
 };
 
 extern TFormMain *FormMain;

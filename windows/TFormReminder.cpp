@@ -6,12 +6,16 @@
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
+#include "windows/AccessibleFactory.h"
+#include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "windows/NewTrackBar.h"
 #include "windows/ReminderText.h"
 #include "player/StartSound.h"
 #include "windows/TFormMain.h"
+#include "windows/TitleBarButtons.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -45,6 +49,11 @@ int64_t TimeKey(const DateTimeParts &t, bool twelveHour)
     return ((t.hour * 60LL + t.minute) * 60 + t.second) * 2 + (twelveHour ? 1 : 0);
 }
 
+int64_t MinuteKey(const DateTimeParts &t, bool twelveHour)
+{
+    return (t.hour * 60LL + t.minute) * 2 + (twelveHour ? 1 : 0);
+}
+
 int64_t DateKey(const DateTimeParts &t)
 {
     return (t.year * 13LL + t.month) * 32 + t.day;
@@ -53,8 +62,10 @@ int64_t DateKey(const DateTimeParts &t)
 
 TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
 {
+    // A screen reader meets this window as an alert.
+    InstallAccessibleFactory();
     setObjectName(QStringLiteral("FormReminder"));
-    setWindowTitle(QStringLiteral("Alarm"));
+    setWindowTitle(tr("Alarm"));
     // A title but no system menu, minimise, maximise or close box; above the
     // floating clock, which itself stays on top.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -92,7 +103,9 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo->setFocusPolicy(Qt::ClickFocus); // not a tab stop, but can be typed in
+    Memo->setAccessibleName(tr("Reminder message"));
+    // A Tab stop, so a screen reader can read the message again; Tab leaves it.
+    Memo->setTabChangesFocus(true);
     QPalette memoPal = Memo->palette();
     memoPal.setColor(QPalette::Base, kPaleYellow);
     Memo->setPalette(memoPal);
@@ -113,19 +126,27 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     Button1->hide();
     connect(Button1, &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
 
-    // Flat: no raised frame until the pointer is over it. It takes no focus and
-    // is not the default button, so only the mouse presses it.
-    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+    // The window opens with the keyboard on "Close"; Esc and Enter press it too.
+    ButtonClose = new QPushButton(tr("&Close"), this);
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
     ButtonClose->setGeometry(216, 232, 89, 25);
     ButtonClose->setFlat(true);
     ButtonClose->setAutoDefault(false);
-    ButtonClose->setFocusPolicy(Qt::NoFocus);
-    ButtonClose->setStyleSheet(QStringLiteral(
-        "QPushButton { border: 1px solid transparent; background: transparent; }"
-        "QPushButton:hover { border-color: white gray gray white; }"
-        "QPushButton:pressed { border-color: gray white white gray; }"));
+    MakeFlat(ButtonClose);
     connect(ButtonClose, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonCloseClick(); }); });
+
+    // Beside "Close" and drawn like it.
+    ButtonSnooze = new QPushButton(tr("&Snooze"), this);
+    ButtonSnooze->setObjectName(QStringLiteral("ButtonSnooze"));
+    ButtonSnooze->setGeometry(120, 232, 89, 25);
+    ButtonSnooze->setFlat(true);
+    ButtonSnooze->setAutoDefault(false);
+    MakeFlat(ButtonSnooze);
+    // Left of "Close" on screen, so before it in the Tab order.
+    setTabOrder(ButtonSnooze, ButtonClose);
+    ButtonSnooze->setAccessibleName(tr("Snooze"));
+    ButtonSnooze->setAccessibleDescription(tr("Silences the alarm and shows this reminder again later"));
+    connect(ButtonSnooze, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonSnoozeClick(); }); });
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -148,11 +169,14 @@ void TFormReminder::FormCreate()
 
 void TFormReminder::Button1Click()
 {
+    Snoozed = false;
     RefreshLabels();
 
     SoundFile = AlarmFiles::ReadSoundFile(AlarmId);
     // A missing message raises here: nothing plays and the window stays hidden.
     Memo->setPlainText(AlarmFiles::ReadMessage(AlarmId).join(QLatin1Char('\n')));
+    // What a screen reader says of the window when it appears.
+    setAccessibleDescription(Memo->toPlainText());
 
     StartPlayback();
 
@@ -188,6 +212,13 @@ void TFormReminder::ButtonCloseClick()
     done(QDialog::Accepted);
 }
 
+void TFormReminder::ButtonSnoozeClick()
+{
+    // The scheduler, waiting for this window, puts the reminder off.
+    Snoozed = true;
+    ButtonCloseClick();
+}
+
 void TFormReminder::RefreshLabels()
 {
     const DateTimeParts now = NowParts();
@@ -196,6 +227,13 @@ void TFormReminder::RefreshLabels()
     const int64_t timeKey = TimeKey(now, twelveHour);
     if (timeKey != shownTimeKey_) {
         shownTimeKey_ = timeKey;
+        // Named for a screen reader by the minute only: a label that
+        // announced its every change would speak every second.
+        const int64_t minuteKey = MinuteKey(now, twelveHour);
+        if (minuteKey != shownMinuteKey_) {
+            shownMinuteKey_ = minuteKey;
+            LabelTime->setAccessibleName(ReminderText::MinuteName(now, twelveHour));
+        }
         LabelTime->setText(ReminderText::TimeLabel(now, twelveHour));
         LabelTime->adjustSize();
     }
@@ -248,18 +286,31 @@ void TFormReminder::CentreOnScreen()
 
 void TFormReminder::keyPressEvent(QKeyEvent *event)
 {
-    // Esc would reject the dialog; only "Close" closes this window.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
+    // Esc and Enter do what "Close" does; Enter in the message makes a new line.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (plain) {
+            event->accept();
+            ButtonClose->click();
+            return;
+        }
+        break;
+    default:
+        break;
     }
     QDialog::keyPressEvent(event);
 }
 
 void TFormReminder::closeEvent(QCloseEvent *event)
 {
-    // A close request from the window manager (or Alt+F4) is refused.
+    // A window manager that offers a close box anyway (or Alt+F4) closes the
+    // window as "Close" does: silenced, and the scheduler goes on.
     event->ignore();
+    if (isVisible())
+        ButtonClose->click();
 }
 
 void TFormReminder::hideEvent(QHideEvent *event)
@@ -270,9 +321,15 @@ void TFormReminder::hideEvent(QHideEvent *event)
 
 void TFormReminder::showEvent(QShowEvent *event)
 {
+    AskForTitleBarWithoutButtons(this);
     QDialog::showEvent(event);
     Timer->start();
+    // The keyboard is on "Close" at every showing, whatever had it before.
+    ButtonClose->setFocus(Qt::ActiveWindowFocusReason);
     BringToFront();
+    // A screen reader speaks the alarm's message as the window appears.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void TFormReminder::changeEvent(QEvent *event)

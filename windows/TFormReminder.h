@@ -28,6 +28,7 @@ public:
     TDSTrackBar *DSTrackBar = nullptr;
     QPushButton *Button1 = nullptr;     // hidden entry point of the scheduler
     QPushButton *ButtonClose = nullptr;
+    QPushButton *ButtonSnooze = nullptr; // closes as "Close" does; the reminder comes back later
     QTimer *Timer = nullptr;            // label refresh, runs while shown
     TFilterGraph *FilterGraph = nullptr;
 
@@ -38,12 +39,15 @@ public:
     QString SoundFile;
     // Set at every start of a sound; the next position report moves it to 0.5 s.
     bool SkipPending = false;
+    // How the last reminder was closed: by "Snooze" rather than "Close".
+    bool Snoozed = false;
 
     void FormCreate();
     void Button1Click();
     void TimerTimer();
     void DSTrackBarTimer(TDSTrackBar *sender, uint32_t CurrentPos, uint32_t StopPos);
     void ButtonCloseClick();
+    void ButtonSnoozeClick();
 
     // Starts the sound engine ahead of an alarm that is about to go off and
     // loads its sound, without playing it; a failure is left for the alarm
@@ -68,6 +72,7 @@ private:
     // formats nothing and repaints nothing.
     int64_t shownTimeKey_ = -1;
     int64_t shownDateKey_ = -1;
+    int64_t shownMinuteKey_ = -1;
 };
 
 extern TFormReminder *FormReminder;

@@ -1,9 +1,9 @@
 #include "generator/Chimes.h"
 
 #include "generator/Sound.h"
+#include "generator/WavFile.h"
 
 #include <QList>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -132,7 +132,7 @@ std::function<double(double)> Swell(double length, double rise, double fall)
 
 QByteArray ChimeFile(std::vector<float> (*make)())
 {
-    return Chimes::Wav(Chimes::Finish(make()));
+    return WavFile::Pcm16Mono(Chimes::Finish(make()), kRate);
 }
 
 const QList<Sound> &AllSounds()
@@ -318,41 +318,4 @@ std::vector<float> Chimes::Finish(std::vector<float> samples)
         samples[i] = static_cast<float>(samples[i] * g);
     }
     return samples;
-}
-
-QByteArray Chimes::Wav(const std::vector<float> &samples)
-{
-    QByteArray pcm;
-    pcm.reserve(static_cast<qsizetype>(samples.size() * 2));
-    for (float s : samples) {
-        const auto v = static_cast<qint16>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767));
-        char le[2];
-        qToLittleEndian(v, le);
-        pcm.append(le, 2);
-    }
-    QByteArray wav;
-    const auto u32 = [&wav](quint32 v) {
-        char le[4];
-        qToLittleEndian(v, le);
-        wav.append(le, 4);
-    };
-    const auto u16 = [&wav](quint16 v) {
-        char le[2];
-        qToLittleEndian(v, le);
-        wav.append(le, 2);
-    };
-    wav.append("RIFF");
-    u32(36 + static_cast<quint32>(pcm.size()));
-    wav.append("WAVEfmt ");
-    u32(16);
-    u16(1); // PCM
-    u16(1); // mono
-    u32(kRate);
-    u32(kRate * 2);
-    u16(2);
-    u16(16);
-    wav.append("data");
-    u32(static_cast<quint32>(pcm.size()));
-    wav.append(pcm);
-    return wav;
 }

@@ -18,5 +18,4 @@ std::vector<float> YeeHaa();  // a cowboy's shout
 // Loudness as heard (gated, ear-weighted) to one level, peaks kept below
 // full scale, edges faded.
 std::vector<float> Finish(std::vector<float> samples);
-QByteArray Wav(const std::vector<float> &samples);
 } // namespace Chimes

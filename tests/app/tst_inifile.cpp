@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("hex all ones") << QByteArray("0xFFFFFFFF") << -1;
         QTest::newRow("prefix alone") << QByteArray("0x") << 99;
         QTest::newRow("hex with sign") << QByteArray("0x-1") << 99;
+        QTest::newRow("hex with plus") << QByteArray("0x+1") << 99;
         QTest::newRow("trailing letters") << QByteArray("12abc") << 99;
         QTest::newRow("word") << QByteArray("yes") << 99;
         QTest::newRow("empty") << QByteArray("") << 99;
@@ -91,12 +92,14 @@ private slots:
 
     void namesIgnoreCaseAndBlanksValuesLoseQuotes()
     {
-        TIniFile ini(Write("case.ini", "; comment=not a key\n[ General ]\n  AutoRun =  1  \nPath=\"C:\\a b\"\n"));
-        QCOMPARE(ini.ReadString("general", "autorun", "d"), QString("1"));
+        TIniFile ini(Write("case.ini", "; comment=not a key\n[ General ]\n  AutoRun =  1  \nPath=\"C:\\a b\"\n"
+                                       "Open=\"no end\nautorun=2\n"));
+        QCOMPARE(ini.ReadString("general", "autorun", "d"), QString("1")); // a key written twice: the first
         QCOMPARE(ini.ReadString("GENERAL", "Path", "d"), QString("C:\\a b"));
+        QCOMPARE(ini.ReadString("General", "Open", "d"), QString("\"no end")); // an unmatched quote stays
         QStringList keys;
         ini.ReadSection("General", keys);
-        QCOMPARE(keys, QStringList({"AutoRun", "Path"}));
+        QCOMPARE(keys, QStringList({"AutoRun", "Path", "Open", "autorun"}));
     }
 
     void longValuesAreCut()

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,6 +90,20 @@ private slots:
             QVERIFY(!second.Claim());
             QTRY_COMPARE(raised.count(), copy);
         }
+    }
+
+    // A folder whose path is too long for a socket's address: the copy runs
+    // all the same, the one copy, and says why no later copy can reach it.
+    void copyThatCannotListenRunsAndSaysSo()
+    {
+        const QString folder = dir_.filePath(QString(120, QLatin1Char('f')));
+        QVERIFY(QDir().mkdir(folder) && QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QLoggingCategory::setFilterRules(QStringLiteral("tocsimo.store.warning=true"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot reach this copy")));
+        SingleInstance first(folder);
+        QVERIFY(first.Claim());
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(!SingleInstance(folder).Claim());
     }
 
     // A copy killed while it ran leaves its lock file and its socket file:

@@ -39,6 +39,12 @@ public:
 
     // A mouse notification from the desktop.
     void Click(int code, int iconId = 0) { Deliver(iconId, code); }
+    // The desktop's notification area comes or goes.
+    void SetAvailable(bool available)
+    {
+        log_.available = available;
+        AvailableChanged();
+    }
 
 private:
     Log &log_;

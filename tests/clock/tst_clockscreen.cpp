@@ -1,18 +1,25 @@
 // What the screen shows of the clock, under a real X server with a window
 // manager (run inside scripts/x11-session): the running program at times set
-// with libfaketime in the skin it starts with, and a clock switched to each
-// other skin at fixed times, which stays where it was; each compared pixel
-// for pixel with the face put together here from the skin's own pictures,
-// the root window's colour seen through every key pixel of the background
-// and through no other.
+// with libfaketime in the skin it starts with, and a clock in each skin at
+// fixed times, in both time forms, which stays where it was through a skin
+// switch, and the next tick's face; each compared pixel for pixel with the
+// face put together here from the skin's own pictures, the root window's
+// colour seen through every key pixel of the background and through no other.
+// Also run where the face is drawn through Qt: on a 16-bit screen, whose
+// pixels the X server cannot take as the skin's pictures are, and with Qt
+// scaling windows to twice their size.
 #include "app/DateTime.h"
+#include "app/DisplayPlatform.h"
 #include "app/ErrorBox.h"
 #include "clock/SkinProfile.h"
 #include "clock/TFormClock.h"
+#include "clock/XConnection.h"
+#include "windows/TFormMain.h"
 
 #include "TestProgramFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -21,6 +28,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -34,6 +42,12 @@ QString Run(const QString &program, const QStringList &args)
     p.start(program, args);
     p.waitForFinished(10000);
     return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// Pixels of the screen per pixel of a window's own (1 unless Qt scales windows).
+qreal Scale()
+{
+    return QGuiApplication::primaryScreen()->devicePixelRatio();
 }
 
 // The face at a time, put together from the pictures by the placement rules
@@ -79,12 +93,21 @@ QImage Expected(const QString &folder, const QString &skin, bool is24, int h, in
         for (int xx = 0; xx < back.width(); ++xx)
             if ((back.pixel(xx, y) & RGB_MASK) == (key & RGB_MASK))
                 face.setPixel(xx, y, kRoot.rgb());
+    // Qt scales the face's pixels as they are; a 16-bit screen keeps fewer
+    // shades of each colour.
+    face = face.scaled(face.size() * Scale(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (QGuiApplication::primaryScreen()->depth() == 16)
+        return face.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
     return face;
 }
 
+// The screen's pixels in a rectangle of them.
 QImage Grab(const QRect &where)
 {
-    return QGuiApplication::primaryScreen()->grabWindow(0, where.x(), where.y(), where.width(), where.height())
+    const qreal scale = Scale();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, qRound(where.x() / scale), qRound(where.y() / scale), qRound(where.width() / scale),
+                     qRound(where.height() / scale))
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -121,8 +144,9 @@ private slots:
     void initTestCase();
     void runningProgram_data();
     void runningProgram();
-    void otherSkins_data();
-    void otherSkins();
+    void everySkin_data();
+    void everySkin();
+    void cleanup();
 };
 
 void TestClockScreen::initTestCase()
@@ -192,42 +216,91 @@ void TestClockScreen::runningProgram()
     QFAIL(qPrintable("no face matches the screen (" + tried.join(", ") + "); shot in " + QDir::tempPath()));
 }
 
-void TestClockScreen::otherSkins_data()
+void TestClockScreen::everySkin_data()
 {
     QTest::addColumn<QString>("skin");
+    QTest::addColumn<bool>("is24");
     QTest::addColumn<QTime>("time");
-    QTest::newRow("Digital 13:07:00") << "Digital" << QTime(13, 7, 0, 200);
-    QTest::newRow("Digital 00:05:09, colon dark") << "Digital" << QTime(0, 5, 9, 700);
-    QTest::newRow("Santa Claus 23:59:59") << "Santa Claus" << QTime(23, 59, 59, 100);
-    QTest::newRow("Santa Claus 12:00:00, colon dark") << "Santa Claus" << QTime(12, 0, 0, 501);
+    // Each row also shows the next half second, with the colon in its other
+    // phase. The 24-hour form comes at the first tick that falls in the first
+    // half of a second.
+    QTest::newRow("Digital 13:07:00") << "Digital" << false << QTime(13, 7, 0, 200);
+    QTest::newRow("Digital 23:59:59 in 24-hour form") << "Digital" << true << QTime(23, 59, 59, 100);
+    QTest::newRow("Santa Claus 00:05:09, colon dark") << "Santa Claus" << false << QTime(0, 5, 9, 700);
+    QTest::newRow("Santa Claus 12:00:00 in 24-hour form") << "Santa Claus" << true << QTime(12, 0, 0, 400);
+    QTest::newRow("Small 12:00:00, colon dark") << "Small" << false << QTime(12, 0, 0, 501);
+    QTest::newRow("Small 13:07:09 in 24-hour form") << "Small" << true << QTime(13, 7, 9, 300);
 }
 
-void TestClockScreen::otherSkins()
+void TestClockScreen::everySkin()
 {
     QFETCH(QString, skin);
+    QFETCH(bool, is24);
     QFETCH(QTime, time);
-    const TestProgramFolder dir([time] { return EncodeDateTime(2027, 3, 1, time.hour(), time.minute(), time.second(), time.msec()); });
+    auto at = [](QTime t) { return EncodeDateTime(2027, 3, 1, t.hour(), t.minute(), t.second(), t.msec()); };
+    TDateTime now = at(time);
+    const TestProgramFolder dir([&now] { return now; });
     const QString folder = dir.path() + "/";
     QVERIFY(QProcess::execute("cp", {"-a", kBuilt + ".", folder}) == 0);
+    QFile options(folder + "Options.ini");
+    QVERIFY(options.open(QIODevice::WriteOnly));
+    options.write(QStringLiteral("[General]\r\nAutoRun=0\r\nAutoHide=0\r\nAMPM=%1\r\n").arg(int(!is24)).toLatin1());
+    options.close();
     QStringList errors;
     SetErrorBoxHandler([&](const QString &text) { errors << text; });
 
+    // The options page gives the clock its 24-hour form at the first tick.
+    FormMain = new TFormMain;
     TFormClock clock;
     clock.show();
     QVERIFY(QTest::qWaitForWindowExposed(&clock));
     // Never dragged, the clock keeps its place through the new skin's size.
-    const QPoint at = ClockOnScreen().topLeft();
-    (skin == "Digital" ? clock.MenuSkinDigital : clock.MenuSkinSantaClaus)->trigger();
+    const QPoint place = ClockOnScreen().topLeft();
+    if (skin != "Small")
+        (skin == "Digital" ? clock.MenuSkinDigital : clock.MenuSkinSantaClaus)->trigger();
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
-    QTRY_COMPARE(ClockOnScreen().size(), clock.size());
-    QCOMPARE(ClockOnScreen().topLeft(), at);
+    QTRY_COMPARE(ClockOnScreen().size(), clock.size() * Scale());
+    QCOMPARE(ClockOnScreen().topLeft(), place);
+    QTRY_VERIFY(!clock.FirstTick);
+
     // Once the window manager has taken the new shape and the face is painted.
-    const QImage expected = Expected(folder, skin, false, time.hour(), time.minute(), time.second(), time.msec() <= 500);
-    QImage shot;
-    if (!QTest::qWaitFor([&] { return Differences(shot = Grab(ClockOnScreen()), expected) == 0; }, 10000))
-        shot.save(QDir::tempPath() + "/tocsimo-clockscreen.png");
-    QCOMPARE(Differences(shot, expected), 0);
+    auto shows = [&](QTime t) {
+        const QImage expected = Expected(folder, skin, is24, t.hour(), t.minute(), t.second(), t.msec() <= 500);
+        QImage shot;
+        if (!QTest::qWaitFor([&] { return Differences(shot = Grab(ClockOnScreen()), expected) == 0; }, 10000))
+            shot.save(QDir::tempPath() + "/tocsimo-clockscreen.png");
+        return Differences(shot, expected);
+    };
+    QCOMPARE(shows(time), 0);
+
+    // The next half second, drawn by this tick alone. Where the X server holds
+    // the skin's pictures (24-bit colour, no scaling), the tick sends it no
+    // pixels: fewer bytes than the colon's picture, which changes every tick.
+    clock.Timer1->stop();
+    const QTime next = time.addMSecs(500);
+    now = at(next);
+    xcb_connection_t *x = XConnection();
+    xcb_flush(x);
+    const quint64 before = xcb_total_written(x);
+    clock.Timer1Timer();
+    const quint64 sent = xcb_total_written(x) - before;
+    QCOMPARE(shows(next), 0);
+    if (QGuiApplication::primaryScreen()->depth() >= 24 && Scale() == 1)
+        QVERIFY2(sent < quint64(clock.PicColonOn.sizeInBytes()), qPrintable(QString::number(sent)));
 }
 
-QTEST_MAIN(TestClockScreen)
+void TestClockScreen::cleanup()
+{
+    delete FormMain;
+    FormMain = nullptr;
+}
+
+int main(int argc, char *argv[])
+{
+    // As the program starts: among others, pictures go through the X socket.
+    ChooseDisplayPlatform();
+    QApplication app(argc, argv);
+    TestClockScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_clockscreen.moc"

@@ -71,8 +71,8 @@ private slots:
     void closeStopsWhenTheSkinCannotBeWritten();
     void missingPictureAtStart_data();
     void missingPictureAtStart();
-    void bitmapsCutShortDoNotLoad_data();
-    void bitmapsCutShortDoNotLoad();
+    void damagedBitmapsDoNotLoad_data();
+    void damagedBitmapsDoNotLoad();
     void switchStopsAtTheFailingPicture();
     void switchesSkins();
     void firstTickAutoHide_data();
@@ -208,7 +208,7 @@ void TestFormClock::missingPictureAtStart()
     QVERIFY(!tray_.calls.isEmpty());
 }
 
-void TestFormClock::bitmapsCutShortDoNotLoad_data()
+void TestFormClock::damagedBitmapsDoNotLoad_data()
 {
     QTest::addColumn<QImage>("picture");
     // Rows padded to four bytes, in the depths a skin may use.
@@ -223,14 +223,20 @@ void TestFormClock::bitmapsCutShortDoNotLoad_data()
     QTest::newRow("1-bit, width 9") << mono;
 }
 
-void TestFormClock::bitmapsCutShortDoNotLoad()
+void TestFormClock::damagedBitmapsDoNotLoad()
 {
     QFETCH(QImage, picture);
     const QString path = folder_ + "picture.bmp";
     QVERIFY(picture.save(path, "BMP"));
     QCOMPARE(Rgb(TImage::LoadBitmap(path)), Rgb(picture));
     // The last row's last byte missing (a byte of padding).
-    QFile::resize(path, QFileInfo(path).size() - 1);
+    QByteArray bytes = ReadBytes(path);
+    WriteBytes(path, bytes.left(bytes.size() - 1));
+    QVERIFY(TImage::LoadBitmap(path).isNull());
+    // Whole, but its pixels said to start inside the headers.
+    bytes[10] = 14;
+    bytes[11] = bytes[12] = bytes[13] = 0;
+    WriteBytes(path, bytes);
     QVERIFY(TImage::LoadBitmap(path).isNull());
 }
 
@@ -283,16 +289,20 @@ void TestFormClock::firstTickAutoHide_data()
 {
     QTest::addColumn<bool>("autoHide");
     QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("trayLater"); // the notification area appears after the first tick
     QTest::addColumn<bool>("hidden");
-    QTest::newRow("auto hide") << true << true << true;
-    QTest::newRow("no auto hide") << false << true << false;
-    QTest::newRow("auto hide, no notification area") << true << false << false;
+    QTest::newRow("auto hide") << true << true << false << true;
+    QTest::newRow("no auto hide") << false << true << false << false;
+    QTest::newRow("auto hide, no notification area") << true << false << false << false;
+    QTest::newRow("auto hide, notification area later") << true << false << true << true;
+    QTest::newRow("no auto hide, notification area later") << false << false << true << false;
 }
 
 void TestFormClock::firstTickAutoHide()
 {
     QFETCH(bool, autoHide);
     QFETCH(bool, tray);
+    QFETCH(bool, trayLater);
     QFETCH(bool, hidden);
     WriteOptions(autoHide, true);
     tray_.available = tray;
@@ -300,8 +310,10 @@ void TestFormClock::firstTickAutoHide()
     FormMain = new TFormMain;
     clock->show();
     QTRY_VERIFY(!clock->FirstTick);
+    if (trayLater)
+        static_cast<FakeTrayShell &>(clock->SysTray->Shell()).SetAvailable(true);
     QCOMPARE(clock->isVisible(), !hidden);
-    QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("Restore") : QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("&Restore") : QStringLiteral("&Send to tray"));
     // Later ticks leave the clock as it is.
     QSignalSpy ticks(clock->Timer1, &QTimer::timeout);
     QVERIFY(ticks.wait(5000));
@@ -309,7 +321,7 @@ void TestFormClock::firstTickAutoHide()
 
     // "Send to tray" is offered only where there is a tray to go to.
     emit clock->PopupMenu->aboutToShow();
-    QCOMPARE(clock->Sendtotray->isVisible(), tray);
+    QCOMPARE(clock->Sendtotray->isVisible(), tray || trayLater);
 }
 
 void TestFormClock::rendersInEachHalfSecond()
@@ -374,17 +386,17 @@ void TestFormClock::sendToTrayAndBack()
 
     clock->Sendtotray->trigger();
     QVERIFY(!clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Restore"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Restore"));
     clock->Sendtotray->trigger();
     QVERIFY(clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Send to tray"));
     QCOMPARE(clock->pos(), at);
 
     // The tray icon: a double click does the same, a right press pops the menu up.
     auto &shell = static_cast<FakeTrayShell &>(clock->SysTray->Shell());
     shell.Click(TSysTray::LeftDoubleClick);
     QVERIFY(!clock->isVisible());
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Restore"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Restore"));
     shell.Click(TSysTray::LeftButtonDown);
     QVERIFY(tray_.popups.isEmpty());
     shell.Click(TSysTray::RightButtonDown);
@@ -395,12 +407,13 @@ void TestFormClock::sendToTrayAndBack()
     QCOMPARE(clock->pos(), at);
 
     // The notification area goes away with the clock in it: the clock comes
-    // back where it was. Shown, it stays shown.
+    // back where it was, and the menu no longer offers to hide it.
     clock->Sendtotray->trigger();
-    tray_.available = false;
-    QTRY_VERIFY_WITH_TIMEOUT(clock->isVisible(), 2000);
+    shell.SetAvailable(false);
+    QVERIFY(clock->isVisible());
     QCOMPARE(clock->pos(), at);
-    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("Send to tray"));
+    QCOMPARE(clock->Sendtotray->text(), QStringLiteral("&Send to tray"));
+    QVERIFY(!clock->Sendtotray->isVisible());
 }
 
 void TestFormClock::managerFromTheMenu()

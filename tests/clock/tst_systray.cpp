@@ -132,7 +132,7 @@ void TestSysTray::mouseCodes()
     FakeTrayShell::Log log;
     auto *shell = new FakeTrayShell(log);
     TSysTray tray(&owner, std::unique_ptr<ITrayShell>(shell));
-    tray.PopupMenu = &popup;
+    tray.SetPopupMenu(&popup);
     tray.PopupMode = TPopupMode::fromInt(mode);
     QStringList events;
     auto record = [&events](const char *kind) {

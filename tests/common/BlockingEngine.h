@@ -1,7 +1,7 @@
 #pragma once
 
-#include "player/EngineCodes.h"
-#include "player/PlaybackEngine.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/PlaybackEngine.h"
 #include "player/PlayerRuntime.h"
 
 #include <QString>
@@ -128,8 +128,7 @@ public:
         Shared().lastMove = current;
         return S_OK;
     }
-    void SetVolume(int level) override { volume_ = level; }
-    int Volume() const override { return volume_; }
+    void SetVolume(int) override {}
     double OutputGain() const override { return 1.0; }
     bool GetEvent(Event &event) override
     {
@@ -153,6 +152,5 @@ private:
     bool loaded_ = false;
     bool running_ = false;
     bool event_ = false;
-    int volume_ = 0;
     std::function<void()> wakeup_;
 };

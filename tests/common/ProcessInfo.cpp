@@ -37,3 +37,27 @@ ChildProcesses ChildrenOfThisProcess()
     }
     return children;
 }
+
+QMap<int, QString> OpenDescriptors(const QString &pid)
+{
+    QMap<int, QString> targets;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[4096];
+        const ssize_t n = ::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
+        targets.insert(fd.toInt(), QFile::decodeName(QByteArray(target, n > 0 ? int(n) : 0)));
+    }
+    return targets;
+}
+
+QString AddressSpaceLimit(const QString &pid)
+{
+    QFile limits(QStringLiteral("/proc/%1/limits").arg(pid));
+    if (!limits.open(QIODevice::ReadOnly))
+        return QString();
+    for (const QByteArray &line : limits.readAll().split('\n')) {
+        if (line.startsWith("Max address space"))
+            return QString::fromLatin1(line.mid(17).simplified().split(' ').first());
+    }
+    return QString();
+}

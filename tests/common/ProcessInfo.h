@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -17,3 +18,11 @@ struct ChildProcesses {
     QStringList names;
 };
 ChildProcesses ChildrenOfThisProcess();
+
+// What each open descriptor of a process refers to ("/dev/null",
+// "socket:[123]"...), by number.
+QMap<int, QString> OpenDescriptors(const QString &pid);
+
+// The address space a process may map, as /proc/<pid>/limits gives it (a
+// number of bytes, or "unlimited"); empty when it cannot be read.
+QString AddressSpaceLimit(const QString &pid);

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-// The one writer and reader of plain WAV files (16-bit PCM, mono) for tests:
-// a 440 Hz tone, which every sound output here can play, and the samples of
-// such a file as a player would hear them.
+// Plain WAV files (16-bit PCM, mono) for tests: a 440 Hz tone, which every
+// sound output here can play, written with the chimes' writer, and the
+// samples of such a file as a player would hear them.
 namespace TestWav {
 
 // The bytes of a WAV file `milliseconds` long.

@@ -56,19 +56,25 @@ for i in 0 1 2 3; do
     continue
   fi
   shown_us[$i]=${EPOCHREALTIME/./}
-  if [ "${names[i]}" = killed ]; then
-    sleep 1.5
+  case ${names[i]} in
+  killed)
+    poll 10000 alarm_heard_since "${shown_us[$i]}" 8 || check_failed "no sound before the engine was killed"
     engine=$(engine_of "$pid") || check_failed "no sound engine process while the alarm sounds"
     if [ -n "$engine" ]; then
       kill -KILL "$engine"
       killed_us=${EPOCHREALTIME/./}
       log "killed the sound engine ($engine)"
+      # Gone from /proc once the program has reaped it.
+      poll 10000 eval '[ ! -e /proc/$engine ]' || check_failed "the killed engine was not reaped"
     fi
-    sleep 2
     alarm_visible_window_of "$pid" >/dev/null || check_failed "the reminder went away when its sound engine was killed"
-  else
+    ;;
+  picture)
+    # Silence has no moment to wait for: as long as the others take to sound.
     sleep 3
-  fi
+    ;;
+  *) poll 10000 alarm_heard_since "${shown_us[$i]}" 8 ;;
+  esac
   running "$pid" || fatal "the program died at the ${names[i]} alarm"
   closed_us[$i]=${EPOCHREALTIME/./}
   alarm_click_close "$win"

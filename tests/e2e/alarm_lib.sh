@@ -110,13 +110,20 @@ alarm_shows() {
 
 # alarm_click_close WINDOW: clicks the middle of the "Close" button, which
 # lies at 216,232 (89 by 25) in the window's client area.
-alarm_click_close() {
+alarm_click_close() { alarm_click_button "$1" 216; }
+
+# alarm_click_snooze WINDOW: the same for "Snooze", at 120,232 (89 by 25).
+alarm_click_snooze() { alarm_click_button "$1" 120; }
+
+# alarm_click_button WINDOW LEFT: clicks the middle of the button at LEFT,232
+# (89 by 25) in the window's client area.
+alarm_click_button() {
   local X Y
   # (xdotool getwindowgeometry is off by the frame under openbox; xwininfo is not.)
   read -r X Y < <(xwininfo -id "$1" | awk "/Absolute upper-left X:/ { x = \$4 } /Absolute upper-left Y:/ { y = \$4 } END { print x, y }")
   # From a corner, so the pointer always moves: --sync waits for a move, and
   # a second reminder opens at the same place as the first.
-  xdotool mousemove 0 0 mousemove --sync $((X + 216 + 44)) $((Y + 232 + 12)) click 1
+  xdotool mousemove 0 0 mousemove --sync $((X + $2 + 44)) $((Y + 232 + 12)) click 1
 }
 
 # ---- recording ----------------------------------------------------------------
@@ -143,6 +150,22 @@ alarm_record_stop() {
   ALARM_REC_END_US=${EPOCHREALTIME/./}
   kill -TERM "$ALARM_REC_PID" 2>/dev/null
   wait "$ALARM_REC_PID" 2>/dev/null
+}
+
+# alarm_heard_since FROM_US BLOCKS: true once the recording so far holds
+# BLOCKS loud 50 ms blocks after FROM_US (its last sample taken as now, which
+# dates the blocks less surely than alarm_record_stop does: ask for more than
+# the check afterwards needs).
+alarm_heard_since() {
+  local ALARM_REC_END_US=${EPOCHREALTIME/./}
+  [ "$(alarm_loud_blocks "$1" "$ALARM_REC_END_US")" -ge "$2" ]
+}
+
+# alarm_record_more MS: waits until the recording has grown by MS of sound,
+# so it holds what played up to now.
+alarm_record_more() {
+  local want=$(($(stat -c %s "$ALARM_REC") + ALARM_RATE * 2 * $1 / 1000))
+  poll 10000 eval '[ "$(stat -c %s "$ALARM_REC")" -ge '"$want"' ]'
 }
 
 # alarm_loudness BLOCK_MS: one line per block of the recording, "START_US RMS",
@@ -178,6 +201,21 @@ alarm_bursts() {
 alarm_loud_blocks() {
   alarm_loudness 50 | awk -v from="$1" -v to="$2" -v loud="$ALARM_LOUD" '
     $1 >= from && $1 + 50000 <= to && $2 >= loud { n++ } END { print n + 0 }'
+}
+
+# ---- a clock that jumps ------------------------------------------------------
+# faked_clock_wrapper OFFSET_FILE LOG: sets ALARM_WRAPPER so the program runs
+# under libfaketime with its real-time clock set off by the offset the file
+# holds ("+0", "+700": seconds), read again every second, while its monotonic
+# clock runs on: writing a larger offset is the computer waking from a sleep,
+# or the clock stepped forward. The scheduler's log goes to LOG.
+faked_clock_wrapper() {
+  local lib
+  lib=$(find /usr/lib -name libfaketime.so.1 -path '*faketime*' 2>/dev/null | head -n 1)
+  [ -n "$lib" ] || fatal "libfaketime is missing (scripts/deps test)"
+  echo +0 >"$1"
+  ALARM_WRAPPER=(env LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$1" FAKETIME_CACHE_DURATION=1
+    DONT_FAKE_MONOTONIC=1 QT_LOGGING_RULES=tocsimo.schedule=true sh -c 'exec "$1" 2>>"$0"' "$2")
 }
 
 # ---- starting ahead of the alarms ---------------------------------------------

@@ -36,7 +36,7 @@ alarm_visible_window_of "$pid" >/dev/null ||
 click_us=${EPOCHREALTIME/./}
 alarm_click_close "$win"
 alarm_wait_hidden "$win" 3000 || check_failed "the \"Alarm\" window is still shown 3 s after clicking \"Close\""
-sleep 1
+alarm_record_more 300
 alarm_record_stop
 
 bursts=$(alarm_bursts "$T_US" "$click_us")

@@ -58,13 +58,17 @@ popup_of() {
 # menu_choose PID STEPS...: with the popup menu of PID just opened, waits for
 # it and presses the keys (e.g. Down Down Return).
 menu_choose() {
-  local pid=$1
+  local pid=$1 popup
   shift
   poll 10000 popup_of "$pid" >/dev/null || { check_failed "the popup menu did not open"; return 1; }
-  # The menu takes the keyboard a moment after it shows.
-  sleep 0.5
-  xdotool key --delay 150 "$@"
+  popup=$(popup_of "$pid")
+  # Sent to the menu's window itself: the menu takes the keyboard's grab
+  # only a moment after it shows.
+  xdotool key --window "$popup" --delay 150 "$@"
 }
+
+# window_picture WINDOW: a checksum of what the window shows now.
+window_picture() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
 
 # right_click WINDOW [X Y]: a right click inside a window (default: its middle).
 right_click() {

@@ -12,8 +12,9 @@ make_program_folder "$folder"
 clock_options "$folder" 1
 start_program pid "$E2E_TMP" "$folder/tocsimo"
 wait_clock_window clock "$pid" 20000 || fatal "no clock window appeared"
-# Well past the first tick (50 ms after start).
-sleep 2
+# Past the first tick (50 ms after start): the face has shown another second.
+face=$(window_picture "$clock")
+poll 10000 eval '[ "$(window_picture "$clock")" != "$face" ]' || check_failed "the clock's face did not change"
 mapped "$clock" || check_failed "the clock was hidden with no notification area to bring it back from"
 
 # The first menu, without "Send to tray", has its right edge at the pointer.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The tray icon: a right click on it opens the clock's menu, a double click
-# hides the clock and another brings it back where it was; "Exit" from the
+# The tray icon in an X system tray: a right click on it opens the clock's
+# menu (once), a single click does nothing, a double click hides the clock and
+# another brings it back where it was; "Exit" from the
 # icon's menu ends the program and takes the icon away. With "Auto hide"
 # on, the clock is gone at start and the first item of the menu brings it
 # back ("Restore").
@@ -19,11 +20,18 @@ poll 10000 tray_icon_of "$pid" >/dev/null || fatal "no icon in the notification 
 icon=$(tray_icon_of "$pid")
 at=$(window_xy "$clock")
 
+# A single click first: the menu opened after it shows that it was handled.
+xdotool mousemove --window "$icon" 11 11 click 1
 right_click "$icon" 11 11
 poll 5000 popup_of "$pid" >/dev/null || check_failed "a right click on the icon opened no menu"
+# Its right edge at the pointer.
+eval "$(xdotool getmouselocation --shell)"
+read -r mx _ < <(window_xy "$(popup_of "$pid")")
+mw=$(xwininfo -id "$(popup_of "$pid")" | awk '/Width/ { print $2 }')
+[ $((mx + mw)) = "$X" ] || check_failed "the menu's right edge is at $((mx + mw)), the pointer at $X"
 xdotool key Escape
 poll 5000 eval '! popup_of "$pid" >/dev/null' || check_failed "Escape left the icon's menu open"
-mapped "$clock" || check_failed "the right click hid the clock"
+mapped "$clock" || check_failed "a single click or the right click hid the clock"
 
 xdotool mousemove --window "$icon" 11 11 click --repeat 2 --delay 80 1
 poll 5000 unmapped "$clock" || check_failed "a double click on the icon left the clock shown"

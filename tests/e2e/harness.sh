@@ -94,10 +94,19 @@ out=$1
 pactl get-default-sink >"$out.sink"
 parec -d nullsink.monitor --latency-msec=20 --raw --format=s16le --rate=48000 --channels=1 >"$out.raw" &
 rec=$!
-sleep 0.3
+# grown_by BYTES: waits (10 s at most) until the recording has grown by BYTES.
+grown_by() {
+  local want=$(($(stat -c %s "$out.raw") + $1)) i
+  for ((i = 0; i < 1000; i++)); do
+    [ "$(stat -c %s "$out.raw")" -ge "$want" ] && return 0
+    sleep 0.01
+  done
+  return 1
+}
+grown_by 1 # recording
 # One second of loud noise into the default sink.
 head -c 96000 /dev/urandom | pacat --raw --format=s16le --rate=48000 --channels=1
-sleep 0.3
+grown_by 28800 # and 0.3 s more: the noise is all in
 kill "$rec"
 wait "$rec" || true
 EOF

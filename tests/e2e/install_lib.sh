@@ -4,7 +4,8 @@
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_SIZES=(16 24 32 48 64 72 96 128)
 # The user's files in a program folder (with the temporaries of interrupted writes).
-E2E_USER_ENTRIES=(alarm Options.ini skinname.ini .Options.ini.tmp .skinname.ini.tmp)
+E2E_USER_ENTRIES=(alarm Options.ini skinname.ini Snoozed.ini LastRun.ini
+  .Options.ini.tmp .skinname.ini.tmp .Snoozed.ini.tmp .LastRun.ini.tmp)
 
 # What a program folder holds, for comparing two of them: every entry with its
 # type and permissions, and every file's checksum. Top-level names given after

@@ -7,20 +7,14 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/alarm_lib.sh"
 source "$(dirname "$0")/clock_lib.sh"
-need_null_sink
-
-folder=$E2E_TMP/Tocsimo
-make_program_folder "$folder"
-clock_options "$folder" 0
-tone="$E2E_TMP/wake up.mp3"
-make_tone_mp3 "$tone" || fatal "could not make the sound file"
+source "$(dirname "$0")/journey_lib.sh"
+journey_start
 
 # click_at WINDOW X Y: a left click at a point of the window's client area.
 click_at() {
   local X Y
   read -r X Y <<<"$(window_xy "$1")"
   xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
-  sleep 0.15
 }
 
 alarm_watch_start
@@ -57,9 +51,9 @@ xdotool key Return
 poll 10000 eval '! named_window_of "$pid" Open >/dev/null' || fatal "the file dialog did not take the file"
 
 xdotool windowactivate --sync "$editor"
-sleep 0.3
+# Twice: the first click after the file dialog may go to the window's
+# activation rather than to the message.
 click_at "$editor" 100 280 # the message, in place of the one it starts with
-sleep 0.3
 click_at "$editor" 100 280
 xdotool key ctrl+a
 xdotool type --delay 20 "Time to go"
@@ -71,7 +65,7 @@ poll 10000 eval '! manager_of "$pid" >/dev/null' || fatal "\"OK\" left the manag
 alarm_wait_shown reminder "$pid" $(((due_s + 15) * 1000)) || fatal "the alarm did not go off (due about $(date -d "@$due_s" +%T))"
 shown_us=${EPOCHREALTIME/./}
 log "the reminder showed at $(date +%T), the alarm was set for about $(date -d "@$due_s" +%T)"
-sleep 2.5
+poll 10000 alarm_heard_since "$shown_us" 16 # more than checked below: the live count dates less surely
 alarm_click_close "$reminder"
 alarm_wait_hidden "$reminder" 10000 || check_failed "\"Close\" left the reminder open"
 closed_us=${EPOCHREALTIME/./}
@@ -85,13 +79,7 @@ wait_exit status "$pid" 10000 || fatal "\"Exit\" did not end the program"
 [ "$status" = 0 ] || check_failed "the program ended with status $status"
 
 # ---- the files ----
-read -r H M S _ <<<"$(local_parts "$due_s")"
-grep -q $'^Alarm1=1\r$' "$folder/alarm/Alarms.ini" || check_failed "the index: $(cat -A "$folder/alarm/Alarms.ini")"
-grep -q $'^Daily=1\r$' "$folder/alarm/1.ini" || check_failed "the alarm is not daily: $(cat -A "$folder/alarm/1.ini")"
-grep -q $'^Hour='"$H"$'\r$' "$folder/alarm/1.ini" && grep -q $'^Minute='"$M"$'\r$' "$folder/alarm/1.ini" ||
-  check_failed "the alarm's time is not $H:$M: $(cat -A "$folder/alarm/1.ini")"
-grep -qF "File=$tone" "$folder/alarm/1.ini" || check_failed "the alarm's sound is not $tone: $(cat -A "$folder/alarm/1.ini")"
-[ "$(cat "$folder/alarm/1Memo.ini")" = "Time to go" ] || check_failed "the message file holds: $(cat -A "$folder/alarm/1Memo.ini")"
+journey_files_ok "$due_s"
 grep -q $'^AutoHide=0\r$' "$folder/Options.ini" || check_failed "the options file: $(cat -A "$folder/Options.ini")"
 [ "$(cat "$folder/skinname.ini")" = $'[Skin Name]\r\nSkin Name=Small\r' ] || check_failed "skinname.ini: $(cat -A "$folder/skinname.ini")"
 [ "$(ls "$folder/alarm" | sort | tr '\n' ' ')" = "1.ini 1Memo.ini Alarms.ini " ] ||

@@ -1,17 +1,14 @@
 // The parts of the player that need no sound: the volume mapping, failure
 // codes and messages, the .wax reader and the track bar's range rule.
 #include "app/ErrorBox.h"
+#include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/VolumeMapping.h"
 #include "player/EDirectShowException.h"
-#include "player/EngineCodes.h"
-#include "player/GstFailure.h"
 #include "player/TDSTrackBar.h"
-#include "player/VolumeMapping.h"
 #include "player/WaxPlaylist.h"
 
 #include <QSet>
 #include <QTest>
-
-#include <gst/gst.h>
 
 class TestPlayerParts : public QObject {
     Q_OBJECT
@@ -20,28 +17,28 @@ private slots:
     void volumeMapping_data()
     {
         QTest::addColumn<int>("volume");
-        QTest::addColumn<bool>("linear");
+        QTest::addColumn<VolumeCurve>("curve");
         QTest::addColumn<int>("engine");
-        QTest::newRow("0") << 0 << true << -10000;
-        QTest::newRow("1") << 1 << true << -9247;
-        QTest::newRow("100") << 100 << true << -4989;
-        QTest::newRow("1000") << 1000 << true << -2499;
-        QTest::newRow("5000") << 5000 << true << -752;
-        QTest::newRow("9999") << 9999 << true << 0;
-        QTest::newRow("10000") << 10000 << true << 0;
-        QTest::newRow("below range") << -7 << true << -10000;
-        QTest::newRow("above range") << 25000 << true << 0;
-        QTest::newRow("straight 5000") << 5000 << false << -5000;
-        QTest::newRow("straight 0") << 0 << false << -10000;
-        QTest::newRow("straight 10000") << 10000 << false << 0;
-        QTest::newRow("straight above range") << 12000 << false << 0;
+        QTest::newRow("0") << 0 << VolumeCurve::Logarithmic << -10000;
+        QTest::newRow("1") << 1 << VolumeCurve::Logarithmic << -9247;
+        QTest::newRow("100") << 100 << VolumeCurve::Logarithmic << -4989;
+        QTest::newRow("1000") << 1000 << VolumeCurve::Logarithmic << -2499;
+        QTest::newRow("5000") << 5000 << VolumeCurve::Logarithmic << -752;
+        QTest::newRow("9999") << 9999 << VolumeCurve::Logarithmic << 0;
+        QTest::newRow("10000") << 10000 << VolumeCurve::Logarithmic << 0;
+        QTest::newRow("below range") << -7 << VolumeCurve::Logarithmic << -10000;
+        QTest::newRow("above range") << 25000 << VolumeCurve::Logarithmic << 0;
+        QTest::newRow("straight 5000") << 5000 << VolumeCurve::Straight << -5000;
+        QTest::newRow("straight 0") << 0 << VolumeCurve::Straight << -10000;
+        QTest::newRow("straight 10000") << 10000 << VolumeCurve::Straight << 0;
+        QTest::newRow("straight above range") << 12000 << VolumeCurve::Straight << 0;
     }
     void volumeMapping()
     {
         QFETCH(int, volume);
-        QFETCH(bool, linear);
+        QFETCH(VolumeCurve, curve);
         QFETCH(int, engine);
-        QCOMPARE(EngineVolume(volume, linear), engine);
+        QCOMPARE(EngineVolume(volume, curve), engine);
     }
 
     void engineLevelBecomesGain()
@@ -88,52 +85,6 @@ private slots:
         QCOMPARE(seenTexts.size(), codes.size());
         QVERIFY(!Failed(S_OK));
         QVERIFY(!Failed(S_FALSE));
-    }
-
-    void gstreamerErrorCascadeIsReadByItsCause_data()
-    {
-        QTest::addColumn<QList<int>>("errors"); // domain index, code, fromSource, fromSink
-        QTest::addColumn<QStringList>("missing");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("textHas");
-        // Domains: 0 core, 1 resource, 2 stream.
-        QTest::newRow("missing file") << QList<int>{1, GST_RESOURCE_ERROR_NOT_FOUND, 1, 0, 0, GST_CORE_ERROR_STATE_CHANGE, 1, 0}
-                                      << QStringList() << EngineCode::FileNotFound << "/s/a.wav";
-        QTest::newRow("unknown type after generic") << QList<int>{2, GST_STREAM_ERROR_FAILED, 0, 0, 2, GST_STREAM_ERROR_TYPE_NOT_FOUND, 0, 0}
-                                                    << QStringList() << EngineCode::NotAudio << "no sound";
-        QTest::newRow("damaged header") << QList<int>{2, GST_STREAM_ERROR_WRONG_TYPE, 0, 0, 2, GST_STREAM_ERROR_FAILED, 0, 0}
-                                        << QStringList() << EngineCode::BadFormat << "damaged";
-        QTest::newRow("missing plug-in notice") << QList<int>{0, GST_CORE_ERROR_MISSING_PLUGIN, 0, 0}
-                                                << QStringList{"MPEG-1 Layer 3 (MP3) decoder"}
-                                                << EngineCode::MissingDecoder << "MPEG-1 Layer 3 (MP3) decoder";
-        QTest::newRow("codec not found") << QList<int>{2, GST_STREAM_ERROR_CODEC_NOT_FOUND, 0, 0}
-                                         << QStringList() << EngineCode::MissingDecoder << "not installed";
-        QTest::newRow("unreadable file") << QList<int>{1, GST_RESOURCE_ERROR_OPEN_READ, 1, 0}
-                                         << QStringList() << EngineCode::CannotOpen << "/s/a.wav";
-        QTest::newRow("audio output") << QList<int>{1, GST_RESOURCE_ERROR_OPEN_WRITE, 0, 1}
-                                      << QStringList() << EngineCode::PlaybackFailed << "output";
-        QTest::newRow("no message at all") << QList<int>{} << QStringList() << EngineCode::BadFormat << "/s/a.wav";
-    }
-    void gstreamerErrorCascadeIsReadByItsCause()
-    {
-        QFETCH(QList<int>, errors);
-        QFETCH(QStringList, missing);
-        QFETCH(int, code);
-        QFETCH(QString, textHas);
-        const GQuark domains[] = {GST_CORE_ERROR, GST_RESOURCE_ERROR, GST_STREAM_ERROR};
-        std::vector<GstErrorReport> reports;
-        for (int i = 0; i + 3 < errors.size(); i += 4) {
-            GstErrorReport r;
-            r.domain = domains[errors[i]];
-            r.code = errors[i + 1];
-            r.message = QStringLiteral("engine says %1").arg(i);
-            r.fromSource = errors[i + 2];
-            r.fromSink = errors[i + 3];
-            reports.push_back(r);
-        }
-        const EngineFailure failure = ClassifyGstFailure(reports, missing, QStringLiteral("/s/a.wav"));
-        QCOMPARE(failure.code, code);
-        QVERIFY2(failure.text.contains(textHas), qPrintable(failure.text));
     }
 
     void waxFirstEntryRef_data()
@@ -221,17 +172,6 @@ private slots:
         QVERIFY(WaxPlaylist::IsPlaylistPath("/a/b.asx"));
         QVERIFY(!WaxPlaylist::IsPlaylistPath("/a/b.wav"));
         QVERIFY(!WaxPlaylist::IsPlaylistPath("/a/wax"));
-    }
-
-    void trackBarStartsAtZeroToTen()
-    {
-        TDSTrackBar bar;
-        QCOMPARE(bar.Min(), 0);
-        QCOMPARE(bar.Max(), 10);
-        QCOMPARE(bar.Position(), 0);
-        QCOMPARE(bar.TimerInterval(), 1000u);
-        QCOMPARE(bar.FilterGraph(), nullptr);
-        QCOMPARE(bar.orientation(), Qt::Horizontal);
     }
 
     void trackBarKeepsPositionInsideTheRange()

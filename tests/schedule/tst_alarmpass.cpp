@@ -1,21 +1,21 @@
-#include "app/ProgramFolder.h"
-#include "app/Now.h"
 #include "app/Exception.h"
+#include "app/Now.h"
 #include "schedule/AlarmPass.h"
 
+#include "TestProgramFolder.h"
+
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <ctime>
+#include <optional>
 
 // The pass with a fake clock. Firing "opens a reminder": the fake clock moves
 // on by however long the user keeps that reminder open.
 class TestAlarmPass : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    std::optional<TestProgramFolder> folder_;
     TDateTime clock_ = 0;
     AlarmStore store_;
     QList<int> fired_;
@@ -43,6 +43,17 @@ class TestAlarmPass : public QObject {
         SetRealTimeOverride([&ms] { return timespec{time_t(ms / 1000), long(ms % 1000 * 1000000)}; });
     }
 
+    // What the pass noted as missed: "<id> at <last due>, <total> in all", joined by "; ".
+    static QString Missed(AlarmPass &pass)
+    {
+        QStringList out;
+        for (const MissedAlarm &m : pass.TakeMissed()) {
+            const DateTimeParts p = PartsOfSecondCount(m.when.latest.last());
+            out << QString::asprintf("%d at %02d:%02d:%02d, %d in all", m.alarmId, p.hour, p.minute, p.second, m.when.total);
+        }
+        return out.join("; ");
+    }
+
     // Ticks every 100 ms for the given time.
     void TickFor(AlarmPass &pass, int ms, const AlarmPass::FireFunction &fire)
     {
@@ -55,36 +66,38 @@ class TestAlarmPass : public QObject {
 private slots:
     void init()
     {
-        QDir(dir_.path()).mkpath("alarm");
-        SetProgramFolderOverride(dir_.path());
-        SetNowOverride([this] { return clock_; });
+        folder_.emplace([this] { return clock_; });
         store_ = AlarmStore();
         fired_.clear();
     }
     void cleanup()
     {
-        SetNowOverride({});
         SetRealTimeOverride({});
         qunsetenv("TZ");
-        SetProgramFolderOverride({});
+        folder_.reset();
     }
 
     // A pass that comes late fires what fell due in the seconds it missed, in
-    // order of second then row, when it is at most a minute late.
+    // order of second then row, when it is at most a minute late. Later (the
+    // computer asleep, the clock stepped forward) that is listed as missed,
+    // from the last 24 hours at most.
     void lateTickCatchesUp_data()
     {
         QTest::addColumn<int>("late"); // seconds between the two passes
         QTest::addColumn<QList<int>>("dueAfter"); // per row, seconds after the first pass
         QTest::addColumn<QList<int>>("rings");
-        QTest::newRow("in order of second") << 10 << QList<int>{5, 3} << QList<int>{2, 1};
-        QTest::newRow("a minute late") << 60 << QList<int>{59} << QList<int>{1};
-        QTest::newRow("more than a minute late") << 61 << QList<int>{60} << QList<int>{};
+        QTest::addColumn<QString>("missed");
+        QTest::newRow("in order of second") << 10 << QList<int>{5, 3} << QList<int>{2, 1} << "";
+        QTest::newRow("a minute late") << 60 << QList<int>{59} << QList<int>{1} << "";
+        QTest::newRow("more than a minute late") << 61 << QList<int>{60} << QList<int>{} << "1 at 09:01:00, 1 in all";
+        QTest::newRow("three days late") << 3 * 86400 << QList<int>{5} << QList<int>{} << "1 at 09:00:05, 1 in all";
     }
     void lateTickCatchesUp()
     {
         QFETCH(int, late);
         QFETCH(QList<int>, dueAfter);
         QFETCH(QList<int>, rings);
+        QFETCH(QString, missed);
         for (int r = 0; r < dueAfter.size(); ++r)
             store_.Append(r + 1, {"", "Daily"}, {2027, 1, 1, 9, uint16_t(dueAfter[r] / 60), uint16_t(dueAfter[r] % 60)});
         AlarmPass pass;
@@ -93,6 +106,7 @@ private slots:
         Advance(late * 1000);
         pass.Run(store_, Reminder(100));
         QCOMPARE(fired_, rings);
+        QCOMPARE(Missed(pass), missed);
     }
 
     // Where summer time ends, an alarm in the repeated hour rings once; where
@@ -149,6 +163,8 @@ private slots:
                 ms += 2000; // the reminder is closed two seconds later
             });
         QCOMPARE(fired_.size(), rings);
+        // An hour that never was holds nothing missed.
+        QCOMPARE(Missed(pass), "");
     }
 
     void dailyAlarmFiresOnceAtItsSecond()
@@ -186,6 +202,7 @@ private slots:
         SetClock(2027, 3, 1, 9, 0, 0, 0);
         TickFor(pass, 3000, Reminder(5000));
         QCOMPARE(fired_, QList<int>({1}));
+        QCOMPARE(Missed(pass), "2 at 09:00:00, 1 in all");
         // Both closed quickly: each rings once, upper first.
         fired_.clear();
         SetClock(2027, 3, 2, 9, 0, 0, 0);
@@ -201,18 +218,40 @@ private slots:
         SetClock(2027, 3, 1, 8, 59, 59, 0);
         TickFor(pass, 20000, Reminder(30000));
         QCOMPARE(fired_, QList<int>({1}));
+        QCOMPARE(Missed(pass), "2 at 09:00:05, 1 in all");
+        // Listed once: later passes find nothing more.
+        TickFor(pass, 3000, Reminder(100));
+        QCOMPARE(Missed(pass), "");
     }
 
-    void laterRowsSeeTheClockAfterTheReminder()
+    void aReusedIdentifierHasNoPast()
     {
-        // The lower alarm's second arrives while the upper reminder is open and
-        // is still current when it closes: the same pass fires it.
-        store_.Append(1, {"a", "Daily"}, {2027, 1, 1, 9, 0, 0});
-        store_.Append(2, {"b", "Daily"}, {2027, 1, 1, 9, 0, 2});
+        store_.Append(1, {"old", "Hourly"}, {2027, 1, 1, 0, 30, 0});
         AlarmPass pass;
-        SetClock(2027, 3, 1, 9, 0, 0, 0);
-        pass.Run(store_, Reminder(2100));
-        QCOMPARE(fired_, QList<int>({1, 2}));
+        SetClock(2027, 3, 1, 9, 0, 0);
+        pass.Run(store_, Reminder(100));
+        store_.Remove(0);
+        for (int s = 0; s < 7200; ++s) { // two hours without it
+            Advance(1000);
+            pass.Run(store_, Reminder(100));
+        }
+        store_.Append(1, {"new", "Hourly"}, {2027, 1, 1, 0, 30, 0});
+        Advance(1000);
+        pass.Run(store_, Reminder(100));
+        QCOMPARE(Missed(pass), "");
+    }
+
+    void clockSetBackStillListsWhatAReminderHid()
+    {
+        store_.Append(1, {"a", "Daily"}, {2027, 1, 1, 9, 0, 0});
+        store_.Append(2, {"b", "Daily"}, {2027, 1, 1, 9, 0, 5});
+        AlarmPass pass;
+        SetClock(2027, 3, 1, 10, 0, 0);
+        pass.Run(store_, Reminder(100));
+        SetClock(2027, 3, 1, 8, 59, 59); // set back by hand
+        TickFor(pass, 3000, Reminder(30000));
+        QCOMPARE(fired_, QList<int>({1}));
+        QCOMPARE(Missed(pass), "2 at 09:00:05, 1 in all");
     }
 
     void failingReminderIsNotRetriedWithinItsSecond()

@@ -13,4 +13,14 @@ QString PathOf(const QString &kind);
 // Writes the file as it stands after step n, as the program writes it.
 void Write(const QString &kind, qint64 step);
 
+// Saves alarm id as the editor does, its settings and its message both marked
+// with save n, so that a pair mixed from two saves shows.
+void SaveAlarm(int id, qint64 n);
+// The save each of the alarm's two files is marked with; -1 for a file that
+// is missing or unmarked.
+struct Saves {
+    qint64 settings = -1, message = -1;
+};
+Saves SavesOf(int id);
+
 } // namespace WriterStates

@@ -163,13 +163,16 @@ private slots:
         QCOMPARE(FormMain->ItemIndex(), 2);
         QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(1));
         QCOMPARE(FormMain->ItemIndex(), 1);
-        // Enter in the list presses no button. Should the editor open after all, it is closed again.
+        // Enter in the list edits the row (cancelled here), and keeps it selected.
         QTimer::singleShot(0, FormAlarm, [] { FormAlarm->Button2->click(); });
         QTest::keyClick(FormMain->AlarmsList, Qt::Key_Return);
-        QCOMPARE(editor.shows, 0);
+        QCOMPARE(editor.shows, 1);
+        QCOMPARE(FormAlarm->AlarmId, FormMain->Alarms.Slot(2).Id);
+        QCOMPARE(FormMain->ItemIndex(), 1);
 
-        // The middle row goes: the one that moved up is selected; files stay.
-        QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
+        // The middle row goes, by the Delete key as by "Del": the one that
+        // moved up is selected; files stay.
+        QTest::keyClick(FormMain->AlarmsList, Qt::Key_Delete);
         QCOMPARE(Captions(), QStringList({"Alarm 1", "Alarm 3"}));
         QCOMPARE(FormMain->ItemIndex(), 1);
         QCOMPARE(FormMain->Alarms.Slot(2).Id, 3);
@@ -180,7 +183,7 @@ private slots:
         QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
         QCOMPARE(Captions(), QStringList({"Alarm 1"}));
         QCOMPARE(FormMain->ItemIndex(), 0);
-        QVERIFY(FormMain->AlarmsList->hasFocus());
+        QCOMPARE(FormMain->focusWidget(), FormMain->AlarmsList);
         // The only row goes: nothing left, nothing selected.
         QTest::mouseClick(FormMain->ButtonDel, Qt::LeftButton);
         QCOMPARE(FormMain->Alarms.Count(), 0);

@@ -7,8 +7,10 @@
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/TFormMain.h"
+#include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
+#include "TestFiles.h"
 #include "TestProgramFolder.h"
 
 #include <QCheckBox>
@@ -16,8 +18,10 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -44,6 +48,8 @@ class TestScheduler : public QObject {
     QStringList errors_;
     // Run when a reminder shows, before it is closed (the user reading it).
     std::function<void()> whileShown_;
+    // The user closes reminders with "Snooze" rather than "Close".
+    bool snooze_ = false;
 
     void AddAlarm(int id, AlarmMode mode, const AlarmTime &t, const QStringList &message, bool withMessage = true,
                   const QString &sound = QString())
@@ -61,6 +67,26 @@ class TestScheduler : public QObject {
     void Advance(int seconds) { clock_ += seconds / 86400.0; }
     // One tick of the scheduler's timer, as the timer itself runs it.
     void Tick() { QVERIFY(QMetaObject::invokeMethod(FormMain->Timer, "timeout")); }
+    // The manager and the reminder made anew, as a restart of the program makes them.
+    void Restart()
+    {
+        delete FormReminder;
+        delete FormMain;
+        FormMain = new TFormMain;
+        FormMain->chkChimes->setChecked(false);
+        FormReminder = new TFormReminder;
+        FormReminder->installEventFilter(this);
+    }
+    // The rows of the "Missed alarms" window while it shows: "<due> | <message>".
+    static QStringList MissedRows()
+    {
+        QStringList rows;
+        if (FormMissed && FormMissed->isVisible())
+            for (int i = 0; i < FormMissed->ListMissed->topLevelItemCount(); ++i)
+                rows << FormMissed->ListMissed->topLevelItem(i)->text(0) + " | "
+                        + FormMissed->ListMissed->topLevelItem(i)->text(1);
+        return rows;
+    }
     QList<int> Fired() const
     {
         QList<int> ids;
@@ -77,7 +103,7 @@ protected:
                           FormReminder->Memo->toPlainText(), clock_, BlockingEngine::Shared().slowRendersDone});
             if (whileShown_)
                 whileShown_();
-            QTimer::singleShot(0, FormReminder->ButtonClose, &QPushButton::click);
+            QTimer::singleShot(0, snooze_ ? FormReminder->ButtonSnooze : FormReminder->ButtonClose, &QPushButton::click);
         }
         return false;
     }
@@ -93,6 +119,7 @@ private slots:
         seen_.clear();
         errors_.clear();
         whileShown_ = nullptr;
+        snooze_ = false;
         SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormMain = new TFormMain;
         // These tests listen to the reminder's sound alone: no chime at the full hour.
@@ -104,8 +131,10 @@ private slots:
     void cleanup()
     {
         BlockingEngine::ReleaseAll();
+        delete FormMissed;
         delete FormReminder;
         delete FormMain;
+        FormMissed = nullptr;
         FormReminder = nullptr;
         FormMain = nullptr;
         SetPlaybackEngineFactory({});
@@ -330,6 +359,115 @@ private slots:
         Tick();
         QCOMPARE(Fired(), QList<int>({1, 2, 2}));
         QCOMPARE(BlockingEngine::Shared().slowRendersDone.load(), 0);
+    }
+
+    void missedAlarmsAreListedWhenTheReminderCloses()
+    {
+        AddAlarm(1, AlarmMode::Once, {2027, 3, 1, 9, 0, 0}, {"First"});
+        AddAlarm(2, AlarmMode::Once, {2027, 3, 1, 9, 0, 5}, {"Second", "line two"});
+        AddAlarm(3, AlarmMode::Daily, {2027, 1, 1, 9, 0, 30}, {"Third"});
+        AddAlarm(4, AlarmMode::Once, {2027, 3, 1, 9, 0, 35}, {""});
+        whileShown_ = [this] { Advance(FormReminder->AlarmId == 1 ? 20 : 10); };
+        SetClock(9, 0, 0);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1}));
+        const QStringList second{"Mon, Mar 01, 2027  09:00:05 AM | Second"};
+        QCOMPARE(MissedRows(), second);
+        QVERIFY(!FormMissed->isModal());
+
+        // Open, it holds up no later alarm, and takes in what that one hides.
+        SetClock(9, 0, 30);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({1, 3}));
+        QCOMPARE(MissedRows(), second + QStringList{"Mon, Mar 01, 2027  09:00:35 AM | (no message)"});
+
+        // Esc closes it; the next missed alarm starts a new list.
+        QTest::keyClick(FormMissed->ListMissed, Qt::Key_Escape);
+        QVERIFY(!FormMissed->isVisible());
+        SetClock(9, 0, 0, 0, 2);
+        Tick();
+        SetClock(9, 1, 31, 0, 2); // asleep for 91 s
+        Tick();
+        QCOMPARE(MissedRows(), QStringList({"Tue, Mar 02, 2027  09:00:30 AM | Third"}));
+
+        // Not wanted: not shown.
+        FormMissed->ButtonClose->click();
+        FormMain->chkShowMissed->setChecked(false);
+        SetClock(9, 0, 0, 0, 3);
+        Tick();
+        SetClock(9, 1, 31, 0, 3);
+        Tick();
+        QVERIFY(!FormMissed->isVisible());
+        QVERIFY(errors_.isEmpty());
+    }
+
+    void startListsWhatFellDueWhileNotRunning()
+    {
+        Daily(1, 6, 0, 30);
+        SetClock(6, 0, 0);
+        Tick();
+        // It rings; a start a moment later does not list it.
+        SetClock(6, 0, 30);
+        Tick();
+        SetClock(6, 0, 40);
+        Restart();
+        Tick();
+        QCOMPARE(MissedRows(), QStringList());
+        // A start the next day lists the occurrence it missed.
+        SetClock(7, 0, 0, 0, 2);
+        Restart();
+        Tick();
+        QCOMPARE(MissedRows(), QStringList({"Tue, Mar 02, 2027  06:00:30 AM | 1"}));
+        QCOMPARE(Fired(), QList<int>({1}));
+    }
+
+    void snoozedReminderComesBackAsItWas()
+    {
+        const QString snoozed = dir_->filePath("Snoozed.ini");
+        AddAlarm(4, AlarmMode::Daily, {2027, 1, 1, 7, 0, 0}, {"Pill"});
+        Daily(5, 7, 9, 50);
+        Daily(6, 7, 10, 25);
+        FormMain->chkRepeat->setChecked(false);
+        whileShown_ = [this] {
+            snooze_ = FormReminder->AlarmId == 4;
+            Advance(FormReminder->AlarmId == 5 ? 30 : 10);
+        };
+        SetClock(7, 0, 0);
+        Tick();
+        // Due while another reminder is open, it opens once that one is
+        // closed, with its own repeat setting; what falls due while it is
+        // open is missed. Snoozed again.
+        FormMain->chkRepeat->setChecked(true);
+        SetClock(7, 9, 49);
+        Tick();
+        SetClock(7, 9, 50);
+        Tick();
+        Tick();
+        QCOMPARE(Fired(), QList<int>({4, 5, 4}));
+        QVERIFY(!seen_[2].repeat);
+        QCOMPARE(MissedRows(), QStringList({"Mon, Mar 01, 2027  07:10:25 AM | 6"}));
+
+        // The program ends and the computer sleeps through its time: it opens
+        // at the next start. One added by hand for an alarm no longer listed
+        // never opens.
+        WriteBytes(snoozed, ReadBytes(snoozed) + "[Reminder9]\r\nAlarm=7\r\nDue=2027-03-01T07:05:00Z\r\n");
+        AlarmFiles::WriteMessage(7, {"deleted"});
+        SetClock(8, 0, 0);
+        Restart();
+        Tick();
+        Tick();
+        QCOMPARE(Fired(), QList<int>({4, 5, 4, 4}));
+        QVERIFY(!seen_[3].repeat);
+        QVERIFY(!ReadBytes(snoozed).contains("Alarm=7"));
+        // Snoozed once more, then its alarm is deleted: it never comes back.
+        QVERIFY(ReadBytes(snoozed).contains("Alarm=4"));
+        FormMain->SetItemIndex(0);
+        FormMain->ButtonDel->click();
+        QVERIFY(!ReadBytes(snoozed).contains("Alarm=4"));
+        SetClock(9, 0, 0);
+        Tick();
+        QCOMPARE(Fired(), QList<int>({4, 5, 4, 4}));
+        QVERIFY(errors_.isEmpty());
     }
 };
 

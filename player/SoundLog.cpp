@@ -1,4 +1,0 @@
-#include "player/SoundLog.h"
-
-// Warnings and above only by default: the program logs nothing unasked.
-Q_LOGGING_CATEGORY(lcSound, "tocsimo.sound", QtWarningMsg)
