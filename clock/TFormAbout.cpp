@@ -10,7 +10,7 @@ TFormAbout *FormAbout = nullptr;
 TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(255, 137);
 
@@ -28,7 +28,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     title.setBold(true);
     Label1->setFont(title);
 
-    Label3 = new QLabel(QStringLiteral("Version " TOCSIMO_VERSION), this);
+    Label3 = new QLabel(tr("Version %1").arg(QStringLiteral(TOCSIMO_VERSION)), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(6, 32, 243, 13);
     Label3->setAlignment(Qt::AlignCenter);

@@ -412,7 +412,7 @@ QImage TFormClock::LoadPicture(const QString &fileName) const
     const QString path = ProgramFolder() + SkinName + QLatin1Char('/') + fileName;
     const QImage loaded = TImage::LoadBitmap(path);
     if (loaded.isNull())
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
+        throw Exception(QCoreApplication::translate("TextFile", "Cannot open file %1").arg(path));
     return loaded.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -42,8 +42,8 @@ int main(int argc, char *argv[])
         for (const char c : unusable)
             shown += static_cast<unsigned char>(c) < 0x80 ? QString(QLatin1Char(c))
                                                          : QStringLiteral("\\x") + QString::number(uchar(c), 16).toUpper();
-        ShowErrorBox(QStringLiteral("Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. "
-                                    "Move the program to a folder with another name")
+        ShowErrorBox(QCoreApplication::translate("main", "Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. "
+                                                         "Move the program to a folder with another name")
                          .arg(shown));
         return 1;
     }

@@ -40,9 +40,10 @@
 
 TFormMain *FormMain = nullptr;
 
+// The names of the chimes' sound files; the list shows them translated.
 const QStringList TFormMain::ChimeNames = {
-    QStringLiteral("Chime"), QStringLiteral("Mac"), QStringLiteral("Rooster"),
-    QStringLiteral("Boom"), QStringLiteral("Yee Haa"),
+    QStringLiteral(QT_TR_NOOP("Chime")), QStringLiteral(QT_TR_NOOP("Mac")), QStringLiteral(QT_TR_NOOP("Rooster")),
+    QStringLiteral(QT_TR_NOOP("Boom")), QStringLiteral(QT_TR_NOOP("Yee Haa")),
 };
 
 namespace {
@@ -278,7 +279,8 @@ void TFormMain::BuildOptionsPage()
     Label2->move(16, 74);
     cbChime = Named(new QComboBox(GroupBox1), "cbChime");
     cbChime->setGeometry(96, 72, 129, 19);
-    cbChime->addItems(ChimeNames);
+    for (const QString &name : ChimeNames)
+        cbChime->addItem(tr(name.toUtf8().constData()));
     cbChime->setCurrentIndex(0);
     cbChime->setAccessibleName(tr("Chime sound"));
     Label2->setBuddy(cbChime);
@@ -412,8 +414,8 @@ void TFormMain::ButtonAddClick()
 {
     // A full store opens no editor: nothing could be kept from it.
     if (Alarms.IsFull())
-        throw Exception(QStringLiteral("The alarm list is full: Tocsimo keeps at most %1 alarms. "
-                                       "Delete an alarm before adding another")
+        throw Exception(tr("The alarm list is full: Tocsimo keeps at most %1 alarms. "
+                           "Delete an alarm before adding another")
                             .arg(AlarmStore::Capacity));
     TFormAlarm *editor = Editor();
     editor->AlarmId = Alarms.AllocateId();
@@ -523,7 +525,7 @@ void TFormMain::chkAutoRunClick()
 
 void TFormMain::ButtonPlayClick()
 {
-    const QString name = cbChime->currentText();
+    const QString name = ChimeNames.value(cbChime->currentIndex());
     if (name.isEmpty())
         return;
     // A chime that cannot be played stays silent, with no message, and the buttons stay as they are.
