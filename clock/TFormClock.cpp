@@ -275,9 +275,9 @@ void TFormClock::BuildMenu()
     Skins1 = PopupMenu->addMenu(skins);
     Skins1->setObjectName(QStringLiteral("Skins1"));
     Skins1->setVisible(false);
-    MenuSkinDigital = skins->addAction(tr("&Digital"));
+    MenuSkinDigital = skins->addAction(tr("&Digital", "skins menu"));
     MenuSkinDigital->setObjectName(QStringLiteral("MenuSkinDigital"));
-    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus"));
+    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus", "skins menu"));
     MenuSkinSantaClaus->setObjectName(QStringLiteral("MenuSkinSantaClaus"));
     for (QAction *a : {MenuSkinDigital, MenuSkinSantaClaus})
         a->setCheckable(true);

@@ -47,21 +47,21 @@ QList<Message> ReadTs(const QString &path, QString *language = nullptr)
         if (name == u"TS" && language)
             *language = xml.attributes().value(QStringLiteral("language")).toString();
         else if (name == u"name")
-            context = xml.readElementText();
+            context = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == u"message") {
             message = Message{context, {}, {}, {}, {}};
             numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
         }
         else if (name == u"source")
-            message.source = xml.readElementText();
+            message.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == u"comment")
-            message.comment = xml.readElementText();
+            message.comment = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (name == u"translation") {
             message.type = xml.attributes().value(QStringLiteral("type")).toString();
             if (!numerus)
-                message.translations = {xml.readElementText()};
+                message.translations = {xml.readElementText(QXmlStreamReader::IncludeChildElements)};
         } else if (name == u"numerusform")
-            message.translations.append(xml.readElementText());
+            message.translations.append(xml.readElementText(QXmlStreamReader::IncludeChildElements));
     }
     if (xml.hasError())
         QTest::qFail(qPrintable(path + QStringLiteral(": ") + xml.errorString()), __FILE__, __LINE__);
@@ -99,7 +99,8 @@ QString Mnemonics(const QString &text)
     return letters;
 }
 
-// Within one context (one window, or one menu), no two captions share a mnemonic.
+// Within one context (one window) and one disambiguation (a menu of its own
+// in that window, say), no two captions share a mnemonic.
 QStringList Collisions(const QList<Message> &messages, bool translated)
 {
     QHash<QString, QHash<QChar, QString>> taken;
@@ -107,7 +108,7 @@ QStringList Collisions(const QList<Message> &messages, bool translated)
     for (const Message &m : messages) {
         const QString text = translated ? m.translations.value(0) : m.source;
         for (const QChar letter : Mnemonics(text)) {
-            QString &other = taken[m.context][letter];
+            QString &other = taken[m.context + u'/' + m.comment][letter];
             if (!other.isEmpty())
                 faults.append(QStringLiteral("%1: \"%2\" and \"%3\" share &%4").arg(m.context, other, text, letter));
             other = text;
