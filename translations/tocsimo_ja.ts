@@ -16,7 +16,7 @@
     <name>AlarmMode</name>
     <message>
         <source>Once</source>
-        <translation>1 回のみ</translation>
+        <translation>1 回</translation>
     </message>
     <message>
         <source>Hourly</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>&amp;Once</source>
-        <translation>1 回のみ(&amp;O)</translation>
+        <translation>1 回(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Hourly</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>オプション(&amp;O)</translation>
+        <translation>設定(&amp;O)</translation>
     </message>
     <message>
         <source>S&amp;kins</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>オプション(&amp;O)</translation>
+        <translation>設定(&amp;O)</translation>
     </message>
     <message>
         <source>Alarms</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>オプション</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>General </source>
@@ -360,11 +360,11 @@
     </message>
     <message>
         <source>AM/&amp;PM</source>
-        <translation>12 時間制(&amp;P)</translation>
+        <translation>12時間制(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;24 Hours</source>
-        <translation>24 時間制(&amp;2)</translation>
+        <translation>24時間制(&amp;2)</translation>
     </message>
     <message>
         <source>Alarm </source>
@@ -376,11 +376,11 @@
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>鳴らなかったアラームを表示(&amp;M)</translation>
+        <translation>見逃しを表示(&amp;M)</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
-        <translation>鳴らなかったアラームを表示</translation>
+        <translation>見逃したアラームを表示</translation>
     </message>
     <message>
         <source>Snoo&amp;ze for</source>
@@ -443,11 +443,11 @@
     <name>TFormMissed</name>
     <message>
         <source>Missed alarms</source>
-        <translation>鳴らなかったアラーム</translation>
+        <translation>見逃したアラーム</translation>
     </message>
     <message>
         <source>&amp;These alarms were due but could not go off:</source>
-        <translation>次のアラームは時刻になりましたが鳴らせませんでした(&amp;T):</translation>
+        <translation>次のアラームは時刻になりましたが鳴りませんでした(&amp;T):</translation>
     </message>
     <message>
         <source>Due</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Alarms missed: %1</source>
-        <translation>鳴らなかったアラーム: %1</translation>
+        <translation>見逃したアラーム: %1</translation>
     </message>
 </context>
 <context>

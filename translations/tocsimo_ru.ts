@@ -356,15 +356,15 @@
     </message>
     <message>
         <source>T&amp;ime Format: </source>
-        <translation>&amp;Формат времени: </translation>
+        <translation>&amp;Формат: </translation>
     </message>
     <message>
         <source>AM/&amp;PM</source>
-        <translation>&amp;12 часов</translation>
+        <translation>1&amp;2 часов</translation>
     </message>
     <message>
         <source>&amp;24 Hours</source>
-        <translation>&amp;24 часа</translation>
+        <translation>2&amp;4 часа</translation>
     </message>
     <message>
         <source>Alarm </source>
@@ -404,15 +404,15 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>Раз в &amp;час</translation>
+        <translation>&amp;1 час</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>Раз в &amp;30 мин</translation>
+        <translation>&amp;30 мин</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation>Раз в 1&amp;5 мин</translation>
+        <translation>1&amp;5 мин</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>

@@ -360,11 +360,11 @@
     </message>
     <message>
         <source>AM/&amp;PM</source>
-        <translation>&amp;12 годин</translation>
+        <translation>1&amp;2 годин</translation>
     </message>
     <message>
         <source>&amp;24 Hours</source>
-        <translation>&amp;24 години</translation>
+        <translation>2&amp;4 години</translation>
     </message>
     <message>
         <source>Alarm </source>
@@ -404,15 +404,15 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>&amp;Щогодини</translation>
+        <translation>&amp;1 год</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>Що &amp;30 хв</translation>
+        <translation>&amp;30 хв</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation>Що 1&amp;5 хв</translation>
+        <translation>1&amp;5 хв</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>

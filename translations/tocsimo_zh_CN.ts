@@ -16,7 +16,7 @@
     <name>AlarmMode</name>
     <message>
         <source>Once</source>
-        <translation>仅一次</translation>
+        <translation>一次</translation>
     </message>
     <message>
         <source>Hourly</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>&amp;Once</source>
-        <translation>仅一次(&amp;O)</translation>
+        <translation>一次(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Hourly</source>
@@ -360,11 +360,11 @@
     </message>
     <message>
         <source>AM/&amp;PM</source>
-        <translation>12 小时制(&amp;P)</translation>
+        <translation>12小时制(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;24 Hours</source>
-        <translation>24 小时制(&amp;2)</translation>
+        <translation>24小时制(&amp;2)</translation>
     </message>
     <message>
         <source>Alarm </source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>每小时(&amp;Y)</translation>
+        <translation>整点(&amp;Y)</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
