@@ -230,6 +230,7 @@ void TFormMain::BuildOptionsPage()
     chkAutoHide->setChecked(true);
     Label3 = Named(new QLabel(tr("T&ime Format: "), GroupBox2), "Label3");
     Label3->move(16, 72);
+    Label3->adjustSize();
     rbAMPM = Named(new QRadioButton(tr("AM/&PM"), GroupBox2), "rbAMPM");
     rbAMPM->setGeometry(96, 72, 81, 17);
     rb24Hours = Named(new QRadioButton(tr("&24 Hours"), GroupBox2), "rb24Hours");
@@ -251,6 +252,7 @@ void TFormMain::BuildOptionsPage()
     chkShowMissed->setAccessibleName(tr("Show missed alarms"));
     LabelSnooze = Named(new QLabel(tr("Snoo&ze for"), GroupBox3), "LabelSnooze");
     LabelSnooze->move(16, 40);
+    LabelSnooze->adjustSize();
     EditSnooze = Named(new QSpinBox(GroupBox3), "EditSnooze");
     EditSnooze->setGeometry(84, 37, 97, 21);
     EditSnooze->setRange(Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
@@ -277,6 +279,7 @@ void TFormMain::BuildOptionsPage()
     rbHourly->setChecked(true);
     Label2 = Named(new QLabel(tr("&Chime sound:"), GroupBox1), "Label2");
     Label2->move(16, 74);
+    Label2->adjustSize();
     cbChime = Named(new QComboBox(GroupBox1), "cbChime");
     cbChime->setGeometry(96, 72, 129, 19);
     for (const QString &name : ChimeNames)
