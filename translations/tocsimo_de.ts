@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Unable to create the folder %1 for your alarms and options: %2</source>
-        <translation>Der Ordner %1 für Ihre Wecker und Einstellungen kann nicht angelegt werden: %2</translation>
+        <translation>Der Ordner %1 für Ihre Wecker und Optionen kann nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>&amp;Einstellungen</translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>S&amp;kins</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation>&amp;OK</translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Alarms</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>&amp;Einstellungen</translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Alarms</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>General </source>
@@ -348,11 +348,11 @@
     </message>
     <message>
         <source>Auto &amp;run when the desktop session starts</source>
-        <translation>Beim Anmelden automatisch s&amp;tarten</translation>
+        <translation>&amp;Beim Anmelden automatisch starten</translation>
     </message>
     <message>
         <source>Auto &amp;hide alarm clock in system tray</source>
-        <translation>Uhr im Systemabschnitt ver&amp;bergen</translation>
+        <translation>&amp;Uhr im Systemabschnitt verbergen</translation>
     </message>
     <message>
         <source>T&amp;ime Format: </source>
@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>Repea&amp;t alarm sound</source>
-        <translation>Weckton wiede&amp;rholen</translation>
+        <translation>W&amp;eckton wiederholen</translation>
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>&amp;Verpasste Wecker zeigen</translation>
+        <translation>&amp;Verpasste zeigen</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>Snoo&amp;ze for</source>
-        <translation>Schl&amp;ummern</translation>
+        <translation>S&amp;chlummern</translation>
     </message>
     <message>
         <source> minutes</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>&amp;Chime sound:</source>
-        <translation>&amp;Klang:</translation>
+        <translation>Klan&amp;g:</translation>
     </message>
     <message>
         <source>Chime sound</source>
