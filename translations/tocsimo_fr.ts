@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Hourly</source>
-        <translation>Toutes les heures</translation>
+        <translation>Horaire</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Hourly</source>
-        <translation>&amp;Toutes les heures</translation>
+        <translation>H&amp;oraire</translation>
     </message>
     <message>
         <source>&amp;Daily</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>&amp;Weekly</source>
-        <translation>He&amp;bdomadaire</translation>
+        <translation>H&amp;ebdomadaire</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>&amp;Yearly</source>
-        <translation>Annue&amp;lle</translation>
+        <translation>A&amp;nnuelle</translation>
     </message>
     <message>
         <source>D&amp;ate:</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation>Ma&amp;intenant</translation>
+        <translation>Main&amp;tenant</translation>
     </message>
     <message>
         <source>Alarm &amp;sound:</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation>&amp;OK</translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>Modif&amp;ier</translation>
+        <translation>Mod&amp;ifier</translation>
     </message>
     <message>
         <source>De&amp;l</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>T&amp;ime Format: </source>
-        <translation>&amp;Format horaire : </translation>
+        <translation>&amp;Format : </translation>
     </message>
     <message>
         <source>AM/&amp;PM</source>
@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>Repea&amp;t alarm sound</source>
-        <translation>Son de l’alarme en &amp;boucle</translation>
+        <translation>Son en &amp;boucle</translation>
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>Afficher les alarmes ma&amp;nquées</translation>
+        <translation>Alarmes ma&amp;nquées</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>Snoo&amp;ze for</source>
-        <translation>Répéter &amp;dans</translation>
+        <translation>R&amp;épéter dans</translation>
     </message>
     <message>
         <source> minutes</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>D&amp;emi-heures</translation>
+        <translation>&amp;Demi-heures</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
