@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Hourly</source>
-        <translation>Cada hora</translation>
+        <translation>Horaria</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Hourly</source>
-        <translation>Cada h&amp;ora</translation>
+        <translation>H&amp;oraria</translation>
     </message>
     <message>
         <source>&amp;Daily</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Auto &amp;hide alarm clock in system tray</source>
-        <translation>Ocultar el reloj en &amp;la bandeja</translation>
+        <translation>Oc&amp;ultar el reloj en la bandeja</translation>
     </message>
     <message>
         <source>T&amp;ime Format: </source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>&amp;Mostrar alarmas perdidas</translation>
+        <translation>A&amp;larmas perdidas</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
@@ -404,15 +404,15 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>&amp;Cada hora</translation>
+        <translation>&amp;Horas</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>Media &amp;hora</translation>
+        <translation>&amp;Medias horas</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation>C&amp;uarto de hora</translation>
+        <translation>&amp;Cuartos de hora</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>
