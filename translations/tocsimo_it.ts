@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation>&amp;Aggiungi</translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Auto &amp;hide alarm clock in system tray</source>
-        <translation>&amp;Nascondi nell'area di notifica</translation>
+        <translation>Nascondi nell'&amp;area di notifica</translation>
     </message>
     <message>
         <source>T&amp;ime Format: </source>
@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>Repea&amp;t alarm sound</source>
-        <translation>&amp;Ripeti il suono</translation>
+        <translation>Ripe&amp;ti il suono</translation>
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>Mos&amp;tra sveglie perse</translation>
+        <translation>Mostra sve&amp;glie perse</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
@@ -404,15 +404,15 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>O&amp;gni ora</translation>
+        <translation>O&amp;re</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>Ogni me&amp;zz'ora</translation>
+        <translation>Me&amp;zz'ore</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation>Ogni &amp;quarto d'ora</translation>
+        <translation>&amp;Quarti d'ora</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>
