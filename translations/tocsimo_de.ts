@@ -5,539 +5,539 @@
     <name>AlarmListModel</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
 </context>
 <context>
     <name>AlarmMode</name>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalig</translation>
     </message>
     <message>
         <source>Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Stündlich</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
 </context>
 <context>
     <name>AlarmStore</name>
     <message>
         <source>Tocsimo keeps at most %1 alarms: delete one before adding another</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocsimo speichert höchstens %1 Wecker: Löschen Sie einen, bevor Sie einen weiteren hinzufügen</translation>
     </message>
     <message>
         <source>Invalid alarm identifier %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Wecker-Kennung %1</translation>
     </message>
     <message>
         <source>Alarm identifier %1 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wecker-Kennung %1 wird bereits verwendet</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
     </message>
 </context>
 <context>
     <name>AutoRun</name>
     <message>
         <source>Failed to set data for &apos;Tocsimo&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten für „Tocsimo“ konnten nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>ChmLibrary</name>
     <message>
         <source>HHCtrl.OCX not installed!<byte value="xd"/> HTMLHELP cannot displayed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfeprogramm ist nicht installiert.<byte value="xd"/> Die Hilfe kann nicht angezeigt werden.</translation>
     </message>
     <message>
         <source>Function HTMLHELP cannot loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfefunktion konnte nicht geladen werden.</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid argument to date encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Argument für die Datumskodierung</translation>
     </message>
     <message>
         <source>Invalid argument to time encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Argument für die Zeitkodierung</translation>
     </message>
 </context>
 <context>
     <name>ProgramFolder</name>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>Unable to create the folder %1 for your alarms and options: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 für Ihre Wecker und Optionen kann nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>RegularFile</name>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht vorhanden</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 MiB</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
 </context>
 <context>
     <name>TFormAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tocsimo</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TFormAlarm</name>
     <message>
         <source>Audio files|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|All files (*.*)|*.*;</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodateien|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|Alle Dateien (*.*)|*.*;</translation>
     </message>
     <message>
         <source>Alarm properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Weckereigenschaften</translation>
     </message>
     <message>
         <source>Alarm mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung:</translation>
     </message>
     <message>
         <source>&amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einmalig</translation>
     </message>
     <message>
         <source>&amp;Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stündlich</translation>
     </message>
     <message>
         <source>&amp;Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Täglich</translation>
     </message>
     <message>
         <source>&amp;Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wöchentlich</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monatlich</translation>
     </message>
     <message>
         <source>&amp;Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jährlich</translation>
     </message>
     <message>
         <source>D&amp;ate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uhrzeit:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet&amp;zt</translation>
     </message>
     <message>
         <source>Alarm &amp;sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wec&amp;kton:</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Weckton</translation>
     </message>
     <message>
         <source>Choose the sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tondatei auswählen</translation>
     </message>
     <message>
         <source>Play the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton abspielen</translation>
     </message>
     <message>
         <source>Stop the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton anhalten</translation>
     </message>
     <message>
         <source>&amp;Reminder message:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;rinnerungstext:</translation>
     </message>
     <message>
         <source>Reminder message</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungstext</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>It is time to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist Zeit für ...</translation>
     </message>
     <message>
         <source>Invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum</translation>
     </message>
     <message>
         <source>Invalid time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Uhrzeit</translation>
     </message>
 </context>
 <context>
     <name>TFormClock</name>
     <message>
         <source>&amp;Send to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In den &amp;Systemabschnitt</translation>
     </message>
     <message>
         <source>&amp;Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wecker</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>S&amp;kins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Designs</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Tocsimo clock, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocsimo-Uhr, %1</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiede&amp;rherstellen</translation>
     </message>
     <message>
         <source>&amp;Digital</source>
         <comment>skins menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Digital</translation>
     </message>
     <message>
         <source>&amp;Santa Claus</source>
         <comment>skins menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weihnachtsmann</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac</translation>
     </message>
     <message>
         <source>Rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>Hahn</translation>
     </message>
     <message>
         <source>Boom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bumm</translation>
     </message>
     <message>
         <source>Yee Haa</source>
-        <translation type="unfinished"></translation>
+        <translation>Yee Haa</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wecker</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändern</translation>
     </message>
     <message>
         <source>De&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>General </source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein </translation>
     </message>
     <message>
         <source>Auto &amp;run when the desktop session starts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beim Anmelden automatisch starten</translation>
     </message>
     <message>
         <source>Auto &amp;hide alarm clock in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uhr im Systemabschnitt verbergen</translation>
     </message>
     <message>
         <source>T&amp;ime Format: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitformat: </translation>
     </message>
     <message>
         <source>AM/&amp;PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/&amp;PM</translation>
     </message>
     <message>
         <source>&amp;24 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;24 Stunden</translation>
     </message>
     <message>
         <source>Alarm </source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker </translation>
     </message>
     <message>
         <source>Repea&amp;t alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;eckton wiederholen</translation>
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verpasste zeigen</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasste Wecker zeigen</translation>
     </message>
     <message>
         <source>Snoo&amp;ze for</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chlummern</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> Minuten</translation>
     </message>
     <message>
         <source>Snooze for</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern für</translation>
     </message>
     <message>
         <source>Chime </source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenschlag </translation>
     </message>
     <message>
         <source>E&amp;nable chime sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktivieren</translation>
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stündlich</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Halbstündlich</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;iertelstündlich</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klan&amp;g:</translation>
     </message>
     <message>
         <source>Chime sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang des Stundenschlags</translation>
     </message>
     <message>
         <source>Play the chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang abspielen</translation>
     </message>
     <message>
         <source>Stop the chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang anhalten</translation>
     </message>
     <message>
         <source>The alarm list is full: Tocsimo keeps at most %1 alarms. Delete an alarm before adding another</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Weckerliste ist voll: Tocsimo speichert höchstens %1 Wecker. Löschen Sie einen Wecker, bevor Sie einen weiteren hinzufügen</translation>
     </message>
     <message>
         <source>%1. Snoozed reminders come back while Tocsimo runs, but not after it is started again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Zurückgestellte Erinnerungen kehren wieder, solange Tocsimo läuft, aber nicht nach einem Neustart</translation>
     </message>
 </context>
 <context>
     <name>TFormMissed</name>
     <message>
         <source>Missed alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasste Wecker</translation>
     </message>
     <message>
         <source>&amp;These alarms were due but could not go off:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diese Wecker waren fällig, konnten aber nicht klingeln:</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>(no message)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Nachricht)</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und %n weiteres Mal</numerusform>
+            <numerusform>und %n weitere Male</numerusform>
         </translation>
     </message>
     <message>
         <source>Alarms missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasste Wecker: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormReminder</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
     <message>
         <source>Reminder message</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungstext</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ummern</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern</translation>
     </message>
     <message>
         <source>Silences the alarm and shows this reminder again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet den Wecker stumm und zeigt diese Erinnerung später erneut an</translation>
     </message>
 </context>
 <context>
     <name>THelpBrowser</name>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Tocsimo Help&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;p&gt;The page %1 cannot be read from the help file %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Tocsimo-Hilfe&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;p&gt;Die Seite %1 kann nicht aus der Hilfedatei %2 gelesen werden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. Move the program to a folder with another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocsimo kann nicht aus dem Ordner %1 gestartet werden, weil sein Name kein gültiger UTF-8-Text ist. Verschieben Sie das Programm in einen Ordner mit einem anderen Namen</translation>
     </message>
 </context>
 </TS>

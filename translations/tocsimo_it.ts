@@ -5,539 +5,539 @@
     <name>AlarmListModel</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
 </context>
 <context>
     <name>AlarmMode</name>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <source>Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni ora</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornaliera</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimanale</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensile</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuale</translation>
     </message>
 </context>
 <context>
     <name>AlarmStore</name>
     <message>
         <source>Tocsimo keeps at most %1 alarms: delete one before adding another</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocsimo conserva al massimo %1 sveglie: eliminane una prima di aggiungerne un'altra</translation>
     </message>
     <message>
         <source>Invalid alarm identifier %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificativo di sveglia %1 non valido</translation>
     </message>
     <message>
         <source>Alarm identifier %1 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>L'identificativo di sveglia %1 è già in uso</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice dell'elenco fuori dai limiti (%1)</translation>
     </message>
 </context>
 <context>
     <name>AutoRun</name>
     <message>
         <source>Failed to set data for &apos;Tocsimo&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile impostare i dati per «Tocsimo»</translation>
     </message>
 </context>
 <context>
     <name>ChmLibrary</name>
     <message>
         <source>HHCtrl.OCX not installed!<byte value="xd"/> HTMLHELP cannot displayed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il visualizzatore della guida non è installato.<byte value="xd"/> Impossibile mostrare la guida.</translation>
     </message>
     <message>
         <source>Function HTMLHELP cannot loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare la funzione della guida.</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>Invalid argument to date encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento non valido per la codifica della data</translation>
     </message>
     <message>
         <source>Invalid argument to time encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento non valido per la codifica dell'ora</translation>
     </message>
 </context>
 <context>
     <name>ProgramFolder</name>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella</translation>
     </message>
     <message>
         <source>Unable to create the folder %1 for your alarms and options: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1 per le sveglie e le opzioni: %2</translation>
     </message>
 </context>
 <context>
     <name>RegularFile</name>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>file inesistente</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>più grande di %1 MiB</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non leggibile</translation>
     </message>
 </context>
 <context>
     <name>TFormAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TFormAlarm</name>
     <message>
         <source>Audio files|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|All files (*.*)|*.*;</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|Tutti i file (*.*)|*.*;</translation>
     </message>
     <message>
         <source>Alarm properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà della sveglia</translation>
     </message>
     <message>
         <source>Alarm mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione:</translation>
     </message>
     <message>
         <source>&amp;Once</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Una volta</translation>
     </message>
     <message>
         <source>&amp;Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ogni ora</translation>
     </message>
     <message>
         <source>&amp;Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giornaliera</translation>
     </message>
     <message>
         <source>&amp;Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;ttimanale</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mensile</translation>
     </message>
     <message>
         <source>&amp;Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuale</translation>
     </message>
     <message>
         <source>D&amp;ate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>&amp;Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ra:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad&amp;esso</translation>
     </message>
     <message>
         <source>Alarm &amp;sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suono della sveglia:</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono della sveglia</translation>
     </message>
     <message>
         <source>Choose the sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il file audio</translation>
     </message>
     <message>
         <source>Play the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci il suono</translation>
     </message>
     <message>
         <source>Stop the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma il suono</translation>
     </message>
     <message>
         <source>&amp;Reminder message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di &amp;promemoria:</translation>
     </message>
     <message>
         <source>Reminder message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di promemoria</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>It is time to...</source>
-        <translation type="unfinished"></translation>
+        <translation>È ora di...</translation>
     </message>
     <message>
         <source>Invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data non valida</translation>
     </message>
     <message>
         <source>Invalid time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora non valida</translation>
     </message>
 </context>
 <context>
     <name>TFormClock</name>
     <message>
         <source>&amp;Send to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riduci nell'area di notifica</translation>
     </message>
     <message>
         <source>&amp;Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sveglie</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>S&amp;kins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temi</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Tocsimo clock, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orologio Tocsimo, %1</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;pristina</translation>
     </message>
     <message>
         <source>&amp;Digital</source>
         <comment>skins menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Digitale</translation>
     </message>
     <message>
         <source>&amp;Santa Claus</source>
         <comment>skins menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Babbo Natale</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Rintocco</translation>
     </message>
     <message>
         <source>Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac</translation>
     </message>
     <message>
         <source>Rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>Gallo</translation>
     </message>
     <message>
         <source>Boom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bum</translation>
     </message>
     <message>
         <source>Yee Haa</source>
-        <translation type="unfinished"></translation>
+        <translation>Yee Haa</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sveglie</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>Alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglie</translation>
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>De&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>General </source>
-        <translation type="unfinished"></translation>
+        <translation>Generale </translation>
     </message>
     <message>
         <source>Auto &amp;run when the desktop session starts</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vvia all'apertura della sessione</translation>
     </message>
     <message>
         <source>Auto &amp;hide alarm clock in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi nell'&amp;area di notifica</translation>
     </message>
     <message>
         <source>T&amp;ime Format: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato ora: </translation>
     </message>
     <message>
         <source>AM/&amp;PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/&amp;PM</translation>
     </message>
     <message>
         <source>&amp;24 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;24 ore</translation>
     </message>
     <message>
         <source>Alarm </source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia </translation>
     </message>
     <message>
         <source>Repea&amp;t alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripe&amp;ti il suono</translation>
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra sve&amp;glie perse</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra sveglie perse</translation>
     </message>
     <message>
         <source>Snoo&amp;ze for</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa &amp;di</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minuti</translation>
     </message>
     <message>
         <source>Snooze for</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa di</translation>
     </message>
     <message>
         <source>Chime </source>
-        <translation type="unfinished"></translation>
+        <translation>Rintocchi </translation>
     </message>
     <message>
         <source>E&amp;nable chime sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva &amp;i rintocchi</translation>
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;re</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Me&amp;zz'ore</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quarti d'ora</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uono:</translation>
     </message>
     <message>
         <source>Chime sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono dei rintocchi</translation>
     </message>
     <message>
         <source>Play the chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci il rintocco</translation>
     </message>
     <message>
         <source>Stop the chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma il rintocco</translation>
     </message>
     <message>
         <source>The alarm list is full: Tocsimo keeps at most %1 alarms. Delete an alarm before adding another</source>
-        <translation type="unfinished"></translation>
+        <translation>L'elenco delle sveglie è pieno: Tocsimo conserva al massimo %1 sveglie. Elimina una sveglia prima di aggiungerne un'altra</translation>
     </message>
     <message>
         <source>%1. Snoozed reminders come back while Tocsimo runs, but not after it is started again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. I promemoria posticipati ritornano finché Tocsimo è in esecuzione, ma non dopo un nuovo avvio</translation>
     </message>
 </context>
 <context>
     <name>TFormMissed</name>
     <message>
         <source>Missed alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglie perse</translation>
     </message>
     <message>
         <source>&amp;These alarms were due but could not go off:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Queste sveglie non hanno potuto suonare all'ora prevista:</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevista</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>(no message)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessun messaggio)</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e %n altra volta</numerusform>
+            <numerusform>e altre %n volte</numerusform>
         </translation>
     </message>
     <message>
         <source>Alarms missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglie perse: %1</translation>
     </message>
 </context>
 <context>
     <name>TFormReminder</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia</translation>
     </message>
     <message>
         <source>Reminder message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di promemoria</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Posticipa</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa</translation>
     </message>
     <message>
         <source>Silences the alarm and shows this reminder again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzia la sveglia e mostra di nuovo questo promemoria più tardi</translation>
     </message>
 </context>
 <context>
     <name>THelpBrowser</name>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Tocsimo Help&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;p&gt;The page %1 cannot be read from the help file %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Guida di Tocsimo&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;p&gt;Impossibile leggere la pagina %1 dal file della guida %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>TIniFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in %1</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. Move the program to a folder with another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocsimo non può essere eseguito dalla cartella %1 perché il suo nome non è un testo UTF-8 valido. Sposta il programma in una cartella con un altro nome</translation>
     </message>
 </context>
 </TS>
