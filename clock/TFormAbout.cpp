@@ -1,6 +1,7 @@
 #include "clock/TFormAbout.h"
 
 #include "clock/ProgramIcon.h"
+#include "windows/FitCaptions.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +39,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     ButtonOK->setGeometry(88, 96, 73, 25);
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAbout::ButtonOKClick);
+    FitCaptions(this);
 }
 
 void TFormAbout::ButtonOKClick()

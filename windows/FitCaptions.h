@@ -11,3 +11,8 @@ class QWidget;
 // over others by design (buttons on a picture) are not neighbours.
 // Call it once the captions are set.
 void FitCaptions(QWidget *container);
+
+// Whether the control shows a caption FitCaptions makes room for, and the
+// width that caption needs.
+bool HasCaption(const QWidget *control);
+int CaptionWidth(const QWidget *control);

@@ -9,6 +9,7 @@
 #include "store/AlarmFiles.h"
 #include "windows/CalendarDateEdit.h"
 #include "windows/FileFilter.h"
+#include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "player/StartSound.h"
@@ -248,6 +249,9 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
     // Selected at creation, which sets the pickers up for it.
     SetPickersToNow();
     rbOnce->setChecked(true);
+
+    // Captions in the user's language may be longer than the English ones.
+    FitCaptions(this);
 
     Guarded([this] { FormCreate(); });
 }

@@ -10,6 +10,7 @@
 #include "windows/AlarmListView.h"
 #include "windows/AccessibleFactory.h"
 #include "windows/AutoRun.h"
+#include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "windows/Named.h"
@@ -151,6 +152,18 @@ TFormMain::TFormMain(QWidget *parent)
         Timer->start(MsToNextTick());
     });
     Timer->start(MsToNextTick());
+
+    // Captions in the user's language may be longer than the English ones.
+    // The page buttons' pressed twins, hidden in turn, are fitted as well.
+    const QList<QWidget *> twins = {ButtonAlarms, FButtonAlarms, ButtonOptions, FButtonOptions};
+    QList<bool> hidden;
+    for (QWidget *twin : twins) {
+        hidden << twin->isHidden();
+        twin->setHidden(false);
+    }
+    FitCaptions(this);
+    for (qsizetype i = 0; i < twins.size(); ++i)
+        twins[i]->setHidden(hidden[i]);
 
     Guarded([this] { FormCreate(); });
 }
