@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Auto &amp;hide alarm clock in system tray</source>
-        <translation>Skrývat &amp;hodiny v oznamovací oblasti</translation>
+        <translation>Skrý&amp;vat hodiny v oznamovací oblasti</translation>
     </message>
     <message>
         <source>T&amp;ime Format: </source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>&amp;Celé hodiny</translation>
+        <translation>&amp;Hodiny</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>

@@ -404,15 +404,15 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>Co &amp;godzinę</translation>
+        <translation>&amp;60 min</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>Co &amp;30 min</translation>
+        <translation>&amp;30 min</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation>Co &amp;15 min</translation>
+        <translation>&amp;15 min</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>

@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation>A&amp;dicionar</translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>T&amp;ime Format: </source>
-        <translation>&amp;Formato da hora: </translation>
+        <translation>&amp;Formato: </translation>
     </message>
     <message>
         <source>AM/&amp;PM</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>&amp;Mostrar alarmes perdidos</translation>
+        <translation>&amp;Mostrar perdidos</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
@@ -404,19 +404,19 @@
     </message>
     <message>
         <source>Hourl&amp;y</source>
-        <translation>A cada &amp;hora</translation>
+        <translation>&amp;60 min</translation>
     </message>
     <message>
         <source>Hal&amp;f hourly</source>
-        <translation>A cada &amp;30 min</translation>
+        <translation>&amp;30 min</translation>
     </message>
     <message>
         <source>&amp;Quarter hourly</source>
-        <translation>A cada &amp;15 min</translation>
+        <translation>&amp;15 min</translation>
     </message>
     <message>
         <source>&amp;Chime sound:</source>
-        <translation>&amp;Som da badalada:</translation>
+        <translation>&amp;Som:</translation>
     </message>
     <message>
         <source>Chime sound</source>
