@@ -387,7 +387,7 @@
         <translation>O&amp;dložit o</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> min</translation>
     </message>
     <message>

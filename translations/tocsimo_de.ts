@@ -387,8 +387,8 @@
         <translation>S&amp;chlummern</translation>
     </message>
     <message>
-        <source> minutes</source>
-        <translation> Minuten</translation>
+        <source> min</source>
+        <translation> Min.</translation>
     </message>
     <message>
         <source>Snooze for</source>

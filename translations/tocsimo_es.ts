@@ -387,8 +387,8 @@
         <translation>Pospo&amp;ner</translation>
     </message>
     <message>
-        <source> minutes</source>
-        <translation> minutos</translation>
+        <source> min</source>
+        <translation> min</translation>
     </message>
     <message>
         <source>Snooze for</source>

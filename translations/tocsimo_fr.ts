@@ -387,8 +387,8 @@
         <translation>R&amp;épéter dans</translation>
     </message>
     <message>
-        <source> minutes</source>
-        <translation> minutes</translation>
+        <source> min</source>
+        <translation> min</translation>
     </message>
     <message>
         <source>Snooze for</source>

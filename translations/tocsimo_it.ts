@@ -387,8 +387,8 @@
         <translation>Posticipa &amp;di</translation>
     </message>
     <message>
-        <source> minutes</source>
-        <translation> minuti</translation>
+        <source> min</source>
+        <translation> min</translation>
     </message>
     <message>
         <source>Snooze for</source>

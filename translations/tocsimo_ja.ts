@@ -387,7 +387,7 @@
         <translation>スヌーズ(&amp;Z)</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> 分</translation>
     </message>
     <message>

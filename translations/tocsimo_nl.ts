@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Show &amp;missed alarms</source>
-        <translation>Ge&amp;miste alarmen tonen</translation>
+        <translation>Ge&amp;miste alarmen</translation>
     </message>
     <message>
         <source>Show missed alarms</source>
@@ -387,7 +387,7 @@
         <translation>S&amp;luimertijd</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> min</translation>
     </message>
     <message>

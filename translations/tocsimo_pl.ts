@@ -387,7 +387,7 @@
         <translation>D&amp;rzemka</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> min</translation>
     </message>
     <message>

@@ -387,7 +387,7 @@
         <translation>Sone&amp;ca de</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> min</translation>
     </message>
     <message>

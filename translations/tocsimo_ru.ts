@@ -387,7 +387,7 @@
         <translation>О&amp;тложить на</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> мин</translation>
     </message>
     <message>

@@ -387,7 +387,7 @@
         <translation>Від&amp;класти на</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> хв</translation>
     </message>
     <message>

@@ -387,7 +387,7 @@
         <translation>稍后提醒(&amp;Z)</translation>
     </message>
     <message>
-        <source> minutes</source>
+        <source> min</source>
         <translation> 分钟</translation>
     </message>
     <message>

@@ -70,9 +70,22 @@ void FitRow(std::vector<Item> &row, int containerWidth)
             }
             right -= row[j].width + kGap;
         }
-        // Stopped on the right, it takes what room there is on its left.
-        if (item.left + want > right)
+        // Stopped on the right, it takes what room there is on its left, and
+        // moves a control just left of it leftwards too (buttons in a corner).
+        if (item.left + want > right) {
             item.left = std::min(item.left, std::max(left, right - want));
+            if (item.left + want > right && i > 0 && !Fixed(row[i - 1].widget)
+                && row[i - 1].before.right() < item.before.left()) {
+                Item &previous = row[i - 1];
+                int previousLeft = kEdge;
+                for (size_t j = 0; j + 1 < i; ++j)
+                    if (row[j].before.right() < previous.before.left())
+                        previousLeft = std::max(previousLeft, row[j].left + row[j].width + kGap);
+                const int shift = std::max(0, std::min(item.left + want - right, previous.left - previousLeft));
+                previous.left -= shift;
+                item.left = previous.left + previous.width + kGap;
+            }
+        }
         item.width = std::max(item.before.width(), std::min(want, right - item.left));
         if (next < row.size() && !Fixed(row[next].widget))
             row[next].left = std::max(row[next].left, item.left + item.width + kGap);
@@ -131,7 +144,8 @@ bool HasCaption(const QWidget *w)
 
 // The width a control needs for its caption. A push button's size hint has a
 // floor the style sets (80 pixels in Fusion), which would widen buttons whose
-// caption already fits: its caption and frame are measured instead.
+// caption already fits: its caption and frame are measured instead, with a
+// little air on either side.
 int CaptionWidth(const QWidget *w)
 {
     const auto *button = qobject_cast<const QPushButton *>(w);
@@ -139,8 +153,8 @@ int CaptionWidth(const QWidget *w)
         return w->sizeHint().width();
     QString shown = button->text();
     shown.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    int width = button->fontMetrics().horizontalAdvance(shown) + button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
-        + 2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    int width = button->fontMetrics().horizontalAdvance(shown)
+        + 2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 4;
     if (!button->icon().isNull())
         width += button->iconSize().width() + 4;
     return width;

@@ -270,7 +270,8 @@ void TFormMain::BuildOptionsPage()
     EditSnooze->setGeometry(84, 37, 97, 21);
     EditSnooze->setRange(Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
     EditSnooze->setValue(Options::DefaultSnoozeMinutes);
-    EditSnooze->setSuffix(tr(" minutes"));
+    // Short, so it reads right whatever the number: "1 min" as "10 min".
+    EditSnooze->setSuffix(tr(" min"));
     EditSnooze->setAccessibleName(tr("Snooze for"));
     LabelSnooze->setBuddy(EditSnooze);
 
