@@ -9,25 +9,27 @@ lang=$(dirname "$0")/atspi_language.py
 
 folder=$E2E_TMP/Tocsimo
 make_program_folder "$folder"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=de LANG=de_DE.UTF-8
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=de
 unset LC_ALL LC_MESSAGES
 
 de() { /usr/bin/python3 "$lang" text de "$@"; }
 letter() { /usr/bin/python3 "$lang" letter de "$@"; }
 # has_names PID TITLE NAME...: waits until PID's window TITLE shows controls
 # with each NAME.
+# names_of PID TITLE: fails while PID shows no window TITLE. Titles are looked
+# up through the accessibility bus, as xdotool cannot match non-ASCII ones.
+names_of() { /usr/bin/python3 "$lang" names "$1" "$2"; }
 has_names() {
   local pid=$1 title=$2 names name
   shift 2
-  poll 10000 eval 'names=$(/usr/bin/python3 "$lang" names "$pid" "$title")' ||
-    { check_failed "no window \"$title\""; return 1; }
   for name in "$@"; do
-    poll 10000 eval '/usr/bin/python3 "$lang" names "$pid" "$title" | grep -qxF -- "$name"' ||
+    poll 10000 eval 'names=$(names_of "$pid" "$title") && grep -qxF -- "$name" <<<"$names"' ||
       check_failed "\"$title\" shows no \"$name\": $(echo "$names" | tr '\n' '|')"
   done
 }
 
-start_program pid "$E2E_TMP" "$folder/tocsimo"
+# LANG only for the program: this machine may lack the German locale.
+LANG=de_DE.UTF-8 start_program pid "$E2E_TMP" "$folder/tocsimo"
 wait_clock_window clock "$pid" 20000 || fatal "no clock window appeared"
 xdotool windowactivate --sync "$clock" key Menu
 menu_choose "$pid" "$(letter TFormClock '&Alarms')"
@@ -38,13 +40,15 @@ has_names "$pid" Tocsimo "$(de TFormMain '&Alarms')" "$(de TFormMain '&Options')
 xdotool key "alt+$(letter TFormMain 'A&dd')"
 editor=$(de TFormAlarm 'Alarm properties')
 has_names "$pid" "$editor" "$(de TFormAlarm '&Once')" "$(de TFormAlarm '&Cancel')"
-/usr/bin/python3 "$lang" press "$pid" "$editor" "$(de TFormAlarm 'Choose the sound file')" ||
-  check_failed "the editor's folder button could not be pressed"
+# The press returns only once the modal file dialog has closed again.
+/usr/bin/python3 "$lang" press "$pid" "$editor" "$(de TFormAlarm 'Choose the sound file')" &
+press=$!
 # Qt's own file dialog, titled and captioned by Qt's German translation.
-poll 10000 eval 'named_window_of "$pid" "Öffnen" >/dev/null' || check_failed "no file dialog titled \"Öffnen\""
+poll 10000 names_of "$pid" "Öffnen" >/dev/null || check_failed "no file dialog titled \"Öffnen\""
 has_names "$pid" "Öffnen" "Öffnen" "Abbrechen"
 xdotool key Escape
-poll 10000 eval '! named_window_of "$pid" "Öffnen" >/dev/null' || check_failed "Esc left the file dialog open"
+poll 10000 eval '! names_of "$pid" "Öffnen" >/dev/null' || check_failed "Esc left the file dialog open"
+wait "$press" || check_failed "the editor's folder button could not be pressed"
 xdotool key "alt+$(letter TFormAlarm '&Cancel')"
 poll 10000 eval '! named_window_of "$pid" "$editor" >/dev/null' || check_failed "the editor did not close"
 xdotool key "alt+$(letter TFormMain 'O&K')"
