@@ -2,6 +2,8 @@
 
 #include "app/Exception.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdint>
 
@@ -85,14 +87,14 @@ bool IsValidTime(int hour, int minute, int second, int msec)
 TDateTime EncodeDate(int year, int month, int day)
 {
     if (!IsValidDate(year, month, day))
-        throw EConvertError(QStringLiteral("Invalid argument to date encode"));
+        throw EConvertError(QCoreApplication::translate("DateTime", "Invalid argument to date encode"));
     return static_cast<double>(DaysFromCivil(year, month, day) + kEpochShift);
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int msec)
 {
     if (!IsValidTime(hour, minute, second, msec))
-        throw EConvertError(QStringLiteral("Invalid argument to time encode"));
+        throw EConvertError(QCoreApplication::translate("DateTime", "Invalid argument to time encode"));
     return (((hour * 60 + minute) * 60 + second) * 1000 + msec) / static_cast<double>(kMsPerDay);
 }
 

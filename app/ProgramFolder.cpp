@@ -31,7 +31,7 @@ QString MakePrivatePath(const QString &folder)
     struct stat info {};
     const QByteArray name = QFile::encodeName(folder);
     if (::stat(name.constData(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? QString() : QStringLiteral("%1 is not a folder").arg(folder);
+        return S_ISDIR(info.st_mode) ? QString() : QCoreApplication::translate("ProgramFolder", "%1 is not a folder").arg(folder);
     const int parentEnd = folder.lastIndexOf(QLatin1Char('/'), folder.endsWith(QLatin1Char('/')) ? -2 : -1);
     if (parentEnd > 0) {
         const QString why = MakePrivatePath(folder.left(parentEnd));
@@ -81,7 +81,7 @@ QString MakeUserFolder(const QString &folder)
     const QString why = MakePrivatePath(alarms);
     if (why.isEmpty())
         return QString();
-    return QStringLiteral("Unable to create the folder %1 for your alarms and options: %2").arg(alarms, why);
+    return QCoreApplication::translate("ProgramFolder", "Unable to create the folder %1 for your alarms and options: %2").arg(alarms, why);
 }
 
 void SetProgramFolderOverride(const QString &folder)

@@ -2,6 +2,7 @@
 
 #include "app/FileDescriptor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -60,13 +61,13 @@ QString RegularFile::Reason(Status status, qint64 limit)
     case Status::Ok:
         return {};
     case Status::Missing:
-        return QStringLiteral("no such file");
+        return QCoreApplication::translate("RegularFile", "no such file");
     case Status::NotRegular:
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("RegularFile", "not a regular file");
     case Status::TooLarge:
-        return QStringLiteral("larger than %1 MiB").arg(limit / (1024 * 1024));
+        return QCoreApplication::translate("RegularFile", "larger than %1 MiB").arg(limit / (1024 * 1024));
     case Status::Unreadable:
         break;
     }
-    return QStringLiteral("cannot be read");
+    return QCoreApplication::translate("RegularFile", "cannot be read");
 }

@@ -6,6 +6,8 @@
 #include "app/StoreLog.h"
 #include "app/TextCodec.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -61,7 +63,7 @@ void TIniFile::ReadSections(QStringList &list) const
 
 void TIniFile::FailWrite() const
 {
-    throw EIniFileException(QStringLiteral("Unable to write to %1").arg(fileName_));
+    throw EIniFileException(QCoreApplication::translate("TIniFile", "Unable to write to %1").arg(fileName_));
 }
 
 IniDocument TIniFile::LoadForEdit() const

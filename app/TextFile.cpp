@@ -5,6 +5,8 @@
 #include "app/RegularFile.h"
 #include "app/TextCodec.h"
 
+#include <QCoreApplication>
+
 
 QStringList TextFile::ReadLines(const QString &fileName)
 {
@@ -16,10 +18,10 @@ QStringList TextFile::ReadLines(const QString &fileName)
     case RegularFile::Status::NotRegular:
     case RegularFile::Status::TooLarge:
         // Say why, since the file is there.
-        throw EFOpenError(QStringLiteral("Cannot open file %1: %2")
+        throw EFOpenError(QCoreApplication::translate("TextFile", "Cannot open file %1: %2")
                               .arg(fileName, RegularFile::Reason(status, MaxFileSize)));
     default:
-        throw EFOpenError(QStringLiteral("Cannot open file %1").arg(fileName));
+        throw EFOpenError(QCoreApplication::translate("TextFile", "Cannot open file %1").arg(fileName));
     }
     const QString text = DecodeFileText(bytes);
     if (text.isEmpty())
@@ -30,5 +32,5 @@ QStringList TextFile::ReadLines(const QString &fileName)
 void TextFile::WriteLines(const QString &fileName, const QStringList &lines)
 {
     if (!WriteFileAtomically(fileName, EncodeFileText(lines.join(QStringLiteral("\r\n")))))
-        throw EFCreateError(QStringLiteral("Cannot create file %1").arg(fileName));
+        throw EFCreateError(QCoreApplication::translate("TextFile", "Cannot create file %1").arg(fileName));
 }

@@ -2,6 +2,7 @@
 
 #include "app/Exception.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <dlfcn.h>
@@ -37,8 +38,9 @@ bool IsHelpFile(const QByteArray &path)
 }
 } // namespace
 
-const QString ChmLibrary::kNotInstalled = QStringLiteral("HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
-const QString ChmLibrary::kNoFunction = QStringLiteral("Function HTMLHELP cannot loaded!");
+// Translated where they are raised: the translations are put in after these are made.
+const char *const ChmLibrary::kNotInstalled = QT_TRANSLATE_NOOP("ChmLibrary", "HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
+const char *const ChmLibrary::kNoFunction = QT_TRANSLATE_NOOP("ChmLibrary", "Function HTMLHELP cannot loaded!");
 
 ChmLibrary &ChmLibrary::Instance()
 {
@@ -63,13 +65,13 @@ void ChmLibrary::Load()
     if (!handle_)
         handle_ = dlopen(QFile::encodeName(LibraryName()).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_)
-        throw Exception(kNotInstalled);
+        throw Exception(QCoreApplication::translate("ChmLibrary", kNotInstalled));
     auto open = reinterpret_cast<OpenFn>(dlsym(handle_, "chm_open"));
     auto close = reinterpret_cast<CloseFn>(dlsym(handle_, "chm_close"));
     auto resolve = reinterpret_cast<ResolveFn>(dlsym(handle_, "chm_resolve_object"));
     auto retrieve = reinterpret_cast<RetrieveFn>(dlsym(handle_, "chm_retrieve_object"));
     if (!open || !close || !resolve || !retrieve)
-        throw Exception(kNoFunction);
+        throw Exception(QCoreApplication::translate("ChmLibrary", kNoFunction));
     close_ = close;
     resolve_ = resolve;
     retrieve_ = retrieve;

@@ -23,8 +23,8 @@ public:
     // Tests load another library instead.
     static void SetLibraryNameForTests(const QString &name);
 
-    static const QString kNotInstalled;
-    static const QString kNoFunction;
+    static const char *const kNotInstalled;
+    static const char *const kNoFunction;
 
 private:
     ChmLibrary() = default;

@@ -1,6 +1,7 @@
 #include "clock/TFormAbout.h"
 
 #include "clock/ProgramIcon.h"
+#include "windows/FitCaptions.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +11,7 @@ TFormAbout *FormAbout = nullptr;
 TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(255, 137);
 
@@ -28,7 +29,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     title.setBold(true);
     Label1->setFont(title);
 
-    Label3 = new QLabel(QStringLiteral("Version " TOCSIMO_VERSION), this);
+    Label3 = new QLabel(tr("Version %1").arg(QStringLiteral(TOCSIMO_VERSION)), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(6, 32, 243, 13);
     Label3->setAlignment(Qt::AlignCenter);
@@ -38,6 +39,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     ButtonOK->setGeometry(88, 96, 73, 25);
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormAbout::ButtonOKClick);
+    FitCaptions(this);
 }
 
 void TFormAbout::ButtonOKClick()

@@ -275,9 +275,9 @@ void TFormClock::BuildMenu()
     Skins1 = PopupMenu->addMenu(skins);
     Skins1->setObjectName(QStringLiteral("Skins1"));
     Skins1->setVisible(false);
-    MenuSkinDigital = skins->addAction(tr("&Digital"));
+    MenuSkinDigital = skins->addAction(tr("&Digital", "skins menu"));
     MenuSkinDigital->setObjectName(QStringLiteral("MenuSkinDigital"));
-    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus"));
+    MenuSkinSantaClaus = skins->addAction(tr("&Santa Claus", "skins menu"));
     MenuSkinSantaClaus->setObjectName(QStringLiteral("MenuSkinSantaClaus"));
     for (QAction *a : {MenuSkinDigital, MenuSkinSantaClaus})
         a->setCheckable(true);
@@ -412,7 +412,7 @@ QImage TFormClock::LoadPicture(const QString &fileName) const
     const QString path = ProgramFolder() + SkinName + QLatin1Char('/') + fileName;
     const QImage loaded = TImage::LoadBitmap(path);
     if (loaded.isNull())
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
+        throw Exception(QCoreApplication::translate("TextFile", "Cannot open file %1").arg(path));
     return loaded.convertToFormat(QImage::Format_RGB32);
 }
 

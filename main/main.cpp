@@ -5,6 +5,7 @@
 #include "app/ErrorBox.h"
 #include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "clock/ProgramIcon.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
@@ -16,6 +17,7 @@
 #include "windows/TFormReminder.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdlib>
 
@@ -27,6 +29,8 @@ int main(int argc, char *argv[])
     // the menu entry (and its icon) by the desktop file's name.
     QApplication::setApplicationName(QStringLiteral("Tocsimo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tocsimo"));
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any text is made.
+    InstallTranslations(QLocale::system().uiLanguages());
     // The clock may hide in the tray and the manager close: only closing the clock ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -38,8 +42,8 @@ int main(int argc, char *argv[])
         for (const char c : unusable)
             shown += static_cast<unsigned char>(c) < 0x80 ? QString(QLatin1Char(c))
                                                          : QStringLiteral("\\x") + QString::number(uchar(c), 16).toUpper();
-        ShowErrorBox(QStringLiteral("Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. "
-                                    "Move the program to a folder with another name")
+        ShowErrorBox(QCoreApplication::translate("main", "Tocsimo cannot run from the folder %1 because its name is not valid UTF-8 text. "
+                                                         "Move the program to a folder with another name")
                          .arg(shown));
         return 1;
     }

@@ -9,6 +9,8 @@
 #include "schedule/ScheduleLog.h"
 #include "store/AlarmStore.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -49,7 +51,7 @@ void SnoozeList::Save() const
         ini.WriteString(section, kRepeat, r.repeat ? QStringLiteral("1") : QStringLiteral("0"));
     }
     if (!WriteFileAtomically(path_, EncodeFileText(ini.ToText())))
-        throw EIniFileException(QStringLiteral("Unable to write to %1").arg(path_));
+        throw EIniFileException(QCoreApplication::translate("TIniFile", "Unable to write to %1").arg(path_));
 }
 
 void SnoozeList::Add(const SnoozedReminder &reminder)

@@ -4,6 +4,8 @@
 #include "app/StagedFile.h"
 #include "app/StoreLog.h"
 
+#include <QCoreApplication>
+
 bool AlarmFilePair::Run(Step, const std::function<bool()> &write)
 {
     return write();
@@ -13,10 +15,10 @@ void AlarmFilePair::Write(const QString &settingsFile, const QByteArray &setting
                           const QByteArray &message)
 {
     const auto failSettings = [&] {
-        throw EIniFileException(QStringLiteral("Unable to write to %1").arg(settingsFile));
+        throw EIniFileException(QCoreApplication::translate("TIniFile", "Unable to write to %1").arg(settingsFile));
     };
     const auto failMessage = [&] {
-        throw EFCreateError(QStringLiteral("Cannot create file %1").arg(messageFile));
+        throw EFCreateError(QCoreApplication::translate("TextFile", "Cannot create file %1").arg(messageFile));
     };
     // Whatever is left staged or kept when this ends is removed with them.
     StagedFile s(settingsFile, StagedFile::Staging::InSet), m(messageFile, StagedFile::Staging::InSet);

@@ -8,6 +8,8 @@
 #include "app/TextFile.h"
 #include "store/AlarmFilePair.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kModeSection = QStringLiteral("AlarmMode");
 const QString kTimeSection = QStringLiteral("AlarmDateTime");
@@ -70,7 +72,7 @@ void AlarmFiles::WriteAlarm(int id, std::optional<AlarmMode> mode, const AlarmTi
     QByteArray old;
     const RegularFile::Status status = RegularFile::Read(settingsPath, TIniFile::MaxFileSize, old);
     if (status != RegularFile::Status::Ok && status != RegularFile::Status::Missing)
-        throw EIniFileException(QStringLiteral("Unable to write to %1").arg(settingsPath));
+        throw EIniFileException(QCoreApplication::translate("TIniFile", "Unable to write to %1").arg(settingsPath));
     IniDocument settings(status == RegularFile::Status::Ok ? DecodeFileText(old) : QString());
     for (const TIniFile::Entry &e : SettingsEntries(mode, time, soundFile))
         settings.WriteString(e.section, e.key, e.value);

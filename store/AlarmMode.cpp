@@ -1,12 +1,16 @@
 #include "store/AlarmMode.h"
 
+#include <QtGlobal>
+
 namespace {
 // Built once: the scheduler compares against these on every tick.
 const std::array<QString, 6> &Names()
 {
+    // Marked for translation for the list, which shows them in the user's language.
     static const std::array<QString, 6> names = {
-        QStringLiteral("Once"), QStringLiteral("Hourly"), QStringLiteral("Daily"),
-        QStringLiteral("Weekly"), QStringLiteral("Monthly"), QStringLiteral("Yearly"),
+        QStringLiteral(QT_TRANSLATE_NOOP("AlarmMode", "Once")), QStringLiteral(QT_TRANSLATE_NOOP("AlarmMode", "Hourly")),
+        QStringLiteral(QT_TRANSLATE_NOOP("AlarmMode", "Daily")), QStringLiteral(QT_TRANSLATE_NOOP("AlarmMode", "Weekly")),
+        QStringLiteral(QT_TRANSLATE_NOOP("AlarmMode", "Monthly")), QStringLiteral(QT_TRANSLATE_NOOP("AlarmMode", "Yearly")),
     };
     return names;
 }

@@ -4,7 +4,8 @@
 #include <array>
 
 // How an alarm recurs. The names are the keys of the settings file, the texts
-// of the list's "Mode" column and the texts the scheduler compares.
+// of the list's "Mode" column (translated there, in the "AlarmMode" context)
+// and the texts the scheduler compares.
 enum class AlarmMode { Once, Hourly, Daily, Weekly, Monthly, Yearly };
 
 inline constexpr std::array<AlarmMode, 6> kAllAlarmModes = {

@@ -6,6 +6,8 @@
 #include "app/TextFile.h"
 #include "store/AlarmFiles.h"
 
+#include <QCoreApplication>
+
 #include <bitset>
 
 namespace {
@@ -111,19 +113,19 @@ void AlarmStore::Append(int id, const AlarmRow &row, const AlarmTime &time)
 void AlarmStore::CheckAppend(int id) const
 {
     if (IsFull())
-        throw Exception(QStringLiteral("Tocsimo keeps at most %1 alarms: delete one before adding another")
+        throw Exception(QCoreApplication::translate("AlarmStore", "Tocsimo keeps at most %1 alarms: delete one before adding another")
                             .arg(Capacity));
     if (id < 1 || id > SlotCount)
-        throw Exception(QStringLiteral("Invalid alarm identifier %1").arg(id));
+        throw Exception(QCoreApplication::translate("AlarmStore", "Invalid alarm identifier %1").arg(id));
     for (int k = 1; k <= Count(); ++k)
         if (slots_[k].Id == id)
-            throw Exception(QStringLiteral("Alarm identifier %1 is already in use").arg(id));
+            throw Exception(QCoreApplication::translate("AlarmStore", "Alarm identifier %1 is already in use").arg(id));
 }
 
 void AlarmStore::CheckRow(int row) const
 {
     if (row < 0 || row >= Count())
-        throw Exception(QStringLiteral("List index out of bounds (%1)").arg(row));
+        throw Exception(QCoreApplication::translate("AlarmStore", "List index out of bounds (%1)").arg(row));
 }
 
 void AlarmStore::Replace(int row, const AlarmRow &newRow, const AlarmTime &time)

@@ -2,6 +2,7 @@
 
 #include "store/AlarmStore.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 AlarmListModel::AlarmListModel(AlarmStore &store, QObject *parent)
@@ -25,7 +26,9 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (index.column()) {
     case CaptionColumn: return store_.Row(index.row()).Caption;
-    case ModeColumn: return store_.Row(index.row()).ModeText;
+    // The file's mode word in the user's language; a word the program does
+    // not know (a hand-edited file) shows as it is.
+    case ModeColumn: return QCoreApplication::translate("AlarmMode", store_.Row(index.row()).ModeText.toUtf8().constData());
     default: return QString();
     }
 }

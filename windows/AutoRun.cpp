@@ -82,5 +82,5 @@ void AutoRun::Update(bool on, const QString &executablePath)
     if (RegularFile::Read(path, 64 * 1024, current) == RegularFile::Status::Ok && current == text)
         return;
     if (!WriteFileAtomically(path, text))
-        throw Exception(QStringLiteral("Failed to set data for 'Tocsimo'"));
+        throw Exception(QCoreApplication::translate("AutoRun", "Failed to set data for 'Tocsimo'"));
 }

@@ -9,6 +9,7 @@
 #include "store/AlarmFiles.h"
 #include "windows/CalendarDateEdit.h"
 #include "windows/FileFilter.h"
+#include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "player/StartSound.h"
@@ -36,7 +37,8 @@
 
 TFormAlarm *FormAlarm = nullptr;
 
-const QString TFormAlarm::OpenDialogFilter = QStringLiteral(
+// Translated where it is used: the translations are put in after this is made.
+const char *const TFormAlarm::OpenDialogFilter = QT_TR_NOOP(
     "Audio files|*.mp3;*.mp2;*.wma;*.wax;*.wav;*.mid;*.midi;*.rmi;*.au;*.snd|All files (*.*)|*.*;");
 
 namespace {
@@ -248,6 +250,9 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
     SetPickersToNow();
     rbOnce->setChecked(true);
 
+    // Captions in the user's language may be longer than the English ones.
+    FitCaptions(this);
+
     Guarded([this] { FormCreate(); });
 }
 
@@ -301,7 +306,7 @@ void TFormAlarm::ApplyDefaults()
     SetMode(AlarmMode::Once, true);
     SetPickersToNow();
     EditAlarmSound->clear();
-    Memo->setPlainText(QStringLiteral("It is time to..."));
+    Memo->setPlainText(tr("It is time to..."));
 }
 
 void TFormAlarm::LoadAlarm()
@@ -314,10 +319,10 @@ void TFormAlarm::LoadAlarm()
             SetMode(m, s.modes.contains(AlarmModeName(m)));
         const AlarmTime &t = s.time;
         if (!IsValidDate(t.Year, t.Month, t.Day))
-            throw EConvertError(QStringLiteral("Invalid date"));
+            throw EConvertError(tr("Invalid date"));
         DatePicker->setDate(QDate(t.Year, t.Month, t.Day));
         if (!IsValidTime(t.Hour, t.Minute, t.Second, 0))
-            throw EConvertError(QStringLiteral("Invalid time"));
+            throw EConvertError(tr("Invalid time"));
         TimePicker->setTime(QTime(t.Hour, t.Minute, t.Second));
         EditAlarmSound->setText(s.soundFile);
         Memo->setPlainText(AlarmFiles::ReadMessage(AlarmId).join(QLatin1Char('\n')));
@@ -480,7 +485,7 @@ void TFormAlarm::ButtonOpenClick()
         OpenDialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
         OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
         OpenDialog->setFileMode(QFileDialog::ExistingFile);
-        OpenDialog->setNameFilters(QtNameFilters(OpenDialogFilter));
+        OpenDialog->setNameFilters(QtNameFilters(tr(OpenDialogFilter)));
         // It blocks the editor and the windows beneath it, not the tray icon.
         OpenDialog->setWindowModality(Qt::WindowModal);
         // A path typed and taken with Enter leaves the name completer's list

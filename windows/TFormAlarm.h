@@ -64,7 +64,7 @@ public:
     QFileDialog *OpenDialog = nullptr;
 
     // The dialog's filter, in the Windows form "name|patterns|...".
-    static const QString OpenDialogFilter;
+    static const char *const OpenDialogFilter;
 
     // State.
     int AlarmId = 1;

@@ -10,6 +10,7 @@
 #include "windows/AlarmListView.h"
 #include "windows/AccessibleFactory.h"
 #include "windows/AutoRun.h"
+#include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "windows/Named.h"
@@ -40,9 +41,10 @@
 
 TFormMain *FormMain = nullptr;
 
+// The names of the chimes' sound files; the list shows them translated.
 const QStringList TFormMain::ChimeNames = {
-    QStringLiteral("Chime"), QStringLiteral("Mac"), QStringLiteral("Rooster"),
-    QStringLiteral("Boom"), QStringLiteral("Yee Haa"),
+    QStringLiteral(QT_TR_NOOP("Chime")), QStringLiteral(QT_TR_NOOP("Mac")), QStringLiteral(QT_TR_NOOP("Rooster")),
+    QStringLiteral(QT_TR_NOOP("Boom")), QStringLiteral(QT_TR_NOOP("Yee Haa")),
 };
 
 namespace {
@@ -151,6 +153,18 @@ TFormMain::TFormMain(QWidget *parent)
     });
     Timer->start(MsToNextTick());
 
+    // Captions in the user's language may be longer than the English ones.
+    // The page buttons' pressed twins, hidden in turn, are fitted as well.
+    const QList<QWidget *> twins = {ButtonAlarms, FButtonAlarms, ButtonOptions, FButtonOptions};
+    QList<bool> hidden;
+    for (QWidget *twin : twins) {
+        hidden << twin->isHidden();
+        twin->setHidden(false);
+    }
+    FitCaptions(this);
+    for (qsizetype i = 0; i < twins.size(); ++i)
+        twins[i]->setHidden(hidden[i]);
+
     Guarded([this] { FormCreate(); });
 }
 
@@ -229,6 +243,7 @@ void TFormMain::BuildOptionsPage()
     chkAutoHide->setChecked(true);
     Label3 = Named(new QLabel(tr("T&ime Format: "), GroupBox2), "Label3");
     Label3->move(16, 72);
+    Label3->adjustSize();
     rbAMPM = Named(new QRadioButton(tr("AM/&PM"), GroupBox2), "rbAMPM");
     rbAMPM->setGeometry(96, 72, 81, 17);
     rb24Hours = Named(new QRadioButton(tr("&24 Hours"), GroupBox2), "rb24Hours");
@@ -250,11 +265,13 @@ void TFormMain::BuildOptionsPage()
     chkShowMissed->setAccessibleName(tr("Show missed alarms"));
     LabelSnooze = Named(new QLabel(tr("Snoo&ze for"), GroupBox3), "LabelSnooze");
     LabelSnooze->move(16, 40);
+    LabelSnooze->adjustSize();
     EditSnooze = Named(new QSpinBox(GroupBox3), "EditSnooze");
     EditSnooze->setGeometry(84, 37, 97, 21);
     EditSnooze->setRange(Options::MinSnoozeMinutes, Options::MaxSnoozeMinutes);
     EditSnooze->setValue(Options::DefaultSnoozeMinutes);
-    EditSnooze->setSuffix(tr(" minutes"));
+    // Short, so it reads right whatever the number: "1 min" as "10 min".
+    EditSnooze->setSuffix(tr(" min"));
     EditSnooze->setAccessibleName(tr("Snooze for"));
     LabelSnooze->setBuddy(EditSnooze);
 
@@ -276,9 +293,11 @@ void TFormMain::BuildOptionsPage()
     rbHourly->setChecked(true);
     Label2 = Named(new QLabel(tr("&Chime sound:"), GroupBox1), "Label2");
     Label2->move(16, 74);
+    Label2->adjustSize();
     cbChime = Named(new QComboBox(GroupBox1), "cbChime");
     cbChime->setGeometry(96, 72, 129, 19);
-    cbChime->addItems(ChimeNames);
+    for (const QString &name : ChimeNames)
+        cbChime->addItem(tr(name.toUtf8().constData()));
     cbChime->setCurrentIndex(0);
     cbChime->setAccessibleName(tr("Chime sound"));
     Label2->setBuddy(cbChime);
@@ -412,8 +431,8 @@ void TFormMain::ButtonAddClick()
 {
     // A full store opens no editor: nothing could be kept from it.
     if (Alarms.IsFull())
-        throw Exception(QStringLiteral("The alarm list is full: Tocsimo keeps at most %1 alarms. "
-                                       "Delete an alarm before adding another")
+        throw Exception(tr("The alarm list is full: Tocsimo keeps at most %1 alarms. "
+                           "Delete an alarm before adding another")
                             .arg(AlarmStore::Capacity));
     TFormAlarm *editor = Editor();
     editor->AlarmId = Alarms.AllocateId();
@@ -523,7 +542,7 @@ void TFormMain::chkAutoRunClick()
 
 void TFormMain::ButtonPlayClick()
 {
-    const QString name = cbChime->currentText();
+    const QString name = ChimeNames.value(cbChime->currentIndex());
     if (name.isEmpty())
         return;
     // A chime that cannot be played stays silent, with no message, and the buttons stay as they are.

@@ -7,6 +7,7 @@
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/AccessibleFactory.h"
+#include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "windows/NewTrackBar.h"
@@ -155,6 +156,9 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     // The refresh runs while the window is on screen. Hidden labels need no
     // refresh (the entry refreshes them before showing), and an idle program
     // should not wake five times a second for nothing.
+
+    // Captions in the user's language may be longer than the English ones.
+    FitCaptions(this);
 
     Guarded([this] { FormCreate(); });
 }

@@ -1,18 +1,24 @@
-// Takes pictures of the alarm manager (both pages) and the alarm editor (Once
-// and Weekly), framed by the window manager, from a real X display. Run by
-// scripts/screenshots, which starts a private X session for it:
+// Takes pictures of the alarm manager (both pages), the alarm editor (Once
+// and Weekly), a reminder, the missed alarms and the About box, framed by the
+// window manager, from a real X display, in the desktop's language (LANGUAGE,
+// LANG...). Run by scripts/screenshots, which starts a private X session for it:
 //
 //   tocsimo_screens <output folder>
 #include "app/DateTime.h"
+#include "app/Translations.h"
+#include "clock/TFormAbout.h"
 #include "help/SampleAlarms.h"
 #include "windows/AlarmListView.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
+#include "windows/TFormMissed.h"
+#include "windows/TFormReminder.h"
 
 #include "TestProgramFolder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -55,6 +61,7 @@ bool ShootEditor(int id, const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    InstallTranslations(QLocale::system().uiLanguages());
     if (argc < 2) {
         std::fprintf(stderr, "usage: tocsimo_screens <output folder>\n");
         return 2;
@@ -81,6 +88,30 @@ int main(int argc, char *argv[])
     ok &= ShootEditor(1, out.filePath(QStringLiteral("editor-once.png")));
     ok &= ShootEditor(2, out.filePath(QStringLiteral("editor-weekly.png")));
 
+    // The first sample alarm as it goes off (its sound, if any, is not needed).
+    FormReminder = new TFormReminder;
+    QTimer::singleShot(0, FormReminder, [&] {
+        ok &= Shoot(FormReminder, out.filePath(QStringLiteral("reminder.png")));
+        FormReminder->ButtonClose->click();
+    });
+    FormReminder->AlarmId = 1;
+    FormReminder->Button1Click();
+
+    FormMissed = new TFormMissed;
+    const int64_t due = SecondCount(DecodeDateTime(EncodeDateTime(2027, 3, 1, 7, 30, 0, 0)));
+    FormMissed->AddMissed({{1, QStringLiteral("Take the pills"), {{due}, 1}},
+                           {2, QStringLiteral("Stand-up meeting"), {{due + 3600, due + 7200}, 14}}},
+                          true);
+    ok &= Shoot(FormMissed, out.filePath(QStringLiteral("missed.png")));
+    FormMissed->hide();
+
+    FormAbout = new TFormAbout;
+    FormAbout->show();
+    ok &= Shoot(FormAbout, out.filePath(QStringLiteral("about.png")));
+
+    delete FormAbout;
+    delete FormMissed;
+    delete FormReminder;
     delete FormAlarm;
     delete FormMain;
     return ok ? 0 : 1;

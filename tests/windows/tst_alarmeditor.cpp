@@ -277,7 +277,7 @@ private slots:
 
     void soundDialogOffersAudioFilesFirst()
     {
-        QCOMPARE(QtNameFilters(TFormAlarm::OpenDialogFilter),
+        QCOMPARE(QtNameFilters(QString::fromLatin1(TFormAlarm::OpenDialogFilter)),
                  QStringList({"Audio files (*.mp3 *.mp2 *.wma *.wax *.wav *.mid *.midi *.rmi *.au *.snd)",
                               "All files (*.*) (*)"}));
         const QString chosen = dir_->filePath("tune.ogg.mp3");
