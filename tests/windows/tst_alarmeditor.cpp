@@ -9,6 +9,7 @@
 #include "store/AlarmFiles.h"
 #include "windows/FileFilter.h"
 #include "windows/TFormAlarm.h"
+#include "windows/WindowPlayer.h"
 
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
@@ -308,17 +309,17 @@ private slots:
     void previewSkipsHalfASecondOnlyAfterAStop()
     {
         // The flag alone, with no sound: reports as the bar makes them.
-        QVERIFY(w->SkipPending);
+        QVERIFY(w->Player->SkipPending);
         w->DSTrackBar->SetMax(10);
         w->DSTrackBar->SetPosition(1);
         w->DSTrackBarTimer(w->DSTrackBar, 0, 0);
-        QVERIFY(!w->SkipPending); // the first report of the first preview skips
+        QVERIFY(!w->Player->SkipPending); // the first report of the first preview skips
         w->DSTrackBar->SetPosition(10);
         w->DSTrackBarTimer(w->DSTrackBar, 0, 0);
-        QVERIFY(!w->SkipPending); // the end stops, and the same report uses the skip up
+        QVERIFY(!w->Player->SkipPending); // the end stops, and the same report uses the skip up
         QVERIFY(!w->ButtonPlay->isHidden());
         w->ButtonStop->click();
-        QVERIFY(w->SkipPending); // a stop by the user arms it again
+        QVERIFY(w->Player->SkipPending); // a stop by the user arms it again
 
         // A real preview: a stop makes the next one start half a second in.
         const QString sound = dir_->filePath("tone.wav");
@@ -341,7 +342,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 5000);
         QVERIFY2(positions.at(1) < 5, qPrintable(QString::number(positions.at(1))));
         w->ButtonStop->click();
-        QVERIFY(w->SkipPending);
+        QVERIFY(w->Player->SkipPending);
     }
 };
 

@@ -15,6 +15,7 @@
 #include "store/AlarmFiles.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
+#include "windows/WindowPlayer.h"
 
 #include "ShowCounter.h"
 #include "TestFiles.h"
@@ -394,7 +395,7 @@ void TestReminder::missingMessageRaisesBeforeAnything()
     QCOMPARE(w->SoundFile, sound);
     // ...but nothing played and nothing appeared.
     QVERIFY(!w->FilterGraph->Active());
-    QCOMPARE(w->SkipPending, false);
+    QCOMPARE(w->Player->SkipPending, false);
     QCOMPARE(counter.shows, 0);
     QVERIFY(!w->isVisible());
     QCOMPARE(w->Memo->toPlainText(), QStringLiteral("previous alarm"));
@@ -450,7 +451,7 @@ void TestReminder::silentFallbacks()
     QVERIFY(reports_.isEmpty());
     QVERIFY(!w->FilterGraph->Active());
     // The skip is armed even when there is nothing to play.
-    QVERIFY(w->SkipPending);
+    QVERIFY(w->Player->SkipPending);
     if (kind == QLatin1String("none"))
         QVERIFY(w->SoundFile.isEmpty());
     else
@@ -638,7 +639,7 @@ void TestReminder::soundSlowToOpenJoinsWhenReady()
         // No event marks a move that must not come yet: let four position
         // reports' worth of time pass while the sound still opens.
         QTest::qWait(400);
-        skipKept = w->SkipPending && BlockingEngine::Shared().lastMove == -1;
+        skipKept = w->Player->SkipPending && BlockingEngine::Shared().lastMove == -1;
         BlockingEngine::ReleaseAll();
         skipApplied = QTest::qWaitFor([] { return BlockingEngine::Shared().lastMove == 5000000; }, 3000);
     });
@@ -647,5 +648,5 @@ void TestReminder::soundSlowToOpenJoinsWhenReady()
     QVERIFY(shownWhileOpening);
     QVERIFY(skipKept);
     QVERIFY(skipApplied);
-    QVERIFY(!w->SkipPending);
+    QVERIFY(!w->Player->SkipPending);
 }
