@@ -13,7 +13,7 @@
 #include "app/ErrorBox.h"
 #include "clock/SkinProfile.h"
 #include "clock/TFormClock.h"
-#include "clock/XConnection.h"
+#include "app/XConnection.h"
 #include "windows/TFormMain.h"
 
 #include "TestProgramFolder.h"
@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
 
