@@ -4,12 +4,12 @@
 // the scheduler's own timer on a fake clock, and is deleted; the files on
 // disk are checked after each step.
 #include "app/DateTime.h"
-#include "app/ErrorBox.h"
 #include "windows/AlarmListView.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 
@@ -83,7 +83,7 @@ class TestAlarmJourney : public QObject {
 
     std::unique_ptr<TestProgramFolder> dir_;
     TDateTime clock_ = 0;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
 
     QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
 
@@ -98,7 +98,6 @@ private slots:
         dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
         clock_ = EncodeDateTime(2027, 3, 1, 7, 0, 5, 250);
-        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormMain = new TFormMain;
         FormAlarm = new TFormAlarm;
         FormReminder = new TFormReminder;
@@ -111,7 +110,6 @@ private slots:
         delete FormReminder;
         delete FormAlarm;
         delete FormMain;
-        SetErrorBoxHandler({});
         dir_.reset();
     }
 
@@ -146,7 +144,7 @@ private slots:
                  "[AlarmDateTime]\r\nYear=2027\r\nMonth=3\r\nDay=1\r\nHour=7\r\nMinute=0\r\nSecond=5\r\n"
                  "[AlarmSound]\r\nFile=" + sound.toUtf8() + "\r\n");
         QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Feed the cat\r\nand the fish"));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void editIt()
@@ -162,7 +160,7 @@ private slots:
         QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Feed the dog\r\nand the fish"));
         QVERIFY(ReadBytes(AlarmPath("1.ini")).contains("Daily=1\r\n"));
         QCOMPARE(ReadBytes(AlarmPath("Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void itGoesOffTheNextMorning()
@@ -188,7 +186,7 @@ private slots:
         QVERIFY(QFile::exists(AlarmPath("1.ini")) && QFile::exists(AlarmPath("1Memo.ini")));
         Click(FormMain->Button3);
         QVERIFY(!FormMain->isVisible());
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 };
 

@@ -3,7 +3,6 @@
 // manager takes, saving and its failures, the keys that must not close the
 // window, the sound dialog's filter and the preview's half-second skip.
 #include "app/DateTime.h"
-#include "app/ErrorBox.h"
 #include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
@@ -11,6 +10,7 @@
 #include "windows/TFormAlarm.h"
 #include "windows/WindowPlayer.h"
 
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 #include "TestWav.h"
@@ -39,7 +39,7 @@ class TestAlarmEditor : public QObject {
 
     std::unique_ptr<TestProgramFolder> dir_;
     TFormAlarm *w = nullptr;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
     TDateTime clock_ = 0;
 
     QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
@@ -65,8 +65,7 @@ private slots:
     {
         dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         clock_ = EncodeDateTime(2027, 3, 1, 14, 25, 37, 789);
-        errors_.clear();
-        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+        errors_.shown.clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         w = new TFormAlarm;
     }
@@ -74,7 +73,6 @@ private slots:
     {
         delete w;
         w = nullptr;
-        SetErrorBoxHandler({});
         QLocale::setDefault(QLocale::system());
         dir_.reset();
     }
@@ -139,7 +137,7 @@ private slots:
             QCOMPARE(w->Memo->toPlainText(), memo);
             QVERIFY(!w->Accepted);
         });
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void noModeSelectedSavesSixFalses()
@@ -248,7 +246,7 @@ private slots:
         });
         QVERIFY(stillOpen);
         QVERIFY(!w->Accepted);
-        QCOMPARE(errors_, QStringList({"Unable to write to " + dir_->path() + "/alarm/5.ini.",
+        QCOMPARE(errors_.shown, QStringList({"Unable to write to " + dir_->path() + "/alarm/5.ini.",
                                        "Cannot create file " + AlarmPath("5Memo.ini") + "."}));
         // The settings file is kept as it was, since its message could not follow it.
         QCOMPARE(ReadBytes(AlarmPath("5.ini")), QByteArray("[AlarmSound]\r\nFile=/old.mp3\r\n"));

@@ -2,7 +2,6 @@
 // delete and selection rules with the real editor, a full list, and the
 // chimes its scheduler tick starts.
 #include "app/DateTime.h"
-#include "app/ErrorBox.h"
 #include "app/TIniFile.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
@@ -11,6 +10,7 @@
 #include "windows/TFormMain.h"
 
 #include "ShowCounter.h"
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 
@@ -35,7 +35,7 @@ class TestManager : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgramFolder> dir_;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
     TDateTime clock_ = 0;
 
     QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
@@ -94,8 +94,7 @@ private slots:
         dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
         clock_ = EncodeDateTime(2027, 3, 1, 13, 59, 50, 0);
-        errors_.clear();
-        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+        errors_.shown.clear();
         FormAlarm = new TFormAlarm;
     }
     void cleanup()
@@ -104,7 +103,6 @@ private slots:
         delete FormAlarm;
         FormMain = nullptr;
         FormAlarm = nullptr;
-        SetErrorBoxHandler({});
         dir_.reset();
     }
 
@@ -189,7 +187,7 @@ private slots:
         QCOMPARE(FormMain->Alarms.Count(), 0);
         QCOMPARE(FormMain->ItemIndex(), -1);
         QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), QByteArray());
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void cancelledAddChangesNothingAndAnEditKeepsItsPlace()
@@ -231,7 +229,7 @@ private slots:
         QCOMPARE(FormMain->AlarmsList->model()->index(0, 1).data().toString(), QString("Monthly"));
         QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
         QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Water the plants\r\nthe big ones too"));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void aFullListRefusesAdd()
@@ -249,7 +247,7 @@ private slots:
         QTimer::singleShot(0, FormAlarm, [] { FormAlarm->Button2->click(); });
         QTest::mouseClick(FormMain->ButtonAdd, Qt::LeftButton);
         QCOMPARE(editor.shows, 0);
-        QCOMPARE(errors_, QStringList({"The alarm list is full: Tocsimo keeps at most 255 alarms. "
+        QCOMPARE(errors_.shown, QStringList({"The alarm list is full: Tocsimo keeps at most 255 alarms. "
                                        "Delete an alarm before adding another."}));
         QCOMPARE(FormMain->Alarms.Count(), 255);
         QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
@@ -298,7 +296,7 @@ private slots:
         FormMain->rbHourly->click();
         QVERIFY(chimesAt(0, 0));
         QTRY_VERIFY_WITH_TIMEOUT(!FormMain->ButtonPlay->isHidden(), 5000);
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 };
 

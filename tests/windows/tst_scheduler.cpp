@@ -1,7 +1,6 @@
 #include "BlockingEngine.h"
 
 #include "app/DateTime.h"
-#include "app/ErrorBox.h"
 #include "player/AsyncEngine.h"
 #include "player/PlayerRuntime.h"
 #include "player/TFilterGraph.h"
@@ -10,6 +9,7 @@
 #include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
 
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 
@@ -45,7 +45,7 @@ class TestScheduler : public QObject {
     std::unique_ptr<TestProgramFolder> dir_;
     TDateTime clock_ = 0;
     QList<Seen> seen_;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
     // Run when a reminder shows, before it is closed (the user reading it).
     std::function<void()> whileShown_;
     // The user closes reminders with "Snooze" rather than "Close".
@@ -117,10 +117,9 @@ private slots:
         SetPlaybackEngineFactory([] { return std::make_unique<BlockingEngine>(); });
         SetClock(6, 0, 0);
         seen_.clear();
-        errors_.clear();
+        errors_.shown.clear();
         whileShown_ = nullptr;
         snooze_ = false;
-        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormMain = new TFormMain;
         // These tests listen to the reminder's sound alone: no chime at the full hour.
         FormMain->chkChimes->setChecked(false);
@@ -138,7 +137,6 @@ private slots:
         FormReminder = nullptr;
         FormMain = nullptr;
         SetPlaybackEngineFactory({});
-        SetErrorBoxHandler({});
         dir_.reset();
     }
 
@@ -168,7 +166,7 @@ private slots:
         Tick();
         QCOMPARE(seen_.size(), 2);
         QVERIFY(!seen_[1].repeat);
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void tickComesJustAfterEachSecondBegins()
@@ -220,7 +218,7 @@ private slots:
         Tick();
         Tick();
         QCOMPARE(Fired(), QList<int>({2, 3, 4, 5}));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void longerGapsAndOpenRemindersAreNotCaughtUp()
@@ -290,13 +288,13 @@ private slots:
         SetClock(10, 0, 0);
         Tick();
         Tick();
-        QCOMPARE(errors_, QStringList({"Cannot open file " + AlarmFiles::MessagePath(3) + "."}));
+        QCOMPARE(errors_.shown, QStringList({"Cannot open file " + AlarmFiles::MessagePath(3) + "."}));
         QVERIFY(seen_.isEmpty());
         QVERIFY(FormMain->Timer->isActive());
         SetClock(10, 0, 1);
         Tick();
         QCOMPARE(Fired(), QList<int>({5}));
-        QCOMPARE(errors_.size(), 1);
+        QCOMPARE(errors_.shown.size(), 1);
     }
 
     void soundIsReadiedJustBeforeItsAlarmOnly()
@@ -348,7 +346,7 @@ private slots:
         QCOMPARE(seen_[1].clock, EncodeDateTime(2027, 3, 1, 11, 0, 5, 0));
         QCOMPARE(seen_[0].slowRendersDone, 0);
         QCOMPARE(seen_[1].slowRendersDone, 0);
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
 
         // A sound that does open plays although the slow one is still stuck.
         whileShown_ = [this] {
@@ -398,7 +396,7 @@ private slots:
         SetClock(9, 1, 31, 0, 3);
         Tick();
         QVERIFY(!FormMissed->isVisible());
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void startListsWhatFellDueWhileNotRunning()
@@ -467,7 +465,7 @@ private slots:
         SetClock(9, 0, 0);
         Tick();
         QCOMPARE(Fired(), QList<int>({4, 5, 4, 4}));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 };
 
