@@ -263,7 +263,8 @@ private slots:
         FormMain->Timer->stop();
         FormMain->cbChime->setCurrentIndex(4);
 
-        // True when a tick at the given time starts a chime.
+        // True when a tick at the given time starts a chime. The rule of each
+        // interval is the chime test's; here, that each option reaches it.
         const auto chimesAt = [this](int minute, int second) {
             FormMain->ButtonStop->click();
             clock_ = EncodeDateTime(2027, 3, 1, 14, minute, second, 2);
@@ -271,31 +272,15 @@ private slots:
             return !FormMain->ButtonStop->isHidden();
         };
         FormMain->rbHourly->click();
-        QVERIFY(!chimesAt(59, 59));
         QVERIFY(chimesAt(0, 0));
-        QVERIFY(!chimesAt(0, 1));
         QVERIFY(!chimesAt(30, 0));
         FormMain->rbHalfHourly->click();
         QVERIFY(chimesAt(30, 0));
         QVERIFY(!chimesAt(15, 0));
         FormMain->rbQuartarHourly->click();
         QVERIFY(chimesAt(15, 0));
-        QVERIFY(chimesAt(45, 0));
         FormMain->chkChimes->click(); // off
         QVERIFY(!chimesAt(0, 0));
-        FormMain->chkChimes->click();
-        FormMain->ShowOptions([] {
-            Options o;
-            o.Interval = ChimeInterval::None;
-            o.ChimeSound = 4;
-            return o;
-        }());
-        QVERIFY(!chimesAt(0, 0));
-
-        // A chime plays through and comes back to idle.
-        FormMain->rbHourly->click();
-        QVERIFY(chimesAt(0, 0));
-        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->ButtonPlay->isHidden(), 5000);
         QVERIFY(errors_.shown.isEmpty());
     }
 };

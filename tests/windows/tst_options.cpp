@@ -27,7 +27,9 @@
 #include <memory>
 
 namespace {
-// Undoes the Desktop Entry escapes of an Exec value and splits it into arguments.
+// Undoes the Desktop Entry escapes of an Exec value and splits it into
+// arguments as a session manager does; a character the rules reserve that
+// comes unescaped inside quotes gives "<unescaped>".
 QStringList ParseExec(QString value)
 {
     QString unescaped;
@@ -49,6 +51,8 @@ QStringList ParseExec(QString value)
         const QChar c = unescaped[i];
         if (quoted && c == '\\' && i + 1 < unescaped.size()) {
             arg += unescaped[++i];
+        } else if (quoted && (c == '`' || c == '$')) {
+            return {QStringLiteral("<unescaped>")};
         } else if (c == '"') {
             quoted = !quoted;
             any = true;
@@ -225,7 +229,7 @@ private slots:
 
     void autorunEntryFollowsTheBox()
     {
-        const QString exe = QDir::homePath() + QString::fromUtf8("/My Programs/Wecker ü/$HOME \"x\" 100%/tocsimo");
+        const QString exe = QDir::homePath() + QString::fromUtf8("/My Programs/Wecker ü/$HOME `y` \"x\" 100%/tocsimo");
         AutoRun::Update(true, exe);
         QCOMPARE(EntryValue("Hidden"), QString("false"));
         QCOMPARE(EntryValue("Name"), QString("Tocsimo"));
@@ -316,14 +320,6 @@ private slots:
         QVERIFY(!saved.AMPM);
         QCOMPARE(saved.ChimeSound, 3);
         QCOMPARE(ReadBytes(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
-    }
-
-    void entryStartsTheProgramThroughAShell()
-    {
-        // What a session manager does with Exec: the argument reaches exec intact.
-        const QString exe = QDir::tempPath() + "/tocsimo check $x `y` \"z\"";
-        const QStringList args = ParseExec(AutoRun::ExecValue(exe));
-        QCOMPARE(args, QStringList({exe}));
     }
 };
 

@@ -178,49 +178,6 @@ private slots:
         QVERIFY(FormMain->Timer->isActive());
     }
 
-    void alarmsInTheSameSecondRingUpperFirst()
-    {
-        AddAlarm(1, AlarmMode::Once, {2027, 3, 1, 9, 0, 0}, {"upper"});
-        AddAlarm(2, AlarmMode::Daily, {2027, 1, 1, 9, 0, 0}, {"lower"});
-        SetClock(9, 0, 0);
-        Tick();
-        Tick();
-        QCOMPARE(Fired(), QList<int>({1, 2}));
-    }
-
-    void lateTickFiresTheSkippedSecondsInOrder_data()
-    {
-        QTest::addColumn<int>("late");
-        QTest::newRow("2 s") << 2;
-        QTest::newRow("30 s") << 30;
-        QTest::newRow("59 s") << 59;
-    }
-    void lateTickFiresTheSkippedSecondsInOrder()
-    {
-        QFETCH(int, late);
-        // The last tick saw 08:00:00; the next, due at 08:00:01, comes `late`
-        // seconds after that. Rows are listed against the order of their seconds.
-        const auto at = [](int second) { return DecodeDateTime(EncodeDateTime(2027, 3, 1, 8, 0, 0, 0) + second / 86400.0); };
-        const auto daily = [&](int id, int second) {
-            const DateTimeParts p = at(second);
-            Daily(id, p.hour, p.minute, p.second);
-        };
-        daily(5, late + 1); // the second the late tick lands in
-        daily(4, late);     // the last skipped second
-        daily(3, 1);        // the first skipped second
-        daily(2, 0);        // rang at the tick before
-        daily(1, -1);       // before that tick: not skipped by this one
-        SetClock(8, 0, 0);
-        Tick();
-        QCOMPARE(Fired(), QList<int>({2}));
-        SetClock(8, 0, 0);
-        Advance(late + 1);
-        Tick();
-        Tick();
-        QCOMPARE(Fired(), QList<int>({2, 3, 4, 5}));
-        QVERIFY(errors_.shown.isEmpty());
-    }
-
     void longerGapsAndOpenRemindersAreNotCaughtUp()
     {
         Daily(1, 8, 0, 1);
