@@ -260,9 +260,9 @@ void TestClockScreen::everySkin()
     if (skin != "Small")
         (skin == "Digital" ? clock.MenuSkinDigital : clock.MenuSkinSantaClaus)->trigger();
     QVERIFY2(errors.shown.isEmpty(), qPrintable(errors.shown.join('\n')));
-    QTRY_COMPARE(ClockOnScreen().size(), clock.size() * Scale());
+    QTRY_COMPARE_WITH_TIMEOUT(ClockOnScreen().size(), clock.size() * Scale(), 10000);
     QCOMPARE(ClockOnScreen().topLeft(), place);
-    QTRY_VERIFY(!clock.FirstTick);
+    QTRY_VERIFY_WITH_TIMEOUT(!clock.FirstTick, 10000);
 
     // Once the window manager has taken the new shape and the face is painted.
     auto shows = [&](QTime t) {

@@ -308,14 +308,14 @@ void TestFormClock::firstTickAutoHide()
     auto clock = MakeClock();
     FormMain = new TFormMain;
     clock->show();
-    QTRY_VERIFY(!clock->FirstTick);
+    QTRY_VERIFY_WITH_TIMEOUT(!clock->FirstTick, 10000);
     if (trayLater)
         static_cast<FakeTrayShell &>(clock->SysTray->Shell()).SetAvailable(true);
     QCOMPARE(clock->isVisible(), !hidden);
     QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("&Restore") : QStringLiteral("&Send to tray"));
     // Later ticks leave the clock as it is.
     QSignalSpy ticks(clock->Timer1, &QTimer::timeout);
-    QVERIFY(ticks.wait(5000));
+    QVERIFY(ticks.wait(10000));
     QCOMPARE(clock->isVisible(), !hidden);
 
     // "Send to tray" is offered only where there is a tray to go to.

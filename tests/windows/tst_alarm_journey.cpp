@@ -38,7 +38,7 @@ void Click(QWidget *widget)
 void WhenShown(QWidget *window, std::function<void()> step)
 {
     QTimer::singleShot(0, window, [window, step] {
-        QTRY_VERIFY(window->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 10000);
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window);
         step();
@@ -123,7 +123,7 @@ private slots:
             QTest::mouseClick(FormAlarm->rbDaily, Qt::LeftButton, {}, QPoint(6, 8));
             Click(FormAlarm->Button1); // "Now": 07:00:05
             QTimer::singleShot(0, FormAlarm, [&] {
-                QTRY_VERIFY(FormAlarm->OpenDialog && FormAlarm->OpenDialog->isVisible());
+                QTRY_VERIFY_WITH_TIMEOUT(FormAlarm->OpenDialog && FormAlarm->OpenDialog->isVisible(), 10000);
                 auto *name = FormAlarm->OpenDialog->findChild<QLineEdit *>("fileNameEdit");
                 name->setText(sound); // pasted: typing would open the completer's list
                 QTest::keyClick(name, Qt::Key_Return);
@@ -172,8 +172,8 @@ private slots:
         });
         clock_ = EncodeDateTime(2027, 3, 2, 7, 0, 5, 10);
         // The scheduler's own timer ticks within the second.
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Feed the dog\nand the fish"), 5000);
-        QTRY_VERIFY(!FormReminder->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Feed the dog\nand the fish"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!FormReminder->isVisible(), 10000);
     }
 
     void deleteIt()

@@ -284,7 +284,7 @@ private slots:
         Open(true, 1, [&] {
             QString filter, shownName;
             QTimer::singleShot(0, w, [&] {
-                QTRY_VERIFY(w->OpenDialog && w->OpenDialog->isVisible());
+                QTRY_VERIFY_WITH_TIMEOUT(w->OpenDialog && w->OpenDialog->isVisible(), 10000);
                 filter = w->OpenDialog->selectedNameFilter();
                 auto *name = w->OpenDialog->findChild<QLineEdit *>("fileNameEdit");
                 QVERIFY(name);
@@ -296,7 +296,7 @@ private slots:
             QCOMPARE(w->EditAlarmSound->text(), chosen);
             // Cancelling the dialog leaves the field as it was.
             QTimer::singleShot(0, w, [&] {
-                QTRY_VERIFY(w->OpenDialog->isVisible());
+                QTRY_VERIFY_WITH_TIMEOUT(w->OpenDialog->isVisible(), 10000);
                 w->OpenDialog->reject();
             });
             QTest::mouseClick(w->ButtonOpen, Qt::LeftButton);
@@ -318,6 +318,9 @@ private slots:
         QVERIFY(!w->ButtonPlay->isHidden());
         w->ButtonStop->click();
         QVERIFY(w->Player->SkipPending); // a stop by the user arms it again
+        // No sound chosen: nothing starts, not even the player.
+        w->ButtonPlay->click();
+        QVERIFY(!w->ButtonPlay->isHidden() && !w->FilterGraph->Active());
 
         // A real preview: a stop makes the next one start half a second in.
         const QString sound = dir_->filePath("tone.wav");
@@ -330,14 +333,14 @@ private slots:
         });
         w->ButtonPlay->click();
         QVERIFY(w->ButtonPlay->isHidden() && !w->ButtonStop->isHidden());
-        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 3, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 3, 10000);
         QVERIFY2(positions.at(1) >= 5, qPrintable(QString::number(positions.at(1))));
         // Played to its end: back to idle, and the next preview starts at the beginning.
-        QTRY_VERIFY_WITH_TIMEOUT(!w->ButtonPlay->isHidden(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->ButtonPlay->isHidden(), 10000);
         QVERIFY(w->ButtonStop->isHidden());
         positions.clear();
         w->ButtonPlay->click();
-        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 10000);
         QVERIFY2(positions.at(1) < 5, qPrintable(QString::number(positions.at(1))));
         w->ButtonStop->click();
         QVERIFY(w->Player->SkipPending);

@@ -83,7 +83,7 @@ class TestManager : public QObject {
     void WhenEditorOpens(const std::function<void()> &inside)
     {
         QTimer::singleShot(0, FormAlarm, [inside] {
-            QTRY_VERIFY(FormAlarm->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(FormAlarm->isVisible(), 10000);
             inside();
         });
     }

@@ -278,7 +278,7 @@ private slots:
         FormMain = new TFormMain;
         // Missing sound folder: nothing plays and nothing is said.
         FormMain->ButtonPlay->click();
-        QTRY_VERIFY(!FormMain->FilterGraph->Active());
+        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->FilterGraph->Active(), 10000);
         QVERIFY(!FormMain->ButtonPlay->isHidden());
         QVERIFY(FormMain->ButtonStop->isHidden());
         QVERIFY(errors_.shown.isEmpty());

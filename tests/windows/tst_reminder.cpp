@@ -232,9 +232,9 @@ void TestReminder::refreshRunsOnlyWhileShown()
         time12 = w->LabelTime->text();
         // The option is read afresh: switching it changes the label at a next tick.
         FormMain->rb24Hours->setChecked(true);
-        QTRY_COMPARE_WITH_TIMEOUT(w->LabelTime->text(), QStringLiteral("20:30:25"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->LabelTime->text(), QStringLiteral("20:30:25"), 10000);
         SetClock(2004, 7, 14, 20, 30, 26);
-        QTRY_COMPARE_WITH_TIMEOUT(w->LabelTime->text(), QStringLiteral("20:30:26"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->LabelTime->text(), QStringLiteral("20:30:26"), 10000);
     });
     QVERIFY(ticking);
     QCOMPARE(date, QStringLiteral("Mi., Juli 14, 2004"));
@@ -253,7 +253,7 @@ void TestReminder::dateChangesAcrossMidnightWhileShown()
         timeBefore = w->LabelTime->text();
         SetClock(2027, 1, 1, 0, 0, 0, 100);
         // The window's own timer keeps running inside its modal loop.
-        QTRY_COMPARE_WITH_TIMEOUT(w->LabelDate->text(), QStringLiteral("Fr., Jan. 01, 2027"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->LabelDate->text(), QStringLiteral("Fr., Jan. 01, 2027"), 10000);
         QCOMPARE(w->LabelTime->text(), QStringLiteral("12:00:00 AM"));
     });
     QCOMPARE(dateBefore, QStringLiteral("Do., Dez. 31, 2026"));
@@ -593,7 +593,7 @@ void TestReminder::soundSlowToOpenJoinsWhenReady()
         QTest::qWait(400);
         skipKept = w->Player->SkipPending && BlockingEngine::Shared().lastMove == -1;
         BlockingEngine::ReleaseAll();
-        skipApplied = QTest::qWaitFor([] { return BlockingEngine::Shared().lastMove == 5000000; }, 3000);
+        skipApplied = QTest::qWaitFor([] { return BlockingEngine::Shared().lastMove == 5000000; }, 10000);
     });
     SetPlaybackEngineFactory({});
     w->FilterGraph->SetActive(false);

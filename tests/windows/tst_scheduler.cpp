@@ -174,7 +174,7 @@ private slots:
         // Created at 06:00:00.000: the first tick is due at 06:00:01.003.
         QCOMPARE(FormMain->Timer->interval(), 1003);
         SetClock(6, 0, 0, 750);
-        QTRY_COMPARE_WITH_TIMEOUT(FormMain->Timer->interval(), 253, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(FormMain->Timer->interval(), 253, 10000);
         QVERIFY(FormMain->Timer->isActive());
     }
 
@@ -272,7 +272,7 @@ private slots:
         // Two seconds before the alarm with a sound: loaded, not playing.
         SetClock(6, 29, 58);
         Tick();
-        QTRY_VERIFY(graph->Active() && graph->Engine()->HasSound());
+        QTRY_VERIFY_WITH_TIMEOUT(graph->Active() && graph->Engine()->HasSound(), 10000);
         QCOMPARE(BlockingEngine::LastRendered(), QString("/music/tone.wav"));
         QCOMPARE(BlockingEngine::Shared().playing.load(), 0);
         QVERIFY(seen_.isEmpty());
@@ -286,7 +286,7 @@ private slots:
         AddAlarm(2, AlarmMode::Daily, {2027, 1, 1, 11, 0, 5}, {"quick"}, true, "/music/quick.wav");
         SetClock(10, 59, 58); // its sound is readied now, and blocks
         Tick();
-        QTRY_COMPARE(BlockingEngine::Shared().rendersStarted.load(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(BlockingEngine::Shared().rendersStarted.load(), 1, 10000);
         for (int s = 59; s <= 60; ++s) {
             SetClock(10, 59, 0);
             Advance(s);
@@ -307,7 +307,7 @@ private slots:
 
         // A sound that does open plays although the slow one is still stuck.
         whileShown_ = [this] {
-            QVERIFY(QTest::qWaitFor([] { return BlockingEngine::Shared().playing.load() == 1; }, 5000));
+            QVERIFY(QTest::qWaitFor([] { return BlockingEngine::Shared().playing.load() == 1; }, 10000));
             QCOMPARE(BlockingEngine::LastRendered(), QString("/music/quick.wav"));
         };
         SetClock(11, 0, 5, 0, 2);
