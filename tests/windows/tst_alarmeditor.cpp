@@ -99,8 +99,6 @@ private slots:
                                            << "/music/a b.mp3" << "x";
         QTest::newRow("31 April") << "[AlarmMode]\r\nDaily=1\r\n" + QByteArray(time).replace("Day=30", "Day=31") << twoLines
                                   << "Once" << "03/01/2027" << "02:25:37 PM" << "" << "It is time to...";
-        QTest::newRow("month 0") << "[AlarmMode]\r\nDaily=1\r\n" + QByteArray(time).replace("Month=4", "Month=0") << twoLines
-                                 << "Once" << "03/01/2027" << "02:25:37 PM" << "" << "It is time to...";
         QTest::newRow("hour 24") << "[AlarmMode]\r\nDaily=1\r\n" + QByteArray(time).replace("Hour=18", "Hour=24") << twoLines
                                  << "Once" << "03/01/2027" << "02:25:37 PM" << "" << "It is time to...";
         QTest::newRow("no settings file") << QByteArray("-") << twoLines << "Once" << "03/01/2027" << "02:25:37 PM" << ""
