@@ -97,7 +97,10 @@ private:
     // and then runs the window's own handler.
     void RecordReports();
     QString AlarmPath(const QString &name) const { return ProgramFolder() + QStringLiteral("alarm/") + name; }
-    void WriteAlarm(int id, const QString &soundFile, const QByteArray &message);
+    // Writes alarm `id`'s files and makes it the one the window opens next.
+    void SetAlarm(int id, const QString &soundFile, const QByteArray &message);
+    // The same for an alarm that sounds a tone `ms` long; returns the tone's path.
+    QString SetToneAlarm(int id, int ms, const QByteArray &message);
 
     std::unique_ptr<TestProgramFolder> folder_;
     TFormReminder *w = nullptr;
@@ -173,8 +176,18 @@ void TestReminder::RecordReports()
     });
 }
 
-void TestReminder::WriteAlarm(int id, const QString &soundFile, const QByteArray &message)
+QString TestReminder::SetToneAlarm(int id, int ms, const QByteArray &message)
 {
+    const QString sound = folder_->filePath(QStringLiteral("tone%1.wav").arg(id));
+    if (!TestWav::WriteTone(sound, ms))
+        qFatal("cannot write %s", qPrintable(sound));
+    SetAlarm(id, sound, message);
+    return sound;
+}
+
+void TestReminder::SetAlarm(int id, const QString &soundFile, const QByteArray &message)
+{
+    w->AlarmId = id;
     WriteBytes(AlarmPath(QStringLiteral("%1.ini").arg(id)),
                "[AlarmMode]\r\nDaily=1\r\n[AlarmSound]\r\nFile=" + soundFile.toLocal8Bit() + "\r\n");
     WriteBytes(AlarmPath(QStringLiteral("%1Memo.ini").arg(id)), message);
@@ -220,8 +233,7 @@ void TestReminder::refreshRunsOnlyWhileShown()
     QVERIFY(!w->isVisible());
     QVERIFY(!w->Timer->isActive());
 
-    WriteAlarm(5, QString(), "Tea");
-    w->AlarmId = 5;
+    SetAlarm(5, QString(), "Tea");
     SetClock(2004, 7, 14, 20, 30, 25);
     QString date, time12;
     bool ticking = false;
@@ -244,8 +256,7 @@ void TestReminder::refreshRunsOnlyWhileShown()
 
 void TestReminder::dateChangesAcrossMidnightWhileShown()
 {
-    WriteAlarm(4, QString(), "Midnight");
-    w->AlarmId = 4;
+    SetAlarm(4, QString(), "Midnight");
     SetClock(2026, 12, 31, 23, 59, 59, 900);
     QString dateBefore, timeBefore;
     RunAlarm(0, [&] {
@@ -274,8 +285,7 @@ void TestReminder::entryShowsMessageAndFreshLabels()
     QFETCH(QByteArray, file);
     QFETCH(QString, shown);
 
-    WriteAlarm(3, QString(), file);
-    w->AlarmId = 3;
+    SetAlarm(3, QString(), file);
     // The window's timer is not running while it is hidden: only the entry itself can refresh the labels.
     SetClock(2026, 3, 1, 6, 59, 58);
 
@@ -316,11 +326,8 @@ void TestReminder::entryShowsMessageAndFreshLabels()
 
 void TestReminder::missingMessageRaisesBeforeAnything()
 {
-    const QString sound = folder_->filePath(QStringLiteral("tone.wav"));
-    QVERIFY(TestWav::WriteTone(sound, 1000));
-    WriteAlarm(5, sound, "never shown");
+    const QString sound = SetToneAlarm(5, 1000, "never shown");
     QVERIFY(QFile::remove(AlarmPath(QStringLiteral("5Memo.ini"))));
-    w->AlarmId = 5;
     w->Memo->setPlainText(QStringLiteral("previous alarm"));
     SetClock(2026, 3, 1, 7, 0, 0);
     ShowCounter counter;
@@ -403,10 +410,7 @@ void TestReminder::silentFallbacks()
 
 void TestReminder::repeatRestartsEveryPassAtHalfASecond()
 {
-    const QString sound = folder_->filePath(QStringLiteral("one-second.wav"));
-    QVERIFY(TestWav::WriteTone(sound, 1000));
-    WriteAlarm(7, sound, "Repeat");
-    w->AlarmId = 7;
+    const QString sound = SetToneAlarm(7, 1000, "Repeat");
     w->RepeatFlag = true;
     RecordReports();
 
@@ -439,10 +443,7 @@ void TestReminder::repeatRestartsEveryPassAtHalfASecond()
 
 void TestReminder::withoutRepeatPlaysOnceAndStaysOpen()
 {
-    const QString sound = folder_->filePath(QStringLiteral("short.wav"));
-    QVERIFY(TestWav::WriteTone(sound, 800));
-    WriteAlarm(8, sound, "Once");
-    w->AlarmId = 8;
+    SetToneAlarm(8, 800, "Once");
     w->RepeatFlag = false;
     RecordReports();
 
@@ -473,10 +474,7 @@ void TestReminder::tinySound_data()
 void TestReminder::tinySound()
 {
     QFETCH(bool, repeat);
-    const QString sound = folder_->filePath(QStringLiteral("blip.wav"));
-    QVERIFY(TestWav::WriteTone(sound, 50));
-    WriteAlarm(9, sound, "Blip");
-    w->AlarmId = 9;
+    SetToneAlarm(9, 50, "Blip");
     w->RepeatFlag = repeat;
     RecordReports();
 
@@ -516,10 +514,7 @@ void TestReminder::keysCloseAsCloseDoes()
 {
     QFETCH(std::function<void(TFormReminder *)>, close);
     // Long enough not to end (and let go of itself) while the test looks.
-    const QString sound = folder_->filePath(QStringLiteral("keys.wav"));
-    QVERIFY(TestWav::WriteTone(sound, 30000));
-    WriteAlarm(10, sound, "Stay");
-    w->AlarmId = 10;
+    SetToneAlarm(10, 30000, "Stay");
     const auto sounding = [this] { return w->FilterGraph->Engine() && w->FilterGraph->Engine()->HasSound(); };
     bool restored = false, onClose = false, closedByKey = false, silenced = false;
     RunAlarm(0, [&] {
@@ -540,12 +535,9 @@ void TestReminder::keysCloseAsCloseDoes()
 
 void TestReminder::typingChangesNothingOnDisk()
 {
-    const QString sound = folder_->filePath(QStringLiteral("typing.wav"));
-    QVERIFY(TestWav::WriteTone(sound, 1000));
-    WriteAlarm(11, sound, "Call Bob");
+    SetToneAlarm(11, 1000, "Call Bob");
     const QByteArray settingsBefore = ReadBytes(AlarmPath(QStringLiteral("11.ini")));
     const QByteArray messageBefore = ReadBytes(AlarmPath(QStringLiteral("11Memo.ini")));
-    w->AlarmId = 11;
 
     QString typed;
     RunAlarm(0, [&] {
@@ -582,8 +574,7 @@ void TestReminder::soundSlowToOpenJoinsWhenReady()
     BlockingEngine::Reset(slow, 10000);
     SetPlaybackEngineFactory([] { return std::make_unique<BlockingEngine>(); });
     w->FilterGraph->SetActive(false);
-    WriteAlarm(12, slow, "Slow");
-    w->AlarmId = 12;
+    SetAlarm(12, slow, "Slow");
     w->RepeatFlag = true;
     bool shownWhileOpening = false, skipKept = false, skipApplied = false;
     RunAlarm(0, [&] {
