@@ -1,9 +1,11 @@
 #include "clock/WindowPosition.h"
 
-#include "clock/XConnection.h"
+#include "app/XConnection.h"
 
 #include <QWidget>
 #include <QWindow>
+
+#include <xcb/xcb.h>
 
 #include <cstdlib>
 

@@ -1,38 +1,33 @@
 #include "clock/XEmbedTrayWatch.h"
 
+#include "app/XConnection.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
-// Last: Xlib's macros clash with Qt's names.
-#include <X11/Xlib.h>
 
 #include <cstdlib>
 
 std::unique_ptr<XEmbedTrayWatch> XEmbedTrayWatch::Create()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = XConnection();
+    if (!connection)
         return nullptr;
-    xcb_connection_t *connection = x11->connection();
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     // Qt has agreed on the extension's version for this connection already.
     if (!xfixes || !xfixes->present)
         return nullptr;
 
     // The tray of the screen the program's windows are on.
-    const int screen = x11->display() ? DefaultScreen(x11->display()) : 0;
+    const int screen = XScreenNumber();
     xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screen && roots.rem > 1; ++i)
         xcb_screen_next(&roots);
-    const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, name.size(), name.constData()), nullptr);
-    if (!atom)
+    const xcb_atom_t selection = XAtom("_NET_SYSTEM_TRAY_S" + QByteArray::number(screen));
+    if (selection == XCB_ATOM_NONE)
         return nullptr;
-    const xcb_atom_t selection = atom->atom;
-    std::free(atom);
 
     // Notices first, then the owner now: a tray that comes in between is told of too.
     xcb_xfixes_select_selection_input(connection, roots.data->root, selection,

@@ -1,6 +1,6 @@
 #include "clock/XPixmapFace.h"
 
-#include "clock/XConnection.h"
+#include "app/XConnection.h"
 
 #include <QSysInfo>
 #include <QWidget>

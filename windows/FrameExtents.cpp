@@ -1,7 +1,8 @@
 #include "windows/FrameExtents.h"
 
+#include "app/XConnection.h"
+
 #include <QDeadlineTimer>
-#include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
 
@@ -16,17 +17,6 @@ namespace {
 // tenth of a second or more; a window manager that does not answer costs no
 // more than this, once per window.
 constexpr int kAnswerMs = 300;
-
-xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
-{
-    xcb_intern_atom_reply_t *reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
-    if (!reply)
-        return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
 
 // The CARDINAL[4] property left, right, top, bottom.
 std::optional<QMargins> Extents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t atom)
@@ -47,7 +37,7 @@ std::optional<QMargins> Extents(xcb_connection_t *connection, xcb_window_t windo
 bool Supported(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t feature)
 {
     xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
+        connection, xcb_get_property(connection, 0, root, XAtom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
         nullptr);
     if (!reply)
         return false;
@@ -69,16 +59,15 @@ QMargins ExpectedFrameMargins(QWidget *window)
         return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                         outer.bottom() - inner.bottom());
 
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = XConnection();
+    if (!connection)
         return {};
-    xcb_connection_t *connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const auto id = xcb_window_t(window->winId());
-    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+    const xcb_atom_t extents = XAtom("_NET_FRAME_EXTENTS");
     if (const auto known = Extents(connection, id, extents))
         return *known;
-    const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t request = XAtom("_NET_REQUEST_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || !Supported(connection, root, request))
         return {};
 

@@ -4,18 +4,15 @@
 #include "app/ErrorBox.h"
 #include "app/Exception.h"
 #include "app/Now.h"
-#include "player/TDSTrackBar.h"
-#include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/CalendarDateEdit.h"
+#include "windows/ClearInGroup.h"
 #include "windows/FileFilter.h"
 #include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
-#include "player/StartSound.h"
 #include "windows/Named.h"
-#include "windows/NewTrackBar.h"
-#include "windows/ShowInPlace.h"
+#include "windows/WindowPlayer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAbstractItemView>
@@ -219,13 +216,12 @@ TFormAlarm::TFormAlarm(QWidget *parent) : QDialog(parent)
     ButtonEdit = Push(this, "ButtonEdit", QStringLiteral("Del"));
     ButtonEdit->hide();
 
-    FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
-    FilterGraph->SetLinearVolume(true);
-    // A preview found unplayable after it was asked for: back to idle, silently.
-    connect(FilterGraph, &TFilterGraph::Failed, this, [this] { ShowInPlaceOf(ButtonPlay, ButtonStop); });
-    DSTrackBar = NewTrackBar(this, FilterGraph, QRect(), [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+    Player = new WindowPlayer(this, QRect(), [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
         DSTrackBarTimer(sender, current, stop);
     });
+    Player->SetButtons(ButtonPlay, ButtonStop);
+    FilterGraph = Player->FilterGraph;
+    DSTrackBar = Player->DSTrackBar;
 
     // Tab order, as the controls are seen: top to bottom, left to right.
     const QList<QWidget *> tabOrder = {rbOnce,     rbHourly,   rbDaily,    rbWeekly,   rbMonthly, rbYearly,
@@ -262,7 +258,7 @@ void TFormAlarm::FormCreate()
 {
     AlarmId = 1;
     NewAlarm = false;
-    SkipPending = true;
+    Player->SkipPending = true;
 }
 
 void TFormAlarm::ButtonNewClick()
@@ -408,14 +404,10 @@ QRadioButton *TFormAlarm::ModeButton(AlarmMode mode) const
 
 void TFormAlarm::SetMode(AlarmMode mode, bool selected)
 {
-    QRadioButton *button = ModeButton(mode);
-    if (selected) {
-        button->setChecked(true);
-        return;
-    }
-    modeGroup_->setExclusive(false);
-    button->setChecked(false);
-    modeGroup_->setExclusive(true);
+    if (selected)
+        ModeButton(mode)->setChecked(true);
+    else
+        ClearInGroup(ModeButton(mode));
 }
 
 std::optional<AlarmMode> TFormAlarm::CheckedMode() const
@@ -504,29 +496,20 @@ void TFormAlarm::ButtonOpenClick()
 
 void TFormAlarm::ButtonPlayClick()
 {
-    if (EditAlarmSound->text().isEmpty())
-        return;
-    // A sound that cannot be played does nothing visible.
-    if (StartSound(*FilterGraph, EditAlarmSound->text()))
-        ShowInPlaceOf(ButtonStop, ButtonPlay);
+    Player->Play(EditAlarmSound->text());
 }
 
 void TFormAlarm::ButtonStopClick()
 {
-    FilterGraph->Stop();
-    FilterGraph->ClearGraph();
-    ShowInPlaceOf(ButtonPlay, ButtonStop);
-    SkipPending = true;
+    Player->Stop();
+    Player->SkipPending = true;
 }
 
 void TFormAlarm::DSTrackBarTimer(TDSTrackBar *, uint32_t, uint32_t)
 {
-    if (DSTrackBar->Position() >= DSTrackBar->Max())
+    if (Player->AtEnd())
         ButtonStopClick();
     // The first report after a preview that the user stopped starts it half
     // a second in; a preview after one that ran to its end does not.
-    if (SkipPending) {
-        DSTrackBar->SeekTo(5);
-        SkipPending = false;
-    }
+    Player->SkipIfPending();
 }

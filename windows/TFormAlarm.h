@@ -20,6 +20,7 @@ class QRadioButton;
 class QToolButton;
 class TDSTrackBar;
 class TFilterGraph;
+class WindowPlayer;
 
 // The alarm properties editor: one alarm's mode, date and time, sound and
 // message. Made when the manager first needs it, then reused. The manager
@@ -58,6 +59,8 @@ public:
     QPushButton *Button2 = nullptr;    // "Cancel"
     QPushButton *ButtonNew = nullptr;  // hidden entry point: a new alarm
     QPushButton *ButtonEdit = nullptr; // hidden entry point: an existing alarm
+    // The preview's player; the hidden bar reports its position.
+    WindowPlayer *Player = nullptr;
     TDSTrackBar *DSTrackBar = nullptr;
     TFilterGraph *FilterGraph = nullptr;
     // Made the first time it is needed, then kept (it remembers its folder).
@@ -70,8 +73,6 @@ public:
     int AlarmId = 1;
     bool NewAlarm = false;
     bool Accepted = false;
-    // The next position report of a preview moves playing to 0.5 s.
-    bool SkipPending = true;
 
     // Handlers.
     void FormCreate();

@@ -3,23 +3,21 @@
 #include "app/ErrorBox.h"
 #include "app/Now.h"
 #include "app/ProgramFolder.h"
-#include "player/StartSound.h"
-#include "player/TDSTrackBar.h"
-#include "player/TFilterGraph.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
 #include "windows/AccessibleFactory.h"
 #include "windows/AutoRun.h"
+#include "windows/ClearInGroup.h"
 #include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
 #include "windows/Named.h"
-#include "windows/NewTrackBar.h"
 #include "windows/OwnerWindow.h"
 #include "windows/ShowInPlace.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
+#include "windows/WindowPlayer.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -100,19 +98,6 @@ QLabel *TitleBar(QWidget *parent, const char *panelName, const char *labelName, 
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->setFont(Font(QStringLiteral("Tahoma"), 11, true));
     return label;
-}
-
-// Selects one button of an exclusive group, or none.
-void SelectInGroup(QButtonGroup *group, QAbstractButton *button)
-{
-    if (button) {
-        button->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton *b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
 }
 } // namespace
 
@@ -323,14 +308,13 @@ void TFormMain::BuildOptionsPage()
     connect(ButtonPlay, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonPlayClick(); }); });
     connect(ButtonStop, &QPushButton::clicked, this, [this] { Guarded([this] { ButtonStopClick(); }); });
 
-    FilterGraph = Named(new TFilterGraph(this), "FilterGraph");
-    FilterGraph->SetLinearVolume(true);
-    // A chime found unplayable after it was asked for: back to idle, silently.
-    connect(FilterGraph, &TFilterGraph::Failed, this, [this] { ShowInPlaceOf(ButtonPlay, ButtonStop); });
-    DSTrackBar = NewTrackBar(GroupBox1, FilterGraph, QRect(112, 64, 150, 25),
-                             [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
-                                 DSTrackBarTimer(sender, current, stop);
-                             });
+    Player = new WindowPlayer(GroupBox1, QRect(112, 64, 150, 25),
+                              [this](TDSTrackBar *sender, uint32_t current, uint32_t stop) {
+                                  DSTrackBarTimer(sender, current, stop);
+                              });
+    Player->SetButtons(ButtonPlay, ButtonStop);
+    FilterGraph = Player->FilterGraph;
+    DSTrackBar = Player->DSTrackBar;
 
     // Loading the options changes the box too, and that updates the entry as a click does.
     connect(chkAutoRun, &QCheckBox::toggled, this, [this] { Guarded([this] { chkAutoRunClick(); }); });
@@ -545,21 +529,18 @@ void TFormMain::ButtonPlayClick()
     const QString name = ChimeNames.value(cbChime->currentIndex());
     if (name.isEmpty())
         return;
-    // A chime that cannot be played stays silent, with no message, and the buttons stay as they are.
-    if (StartSound(*FilterGraph, ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav")))
-        ShowInPlaceOf(ButtonStop, ButtonPlay);
+    Player->Play(ProgramFolder() + RelPath::SoundFolder + name + QStringLiteral(".wav"));
 }
 
 void TFormMain::ButtonStopClick()
 {
-    FilterGraph->Stop();
-    FilterGraph->ClearGraph();
-    ShowInPlaceOf(ButtonPlay, ButtonStop);
+    Player->Stop();
 }
 
 void TFormMain::DSTrackBarTimer(TDSTrackBar *, uint32_t, uint32_t)
 {
-    if (DSTrackBar->Position() >= DSTrackBar->Max())
+    // A chime plays once through.
+    if (Player->AtEnd())
         ButtonStop->click();
 }
 
@@ -586,10 +567,13 @@ void TFormMain::ShowOptions(const Options &o)
     EditSnooze->setValue(o.SnoozeMinutes);
     chkChimes->setChecked(o.EnableChimes);
     switch (o.Interval) {
-    case ChimeInterval::None: SelectInGroup(intervalGroup_, nullptr); break;
-    case ChimeInterval::Hourly: SelectInGroup(intervalGroup_, rbHourly); break;
-    case ChimeInterval::HalfHourly: SelectInGroup(intervalGroup_, rbHalfHourly); break;
-    case ChimeInterval::QuarterHourly: SelectInGroup(intervalGroup_, rbQuartarHourly); break;
+    case ChimeInterval::None:
+        if (QAbstractButton *selected = intervalGroup_->checkedButton())
+            ClearInGroup(selected);
+        break;
+    case ChimeInterval::Hourly: rbHourly->setChecked(true); break;
+    case ChimeInterval::HalfHourly: rbHalfHourly->setChecked(true); break;
+    case ChimeInterval::QuarterHourly: rbQuartarHourly->setChecked(true); break;
     }
     cbChime->setCurrentIndex(o.ChimeSound >= 0 && o.ChimeSound < cbChime->count() ? o.ChimeSound : -1);
 }

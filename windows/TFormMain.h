@@ -26,6 +26,7 @@ class AlarmListView;
 class QWidget;
 class TDSTrackBar;
 class TFilterGraph;
+class WindowPlayer;
 
 // The alarm manager. Hidden most of the time, it lives for the whole run: it
 // owns the alarm table and the alarm list, runs the scheduler, and its options
@@ -81,6 +82,7 @@ public:
     QPushButton *ButtonStop = nullptr;
 
     // The chime player; the hidden bar reports the end of the sound.
+    WindowPlayer *Player = nullptr;
     TFilterGraph *FilterGraph = nullptr;
     TDSTrackBar *DSTrackBar = nullptr;
 

@@ -3,18 +3,16 @@
 #include "app/ErrorBox.h"
 #include "app/Exception.h"
 #include "app/Now.h"
-#include "player/TDSTrackBar.h"
 #include "player/TFilterGraph.h"
 #include "store/AlarmFiles.h"
 #include "windows/AccessibleFactory.h"
 #include "windows/FitCaptions.h"
 #include "windows/FlatButton.h"
 #include "windows/FormFont.h"
-#include "windows/NewTrackBar.h"
 #include "windows/ReminderText.h"
-#include "player/StartSound.h"
 #include "windows/TFormMain.h"
 #include "windows/TitleBarButtons.h"
+#include "windows/WindowPlayer.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -111,14 +109,12 @@ TFormReminder::TFormReminder(QWidget *parent) : QDialog(parent)
     memoPal.setColor(QPalette::Base, kPaleYellow);
     Memo->setPalette(memoPal);
 
-    FilterGraph = new TFilterGraph(this);
-    FilterGraph->setObjectName(QStringLiteral("FilterGraph"));
-    FilterGraph->SetLinearVolume(true);
-
-    DSTrackBar = NewTrackBar(this, FilterGraph, QRect(8, 232, 150, 25),
-                             [this](TDSTrackBar *sender, uint32_t currentPos, uint32_t stopPos) {
-                                 DSTrackBarTimer(sender, currentPos, stopPos);
-                             });
+    Player = new WindowPlayer(this, QRect(8, 232, 150, 25),
+                              [this](TDSTrackBar *sender, uint32_t currentPos, uint32_t stopPos) {
+                                  DSTrackBarTimer(sender, currentPos, stopPos);
+                              });
+    FilterGraph = Player->FilterGraph;
+    DSTrackBar = Player->DSTrackBar;
 
     Button1 = new QPushButton(QStringLiteral("Button1"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -195,24 +191,18 @@ void TFormReminder::TimerTimer()
 
 void TFormReminder::DSTrackBarTimer(TDSTrackBar * /*sender*/, uint32_t /*CurrentPos*/, uint32_t /*StopPos*/)
 {
-    // The end of the sound: its last whole tenth of a second has been reached.
-    if (DSTrackBar->Position() >= DSTrackBar->Max()) {
-        FilterGraph->Stop();
-        FilterGraph->ClearGraph();
+    if (Player->AtEnd()) {
+        Player->Stop();
         if (RepeatFlag)
             StartPlayback();
     }
     // Every pass, the first included, starts half a second into the file.
-    if (SkipPending) {
-        DSTrackBar->SeekTo(5);
-        SkipPending = false;
-    }
+    Player->SkipIfPending();
 }
 
 void TFormReminder::ButtonCloseClick()
 {
-    FilterGraph->Stop();
-    FilterGraph->ClearGraph();
+    Player->Stop();
     done(QDialog::Accepted);
 }
 
@@ -250,11 +240,9 @@ void TFormReminder::RefreshLabels()
 
 void TFormReminder::StartPlayback()
 {
-    SkipPending = true;
-    if (SoundFile.isEmpty())
-        return;
+    Player->SkipPending = true;
     // A sound that cannot be played leaves the reminder silent, with no message.
-    StartSound(*FilterGraph, SoundFile);
+    Player->Play(SoundFile);
 }
 
 void TFormReminder::PreparePlayer(int alarmId)

@@ -10,6 +10,7 @@ class QPushButton;
 class QTimer;
 class TDSTrackBar;
 class TFilterGraph;
+class WindowPlayer;
 
 // The window that shows and sounds a due alarm. Created once at start-up and
 // reused: the scheduler stores AlarmId and RepeatFlag, then calls Button1Click,
@@ -30,6 +31,8 @@ public:
     QPushButton *ButtonClose = nullptr;
     QPushButton *ButtonSnooze = nullptr; // closes as "Close" does; the reminder comes back later
     QTimer *Timer = nullptr;            // label refresh, runs while shown
+    // The alarm's sound; the hidden bar reports its position.
+    WindowPlayer *Player = nullptr;
     TFilterGraph *FilterGraph = nullptr;
 
     // Set by the scheduler before each alarm.
@@ -37,8 +40,6 @@ public:
     bool RepeatFlag = true;
     // The alarm's sound, kept until the next alarm replaces it.
     QString SoundFile;
-    // Set at every start of a sound; the next position report moves it to 0.5 s.
-    bool SkipPending = false;
     // How the last reminder was closed: by "Snooze" rather than "Close".
     bool Snoozed = false;
 

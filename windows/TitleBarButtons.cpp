@@ -1,13 +1,12 @@
 #include "windows/TitleBarButtons.h"
 
-#include <QGuiApplication>
+#include "app/XConnection.h"
+
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
 #include <array>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 // The Motif window manager hints: flags, functions, decorations, input mode, status.
@@ -20,18 +19,12 @@ constexpr uint32_t kDecorTitle = 1u << 3;
 
 void AskForTitleBarWithoutButtons(QWidget *window)
 {
-    // (The offscreen platform answers for X11 too, without a connection.)
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = XConnection();
     if (!connection || !window)
         return;
-    static constexpr char kName[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(kName)), kName), nullptr);
-    if (!reply)
+    const xcb_atom_t hints = XAtom("_MOTIF_WM_HINTS");
+    if (hints == XCB_ATOM_NONE)
         return;
-    const xcb_atom_t hints = reply->atom;
-    std::free(reply);
     const std::array<uint32_t, 5> value = {kHintsFunctions | kHintsDecorations, kFunctionMove,
                                            kDecorBorder | kDecorTitle, 0, 0};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), hints, hints, 32,

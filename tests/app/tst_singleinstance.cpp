@@ -88,7 +88,7 @@ private slots:
         for (int copy = 1; copy <= 2; ++copy) {
             SingleInstance second(dir_.path());
             QVERIFY(!second.Claim());
-            QTRY_COMPARE(raised.count(), copy);
+            QTRY_COMPARE_WITH_TIMEOUT(raised.count(), copy, 10000);
         }
     }
 
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(next.Claim());
         QSignalSpy raised(&next, &SingleInstance::RaiseRequested);
         QVERIFY(!SingleInstance(folder).Claim());
-        QTRY_COMPARE(raised.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(raised.count(), 1, 10000);
     }
 
     // Connections that send nothing, or too much, neither delay a real
@@ -164,12 +164,12 @@ private slots:
         sinceTick.start();
         ticker.start();
         QVERIFY(!SingleInstance(dir_.path()).Claim());
-        QTRY_COMPARE(raised.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(raised.count(), 1, 10000);
         QVERIFY2(longestStall < 3000, qPrintable(QStringLiteral("stalled for %1 ms").arg(longestStall)));
         // Every connection before the request has been taken by now.
         const auto held = [&] { return std::count_if(silent.begin(), silent.end(), PeerHolds); };
         QVERIFY2(held() <= SingleInstance::MaxPending, qPrintable(QString::number(held())));
-        QTRY_COMPARE(held(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(held(), 0, 10000);
         for (int fd : silent)
             ::close(fd);
         QCOMPARE(raised.count(), 1);

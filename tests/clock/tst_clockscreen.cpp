@@ -10,12 +10,12 @@
 // scaling windows to twice their size.
 #include "app/DateTime.h"
 #include "app/DisplayPlatform.h"
-#include "app/ErrorBox.h"
 #include "clock/SkinProfile.h"
 #include "clock/TFormClock.h"
-#include "clock/XConnection.h"
+#include "app/XConnection.h"
 #include "windows/TFormMain.h"
 
+#include "ErrorBoxCapture.h"
 #include "TestProgramFolder.h"
 
 #include <QAction>
@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
 
@@ -246,8 +248,7 @@ void TestClockScreen::everySkin()
     QVERIFY(options.open(QIODevice::WriteOnly));
     options.write(QStringLiteral("[General]\r\nAutoRun=0\r\nAutoHide=0\r\nAMPM=%1\r\n").arg(int(!is24)).toLatin1());
     options.close();
-    QStringList errors;
-    SetErrorBoxHandler([&](const QString &text) { errors << text; });
+    const ErrorBoxCapture errors;
 
     // The options page gives the clock its 24-hour form at the first tick.
     FormMain = new TFormMain;
@@ -258,10 +259,10 @@ void TestClockScreen::everySkin()
     const QPoint place = ClockOnScreen().topLeft();
     if (skin != "Small")
         (skin == "Digital" ? clock.MenuSkinDigital : clock.MenuSkinSantaClaus)->trigger();
-    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
-    QTRY_COMPARE(ClockOnScreen().size(), clock.size() * Scale());
+    QVERIFY2(errors.shown.isEmpty(), qPrintable(errors.shown.join('\n')));
+    QTRY_COMPARE_WITH_TIMEOUT(ClockOnScreen().size(), clock.size() * Scale(), 10000);
     QCOMPARE(ClockOnScreen().topLeft(), place);
-    QTRY_VERIFY(!clock.FirstTick);
+    QTRY_VERIFY_WITH_TIMEOUT(!clock.FirstTick, 10000);
 
     // Once the window manager has taken the new shape and the face is painted.
     auto shows = [&](QTime t) {

@@ -3,7 +3,6 @@
 // the partial states they leave, the half-second tick, the menu, help, About.
 #include "FakeTrayShell.h"
 #include "app/DateTime.h"
-#include "app/ErrorBox.h"
 #include "clock/BuildRegion.h"
 #include "clock/ChmLibrary.h"
 #include "clock/ProgramIcon.h"
@@ -13,6 +12,7 @@
 #include "clock/TImage.h"
 #include "clock/TSysTray.h"
 #include "windows/TFormMain.h"
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 
@@ -96,7 +96,7 @@ private:
 
     std::unique_ptr<TestProgramFolder> dir_;
     QString folder_;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
     TDateTime now_ = 0;
     FakeTrayShell::Log tray_;
 };
@@ -106,7 +106,6 @@ void TestFormClock::initTestCase()
     // The manager writes the autostart entry: keep it in the test's folder.
     static QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
 }
 
 void TestFormClock::init()
@@ -116,7 +115,7 @@ void TestFormClock::init()
     for (const char *skin : {"Digital", "Santa Claus", "Small"})
         CopyFolder(kBuilt + skin, folder_ + skin);
     QFile::copy(kBuilt + "help.chm", folder_ + "help.chm");
-    errors_.clear();
+    errors_.shown.clear();
     tray_ = {};
     SetTime(13, 7, 0, 200);
 }
@@ -139,7 +138,7 @@ void TestFormClock::startsWithSmallAndWritesTheSkinAtClose()
 {
     WriteBytes(folder_ + "skinname.ini", "[Skin Name]\r\nSkin Name=Digital\r\n");
     auto clock = MakeClock();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    QVERIFY2(errors_.shown.isEmpty(), qPrintable(errors_.shown.join('\n')));
     QCOMPARE(clock->SkinName, QStringLiteral("Small"));
 
     const QImage back = Picture("Small", "Background.bmp");
@@ -157,7 +156,7 @@ void TestFormClock::startsWithSmallAndWritesTheSkinAtClose()
 
     clock->show();
     QVERIFY(clock->close());
-    QVERIFY(errors_.isEmpty());
+    QVERIFY(errors_.shown.isEmpty());
     QVERIFY(ReadBytes(folder_ + "skinname.ini").contains("Skin Name=Small"));
 }
 
@@ -168,8 +167,8 @@ void TestFormClock::closeStopsWhenTheSkinCannotBeWritten()
     QDir().mkpath(folder_ + "skinname.ini"); // a folder where the file should be
     QVERIFY(!clock->close());
     QVERIFY(clock->isVisible());
-    QCOMPARE(errors_.size(), 1);
-    QVERIFY2(errors_[0].startsWith("Unable to write to"), qPrintable(errors_[0]));
+    QCOMPARE(errors_.shown.size(), 1);
+    QVERIFY2(errors_.shown[0].startsWith("Unable to write to"), qPrintable(errors_.shown[0]));
 }
 
 void TestFormClock::missingPictureAtStart_data()
@@ -198,7 +197,7 @@ void TestFormClock::missingPictureAtStart()
     QFETCH(QSize, size);
     damage(folder_ + "Small/" + file);
     auto clock = MakeClock();
-    QCOMPARE(errors_, QStringList{"Cannot open file " + folder_ + "Small/" + file + "."});
+    QCOMPARE(errors_.shown, QStringList{"Cannot open file " + folder_ + "Small/" + file + "."});
     // The rest of the creation is skipped: no outline, no digits, no tick.
     QCOMPARE(clock->size(), size);
     QVERIFY(clock->mask().isEmpty());
@@ -249,7 +248,7 @@ void TestFormClock::switchStopsAtTheFailingPicture()
     const QRegion smallOutline = clock->mask();
 
     clock->MenuSkinDigital->trigger();
-    QCOMPARE(errors_, QStringList{"Cannot open file " + folder_ + "Digital/Second_3.bmp."});
+    QCOMPARE(errors_.shown, QStringList{"Cannot open file " + folder_ + "Digital/Second_3.bmp."});
     // Loaded before the failure: the new skin's.
     QCOMPARE(clock->size(), Picture("Digital", "Background.bmp").size());
     QCOMPARE(Rgb(clock->HourDigits[4]), Picture("Digital", "hour_4.bmp"));
@@ -268,7 +267,7 @@ void TestFormClock::switchesSkins()
 {
     auto clock = MakeClock();
     clock->MenuSkinSantaClaus->trigger();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    QVERIFY2(errors_.shown.isEmpty(), qPrintable(errors_.shown.join('\n')));
     const QImage santa = Picture("Santa Claus", "Background.bmp");
     // Keyed by its top-left pixel, not by red.
     QVERIFY(SameRegion(clock->mask(), BuildRegion(santa, santa.pixel(0, 0))));
@@ -309,14 +308,14 @@ void TestFormClock::firstTickAutoHide()
     auto clock = MakeClock();
     FormMain = new TFormMain;
     clock->show();
-    QTRY_VERIFY(!clock->FirstTick);
+    QTRY_VERIFY_WITH_TIMEOUT(!clock->FirstTick, 10000);
     if (trayLater)
         static_cast<FakeTrayShell &>(clock->SysTray->Shell()).SetAvailable(true);
     QCOMPARE(clock->isVisible(), !hidden);
     QCOMPARE(clock->Sendtotray->text(), hidden ? QStringLiteral("&Restore") : QStringLiteral("&Send to tray"));
     // Later ticks leave the clock as it is.
     QSignalSpy ticks(clock->Timer1, &QTimer::timeout);
-    QVERIFY(ticks.wait(5000));
+    QVERIFY(ticks.wait(10000));
     QCOMPARE(clock->isVisible(), !hidden);
 
     // "Send to tray" is offered only where there is a tray to go to.
@@ -451,19 +450,19 @@ void TestFormClock::help()
     ChmLibrary::SetLibraryNameForTests(QStringLiteral("libtocsimo-no-such-library.so"));
     clock->Help1->trigger();
     QTest::keyClick(clock.get(), Qt::Key_F1);
-    QCOMPARE(errors_, (QStringList{notInstalled, notInstalled}));
+    QCOMPARE(errors_.shown, (QStringList{notInstalled, notInstalled}));
     // A library without the entry point: the second.
     ChmLibrary::SetLibraryNameForTests(QStringLiteral("libm.so.6"));
     clock->Help1->trigger();
-    QCOMPARE(errors_.last(), QStringLiteral("Function HTMLHELP cannot loaded!"));
+    QCOMPARE(errors_.shown.last(), QStringLiteral("Function HTMLHELP cannot loaded!"));
     QVERIFY(!clock->HelpWindow);
     // Other keys do nothing.
     QTest::keyClick(clock.get(), Qt::Key_F2);
-    QCOMPARE(errors_.size(), 3);
+    QCOMPARE(errors_.shown.size(), 3);
 
     ChmLibrary::SetLibraryNameForTests(QStringLiteral("libchm.so.1"));
     QTest::keyClick(clock.get(), Qt::Key_F1);
-    QVERIFY2(errors_.size() == 3, qPrintable(errors_.join('|')));
+    QVERIFY2(errors_.shown.size() == 3, qPrintable(errors_.shown.join('|')));
     QVERIFY(clock->HelpWindow && clock->HelpWindow->isVisible());
     QCOMPARE(clock->HelpWindow->windowTitle(), QStringLiteral("Tocsimo Help"));
     // A link inside the file, followed with the keyboard.
@@ -497,7 +496,7 @@ void TestFormClock::help()
         if (fifo)
             QCOMPARE(mkfifo(QFile::encodeName(folder_ + "help.chm").constData(), 0600), 0);
         clock->Help1->trigger();
-        QCOMPARE(errors_.size(), 3);
+        QCOMPARE(errors_.shown.size(), 3);
         QVERIFY(clock->HelpWindow->Browser->toPlainText().contains("cannot be read"));
     }
 }

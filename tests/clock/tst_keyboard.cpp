@@ -3,13 +3,13 @@
 // the order they are seen (top to bottom, left to right, column by column).
 // A new window or page joins by a row in Surfaces().
 #include "FakeTrayShell.h"
-#include "app/ErrorBox.h"
 #include "clock/TFormAbout.h"
 #include "clock/TFormClock.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormMissed.h"
 #include "windows/TFormReminder.h"
+#include "ErrorBoxCapture.h"
 #include "TestProgramFolder.h"
 
 #include <QAbstractButton>
@@ -107,6 +107,7 @@ private slots:
 
 private:
     std::unique_ptr<TestProgramFolder> folder_;
+    const ErrorBoxCapture errors_; // the folder has no skins for the clock
     FakeTrayShell::Log tray_;
     std::unique_ptr<TFormClock> clock_;
 };
@@ -114,7 +115,6 @@ private:
 void TestKeyboard::initTestCase()
 {
     folder_ = std::make_unique<TestProgramFolder>();
-    SetErrorBoxHandler([](const QString &) {}); // the folder has no skins for the clock
     FormMain = new TFormMain;
     FormAlarm = new TFormAlarm;
     FormReminder = new TFormReminder;
@@ -132,7 +132,6 @@ void TestKeyboard::cleanupTestCase()
     delete FormAlarm;
     delete FormMain;
     FormMain = nullptr;
-    SetErrorBoxHandler({});
     folder_.reset();
 }
 

@@ -22,8 +22,7 @@ alarm_record_start
 start_program pid "$E2E_TMP" "$folder/tocsimo"
 wait_clock_window clock "$pid" 20000 || fatal "no clock window appeared"
 
-# Far enough from the end of a minute that the alarm falls in this one.
-while [ "$(date +%-S)" -gt 20 ]; do sleep 0.5; done
+journey_early_in_minute
 
 right_click "$clock"
 menu_choose "$pid" Down Down Return

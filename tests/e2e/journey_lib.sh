@@ -13,6 +13,12 @@ journey_start() {
   make_tone_mp3 "$tone" || fatal "could not make the sound file"
 }
 
+# journey_early_in_minute: waits until the minute is at most 20 s old, so an
+# alarm set 25 s ahead by raising the seconds of "Now" falls in this minute.
+journey_early_in_minute() {
+  while [ "$(date +%-S)" -gt 20 ]; do sleep 0.5; done
+}
+
 # journey_files_ok DUE_S: the alarm on disk is alarm 1, daily at the hour and
 # minute of DUE_S, with the sound $tone and the message "Time to go".
 journey_files_ok() {

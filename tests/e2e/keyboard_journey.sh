@@ -23,8 +23,7 @@ no_popup() { ! popup_of "$pid" >/dev/null; }
 alarm_record_start
 start_program pid "$E2E_TMP" "$folder/tocsimo"
 wait_clock_window clock "$pid" 20000 || fatal "no clock window appeared"
-# Far enough from the end of a minute that the alarm falls in this one.
-while [ "$(date +%-S)" -gt 20 ]; do sleep 0.5; done
+journey_early_in_minute
 
 # The menu by the Menu key, every time; then by Shift+F10.
 xdotool windowactivate --sync "$clock"
@@ -70,7 +69,9 @@ poll 10000 eval '! manager_of "$pid" >/dev/null' || fatal "Alt+K left the manage
 alarm_wait_shown reminder "$pid" $(((due_s + 15) * 1000)) || fatal "the alarm did not go off (due about $(date -d "@$due_s" +%T))"
 shown_us=${EPOCHREALTIME/./}
 poll 10000 focused_on "$reminder" || check_failed "the reminder did not take the keyboard"
-sleep 2 # the alarm sounds a while before it is closed
+# The alarm sounds a while before it is closed: more than checked below, as
+# the live count dates less surely.
+poll 10000 alarm_heard_since "$shown_us" 16
 xdotool key Escape
 alarm_wait_hidden "$reminder" 10000 || check_failed "Esc left the reminder open"
 closed_us=${EPOCHREALTIME/./}

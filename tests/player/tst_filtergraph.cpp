@@ -1,9 +1,9 @@
 // The player's state rules on a real engine: activation, notices, the poll
 // timer, clearing, stopping, failures and the volume.
 #include "BlockingEngine.h"
+#include "ErrorBoxCapture.h"
 #include "TestWav.h"
 
-#include "app/ErrorBox.h"
 #include "engine/protocol/EngineCodes.h"
 #include "player/AsyncEngine.h"
 #include "player/EDirectShowException.h"
@@ -124,7 +124,6 @@ private slots:
 
     void cleanup()
     {
-        SetErrorBoxHandler({});
         bar_.reset();
         if (graph_)
             graph_->RemoveListener(&listener_);
@@ -343,8 +342,7 @@ private slots:
 
     void errorInReportIsShownAndThePollGoesOn()
     {
-        QStringList shown;
-        SetErrorBoxHandler([&](const QString &text) { shown << text; });
+        const ErrorBoxCapture errors;
         int calls = 0;
         bar_->SetOnTimer([&](TDSTrackBar *, uint32_t, uint32_t) {
             ++calls;
@@ -352,20 +350,19 @@ private slots:
         });
         StartSound(longWav_);
         QVERIFY(QTest::qWaitFor([&] { return calls >= 3; }, kWaitMs));
-        QVERIFY(shown.size() >= 3);
-        QCOMPARE(shown.first(), QStringLiteral("report failed."));
+        QVERIFY(errors.shown.size() >= 3);
+        QCOMPARE(errors.shown.first(), QStringLiteral("report failed."));
     }
 
     void engineEventsReachListenersAndErrorsInThemAreShown()
     {
-        QStringList shown;
-        SetErrorBoxHandler([&](const QString &text) { shown << text; });
+        const ErrorBoxCapture errors;
         listener_.throwOnEvent = true;
         StartSound(shortWav_);
         // Not stopped at its end: the engine reports the end itself.
         QVERIFY(QTest::qWaitFor([this] { return listener_.events.contains(EngineEventCode::Complete); }, kWaitMs));
-        QVERIFY(!shown.isEmpty());
-        QCOMPARE(shown.first(), QStringLiteral("listener failed."));
+        QVERIFY(!errors.shown.isEmpty());
+        QCOMPARE(errors.shown.first(), QStringLiteral("listener failed."));
         // The pump runs again for later notices.
         listener_.events.clear();
         StartSound(shortWav_);

@@ -1,16 +1,19 @@
 #include "app/Exception.h"
-#include "app/ProgramFolder.h"
 #include "app/TIniFile.h"
 #include "app/StoreLog.h"
 #include "store/AlarmFilePair.h"
 #include "store/AlarmFiles.h"
 #include "store/AlarmStore.h"
 
+#include "TestFiles.h"
+#include "TestProgramFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 // A save whose write at one step fails (none: -1).
 class FailingPair : public AlarmFilePair {
@@ -27,27 +30,15 @@ private:
     int failAt_;
 };
 
-// Each test gets a fresh program folder with an empty "alarm" folder.
+// Each test gets a fresh program folder.
 class TestAlarmStore : public QObject {
     Q_OBJECT
 
-    QTemporaryDir *dir_ = nullptr;
+    std::unique_ptr<TestProgramFolder> dir_;
 
     QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
-
-    void WriteRaw(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(AlarmPath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    QByteArray ReadRaw(const QString &name) const
-    {
-        QFile f(AlarmPath(name));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    void WriteRaw(const QString &name, const QByteArray &bytes) const { WriteBytes(AlarmPath(name), bytes); }
+    QByteArray ReadRaw(const QString &name) const { return ReadBytes(AlarmPath(name)); }
 
     // An alarm as the editor writes it.
     void WriteAlarm(int id, AlarmMode mode, const AlarmTime &t, const QStringList &message) const
@@ -85,14 +76,11 @@ class TestAlarmStore : public QObject {
 private slots:
     void init()
     {
-        dir_ = new QTemporaryDir;
-        QDir(dir_->path()).mkdir("alarm");
-        SetProgramFolderOverride(dir_->path());
+        dir_ = std::make_unique<TestProgramFolder>();
     }
     void cleanup()
     {
-        SetProgramFolderOverride({});
-        delete dir_;
+        dir_.reset();
     }
 
     void emptyStoreThenFirstAdd()

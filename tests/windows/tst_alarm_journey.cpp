@@ -4,12 +4,12 @@
 // the scheduler's own timer on a fake clock, and is deleted; the files on
 // disk are checked after each step.
 #include "app/DateTime.h"
-#include "app/ErrorBox.h"
 #include "windows/AlarmListView.h"
 #include "windows/TFormAlarm.h"
 #include "windows/TFormMain.h"
 #include "windows/TFormReminder.h"
 
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 
@@ -38,7 +38,7 @@ void Click(QWidget *widget)
 void WhenShown(QWidget *window, std::function<void()> step)
 {
     QTimer::singleShot(0, window, [window, step] {
-        QTRY_VERIFY(window->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 10000);
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window);
         step();
@@ -83,7 +83,7 @@ class TestAlarmJourney : public QObject {
 
     std::unique_ptr<TestProgramFolder> dir_;
     TDateTime clock_ = 0;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
 
     QString AlarmPath(const QString &name) const { return dir_->filePath("alarm/" + name); }
 
@@ -98,7 +98,6 @@ private slots:
         dir_ = std::make_unique<TestProgramFolder>([this] { return clock_; });
         qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
         clock_ = EncodeDateTime(2027, 3, 1, 7, 0, 5, 250);
-        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
         FormMain = new TFormMain;
         FormAlarm = new TFormAlarm;
         FormReminder = new TFormReminder;
@@ -111,7 +110,6 @@ private slots:
         delete FormReminder;
         delete FormAlarm;
         delete FormMain;
-        SetErrorBoxHandler({});
         dir_.reset();
     }
 
@@ -125,7 +123,7 @@ private slots:
             QTest::mouseClick(FormAlarm->rbDaily, Qt::LeftButton, {}, QPoint(6, 8));
             Click(FormAlarm->Button1); // "Now": 07:00:05
             QTimer::singleShot(0, FormAlarm, [&] {
-                QTRY_VERIFY(FormAlarm->OpenDialog && FormAlarm->OpenDialog->isVisible());
+                QTRY_VERIFY_WITH_TIMEOUT(FormAlarm->OpenDialog && FormAlarm->OpenDialog->isVisible(), 10000);
                 auto *name = FormAlarm->OpenDialog->findChild<QLineEdit *>("fileNameEdit");
                 name->setText(sound); // pasted: typing would open the completer's list
                 QTest::keyClick(name, Qt::Key_Return);
@@ -146,7 +144,7 @@ private slots:
                  "[AlarmDateTime]\r\nYear=2027\r\nMonth=3\r\nDay=1\r\nHour=7\r\nMinute=0\r\nSecond=5\r\n"
                  "[AlarmSound]\r\nFile=" + sound.toUtf8() + "\r\n");
         QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Feed the cat\r\nand the fish"));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void editIt()
@@ -162,7 +160,7 @@ private slots:
         QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Feed the dog\r\nand the fish"));
         QVERIFY(ReadBytes(AlarmPath("1.ini")).contains("Daily=1\r\n"));
         QCOMPARE(ReadBytes(AlarmPath("Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void itGoesOffTheNextMorning()
@@ -174,8 +172,8 @@ private slots:
         });
         clock_ = EncodeDateTime(2027, 3, 2, 7, 0, 5, 10);
         // The scheduler's own timer ticks within the second.
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Feed the dog\nand the fish"), 5000);
-        QTRY_VERIFY(!FormReminder->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Feed the dog\nand the fish"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!FormReminder->isVisible(), 10000);
     }
 
     void deleteIt()
@@ -188,7 +186,7 @@ private slots:
         QVERIFY(QFile::exists(AlarmPath("1.ini")) && QFile::exists(AlarmPath("1Memo.ini")));
         Click(FormMain->Button3);
         QVERIFY(!FormMain->isVisible());
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 };
 

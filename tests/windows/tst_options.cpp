@@ -1,4 +1,3 @@
-#include "app/ErrorBox.h"
 #include "app/TIniFile.h"
 #include "windows/AlarmListModel.h"
 #include "windows/AlarmListView.h"
@@ -7,6 +6,7 @@
 #include "player/TFilterGraph.h"
 #include "windows/TFormMain.h"
 
+#include "ErrorBoxCapture.h"
 #include "TestFiles.h"
 #include "TestProgramFolder.h"
 #include "TestWav.h"
@@ -27,7 +27,9 @@
 #include <memory>
 
 namespace {
-// Undoes the Desktop Entry escapes of an Exec value and splits it into arguments.
+// Undoes the Desktop Entry escapes of an Exec value and splits it into
+// arguments as a session manager does; a character the rules reserve that
+// comes unescaped inside quotes gives "<unescaped>".
 QStringList ParseExec(QString value)
 {
     QString unescaped;
@@ -49,6 +51,8 @@ QStringList ParseExec(QString value)
         const QChar c = unescaped[i];
         if (quoted && c == '\\' && i + 1 < unescaped.size()) {
             arg += unescaped[++i];
+        } else if (quoted && (c == '`' || c == '$')) {
+            return {QStringLiteral("<unescaped>")};
         } else if (c == '"') {
             quoted = !quoted;
             any = true;
@@ -80,7 +84,7 @@ class TestOptions : public QObject {
 
     std::unique_ptr<TestProgramFolder> dir_;
     QTemporaryDir *config_ = nullptr;
-    QStringList errors_;
+    ErrorBoxCapture errors_;
 
     QString OptionsPath() const { return dir_->filePath("Options.ini"); }
 
@@ -90,12 +94,10 @@ private slots:
         dir_ = std::make_unique<TestProgramFolder>();
         config_ = new QTemporaryDir;
         qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
-        errors_.clear();
-        SetErrorBoxHandler([this](const QString &text) { errors_ << text; });
+        errors_.shown.clear();
     }
     void cleanup()
     {
-        SetErrorBoxHandler({});
         delete FormMain;
         FormMain = nullptr;
         dir_.reset();
@@ -166,7 +168,7 @@ private slots:
         QCOMPARE(saved.SnoozeMinutes, 25);
         QCOMPARE(TIniFile(OptionsPath()).ReadString("Chimes", "ChimeSound", ""), QString("-1"));
         QVERIFY(QFile::exists(dir_->filePath("alarm/Alarms.ini")) == false); // no alarms, no index
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void showReloadsTheFile()
@@ -189,7 +191,7 @@ private slots:
         FormMain->show();
         FormMain->accept();
         QVERIFY(FormMain->isVisible());
-        QCOMPARE(errors_, QStringList({"Unable to write to " + OptionsPath() + "."}));
+        QCOMPARE(errors_.shown, QStringList({"Unable to write to " + OptionsPath() + "."}));
         QCOMPARE(ReadBytes(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=1\r\n"));
         QDir(dir_->path()).rmdir("Options.ini");
         FormMain->reject();
@@ -227,7 +229,7 @@ private slots:
 
     void autorunEntryFollowsTheBox()
     {
-        const QString exe = QDir::homePath() + QString::fromUtf8("/My Programs/Wecker ü/$HOME \"x\" 100%/tocsimo");
+        const QString exe = QDir::homePath() + QString::fromUtf8("/My Programs/Wecker ü/$HOME `y` \"x\" 100%/tocsimo");
         AutoRun::Update(true, exe);
         QCOMPARE(EntryValue("Hidden"), QString("false"));
         QCOMPARE(EntryValue("Name"), QString("Tocsimo"));
@@ -245,7 +247,7 @@ private slots:
         QCOMPARE(EntryValue("Hidden"), QString("true"));
         FormMain->chkAutoRun->click();
         QCOMPARE(EntryValue("Hidden"), QString("false"));
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void autorunFailures()
@@ -256,7 +258,7 @@ private slots:
         FormMain = new TFormMain;
         FormMain->chkAutoRun->click();
         FormMain->chkAutoRun->click();
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
         QCOMPARE(ReadBytes(config_->filePath("autostart")), QByteArray("a file in the way"));
         delete FormMain;
         FormMain = nullptr;
@@ -276,10 +278,10 @@ private slots:
         FormMain = new TFormMain;
         // Missing sound folder: nothing plays and nothing is said.
         FormMain->ButtonPlay->click();
-        QTRY_VERIFY(!FormMain->FilterGraph->Active());
+        QTRY_VERIFY_WITH_TIMEOUT(!FormMain->FilterGraph->Active(), 10000);
         QVERIFY(!FormMain->ButtonPlay->isHidden());
         QVERIFY(FormMain->ButtonStop->isHidden());
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
 
         // A 0.4 s tone as "Yee Haa": the blank in the name is part of the file name.
         QDir(dir_->path()).mkdir("sound");
@@ -297,7 +299,7 @@ private slots:
         FormMain->cbChime->setCurrentIndex(-1);
         FormMain->ButtonPlay->click();
         QVERIFY(!FormMain->ButtonPlay->isHidden());
-        QVERIFY(errors_.isEmpty());
+        QVERIFY(errors_.shown.isEmpty());
     }
 
     void unwritableAutorunEntryLosesNoOptionsAndNoAlarms()
@@ -306,7 +308,7 @@ private slots:
         WriteBytes(OptionsPath(), "[General]\r\nAutoRun=0\r\nAMPM=0\r\n[Chimes]\r\nChimeSound=3\r\n");
         WriteBytes(dir_->filePath("alarm/Alarms.ini"), "[Alarms]\r\nAlarm1=2\r\n");
         FormMain = new TFormMain;
-        QCOMPARE(errors_, QStringList({"Failed to set data for 'Tocsimo'"})); // a quote mark sorts before the full stop
+        QCOMPARE(errors_.shown, QStringList({"Failed to set data for 'Tocsimo'"})); // a quote mark sorts before the full stop
         QVERIFY(!FormMain->chkAutoRun->isChecked());
         QVERIFY(FormMain->rb24Hours->isChecked());
         QCOMPARE(FormMain->cbChime->currentIndex(), 3);
@@ -318,14 +320,6 @@ private slots:
         QVERIFY(!saved.AMPM);
         QCOMPARE(saved.ChimeSound, 3);
         QCOMPARE(ReadBytes(dir_->filePath("alarm/Alarms.ini")), QByteArray("[Alarms]\r\nAlarm1=2\r\n"));
-    }
-
-    void entryStartsTheProgramThroughAShell()
-    {
-        // What a session manager does with Exec: the argument reaches exec intact.
-        const QString exe = QDir::tempPath() + "/tocsimo check $x `y` \"z\"";
-        const QStringList args = ParseExec(AutoRun::ExecValue(exe));
-        QCOMPARE(args, QStringList({exe}));
     }
 };
 
