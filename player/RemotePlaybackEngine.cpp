@@ -282,9 +282,11 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
         return failure_.Set(followed, text);
     // The engine's process may not reach the network: a web address fails
     // its sound, as any sound that cannot be played.
-    if (WaxPlaylist::IsRemoteUri(target))
+    if (WaxPlaylist::IsRemoteUri(target)) {
+        const QString named = target == fileName ? QString() : QStringLiteral(" (named by %1)").arg(Quoted(fileName));
         return failure_.Set(EngineCode::CannotOpen,
-                            QStringLiteral("Only sound files are played, not web addresses: ") + Quoted(target));
+                            QStringLiteral("Only sound files are played, not web addresses: ") + Quoted(target) + named);
+    }
     FileDescriptor file;
     if (const int32_t opened = SoundFile::Open(target, file, text); Failed(opened))
         return failure_.Set(opened, text);
