@@ -79,7 +79,8 @@ int EngineServer::Run(int idleExitMs)
         }
         if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             Message request;
-            switch (EngineSocket::Receive(socket_, request, 0, receiveBuffer_)) {
+            FileDescriptor file;
+            switch (EngineSocket::Receive(socket_, request, 0, receiveBuffer_, &file)) {
             case EngineSocket::Received::Message:
                 break;
             case EngineSocket::Received::Timeout:
@@ -89,7 +90,7 @@ int EngineServer::Run(int idleExitMs)
             case EngineSocket::Received::Garbage:
                 return 2;
             }
-            const Message reply = Handle(request);
+            const Message reply = Handle(request, std::move(file));
             if (!SendEvents() || !EngineSocket::Send(socket_, reply, kSendDeadlineMs))
                 return 0;
             idle.setRemainingTime(idleExitMs);
@@ -114,14 +115,14 @@ bool EngineServer::SendEvents()
     return true;
 }
 
-Message EngineServer::Handle(const Message &request)
+Message EngineServer::Handle(const Message &request, FileDescriptor file)
 {
     Message reply;
     reply.kind = Kind::Reply;
     switch (request.kind) {
     case Kind::Render:
         playing_ = false;
-        reply.code = engine_->RenderFile(request.text);
+        reply.code = engine_->RenderOpenFile(std::move(file), request.text);
         break;
     case Kind::Clear:
         playing_ = false;

@@ -24,7 +24,8 @@ public:
     int Run(int idleExitMs = kIdleExitMs);
 
 private:
-    EngineProtocol::Message Handle(const EngineProtocol::Message &request);
+    // file: what came with the request; only a render uses it.
+    EngineProtocol::Message Handle(const EngineProtocol::Message &request, FileDescriptor file);
     bool SendEvents();
 
     int socket_;

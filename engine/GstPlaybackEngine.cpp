@@ -1,14 +1,15 @@
 #include "engine/GstPlaybackEngine.h"
 
+#include "engine/DescriptorSource.h"
 #include "engine/GstFailure.h"
 #include "engine/GstRuntime.h"
 #include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundFile.h"
 #include "engine/protocol/SoundLog.h"
 #include "engine/protocol/VolumeMapping.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <gst/base/gstbasesink.h>
@@ -199,6 +200,7 @@ struct BusRelay {
 
 GstPlaybackEngine::GstPlaybackEngine() : shared_(std::make_shared<Shared>())
 {
+    DescriptorSource::Register();
     playbin_ = gst_element_factory_make("playbin", nullptr);
     if (!playbin_)
         return;
@@ -276,6 +278,8 @@ void GstPlaybackEngine::Reset(bool hard)
 
 void GstPlaybackEngine::ResetPlayback(bool loaded)
 {
+    if (!loaded)
+        file_.Reset(); // the pipeline no longer reads it
     loaded_ = loaded;
     atEnd_ = false;
     endPosition_ = -1;
@@ -283,58 +287,25 @@ void GstPlaybackEngine::ResetPlayback(bool loaded)
     durationCache_ = -1;
 }
 
-namespace {
-
-// Checks what can be told about a local file before GStreamer opens it.
-int32_t CheckLocalFile(const QString &path, QString &text)
+int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        text = EngineCodeText(EngineCode::FileNotFound) + QStringLiteral(": ") + Quoted(path);
-        return EngineCode::FileNotFound;
-    }
-    if (info.isDir()) {
-        text = QStringLiteral("The sound file cannot be opened because it is a folder: ") + Quoted(path);
-        return EngineCode::CannotOpen;
-    }
-    if (!info.isReadable()) {
-        text = QStringLiteral("The sound file cannot be opened (no permission to read it): ") + Quoted(path);
-        return EngineCode::CannotOpen;
-    }
-    // A FIFO or a device would block the reader or never end.
-    if (!info.isFile()) {
-        text = QStringLiteral("The sound file cannot be opened because it is not a regular file: ") + Quoted(path);
-        return EngineCode::CannotOpen;
-    }
-    if (info.size() == 0) {
-        text = EngineCodeText(EngineCode::EmptyFile) + QStringLiteral(": ") + Quoted(path);
-        return EngineCode::EmptyFile;
-    }
-    return S_OK;
+    FileDescriptor file;
+    QString text;
+    if (const int32_t opened = SoundFile::Open(fileName, file, text); Failed(opened))
+        return failure_.Set(opened, text);
+    return RenderOpenFile(std::move(file), fileName);
 }
 
-} // namespace
-
-int32_t GstPlaybackEngine::RenderFile(const QString &fileName)
+int32_t GstPlaybackEngine::RenderOpenFile(FileDescriptor file, const QString &name)
 {
     if (!playbin_)
         return failure_.Set(EngineCode::EngineUnavailable, EngineCodeText(EngineCode::EngineUnavailable));
+    if (!file.IsValid())
+        return failure_.Set(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(name));
     if (loaded_)
         Reset(false);
-    // A web stream, named by a playlist the program has read.
-    const QByteArray name = fileName.toUtf8();
-    if (gst_uri_is_valid(name.constData()) && !gst_uri_has_protocol(name.constData(), "file"))
-        return OpenUri(fileName, fileName);
-    QString text;
-    const int32_t checked = CheckLocalFile(fileName, text);
-    if (Failed(checked))
-        return failure_.Set(checked, text);
-    gchar *uri = gst_filename_to_uri(QFile::encodeName(QFileInfo(fileName).absoluteFilePath()).constData(), nullptr);
-    if (!uri)
-        return failure_.Set(EngineCode::CannotOpen, EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(": ") + Quoted(fileName));
-    const QString uriText = QString::fromUtf8(uri);
-    g_free(uri);
-    return OpenUri(uriText, fileName);
+    file_ = std::move(file);
+    return OpenUri(DescriptorSource::Uri(file_.Get()), name);
 }
 
 int32_t GstPlaybackEngine::OpenUri(const QString &uri, const QString &shownName)

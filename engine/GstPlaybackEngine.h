@@ -14,7 +14,7 @@ typedef struct _GstElement GstElement;
 typedef struct _GstMessage GstMessage;
 
 // The engine on GStreamer: one playbin set to play sound only, with software
-// volume. Lives in the sound engine's process (lib/tocsimo-audio), one per
+// volume, reading each sound from the open file it is given (DescriptorSource). Lives in the sound engine's process (lib/tocsimo-audio), one per
 // process, served to the program by EngineServer.
 //
 // GStreamer posts its messages on its own threads. A bus sync handler records
@@ -30,7 +30,9 @@ public:
 
     bool IsValid() const { return playbin_ != nullptr; }
 
+    // Opens the file itself: for engines in a process that may (tests).
     int32_t RenderFile(const QString &fileName) override;
+    int32_t RenderOpenFile(FileDescriptor file, const QString &name) override;
     int32_t Clear() override;
     int32_t Run() override;
     int32_t Stop() override;
@@ -80,6 +82,7 @@ private:
     int64_t durationCache_ = -1; // ns; -1: ask the engine
     int64_t durationAskedAt_ = 0; // ms on the monotonic clock
     QString shownName_; // the file last rendered, for error texts
+    FileDescriptor file_; // the sound the pipeline reads, while one is loaded
     EventQueue events_;
     LastFailure failure_;
 };

@@ -1,5 +1,6 @@
 #include "engine/GstRuntime.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gst/gst.h>
@@ -34,4 +35,20 @@ QString GeneralMidiSoundFont()
         return QString();
     }();
     return found;
+}
+
+QStringList PlaybackFolders()
+{
+    QStringList folders;
+    GList *plugins = gst_registry_get_plugin_list(gst_registry_get());
+    for (GList *p = plugins; p; p = p->next) {
+        const gchar *file = gst_plugin_get_filename(GST_PLUGIN(p->data));
+        const QString folder = file ? QFileInfo(QFile::decodeName(file)).absolutePath() : QString();
+        if (!folder.isEmpty() && !folders.contains(folder))
+            folders << folder;
+    }
+    gst_plugin_list_free(plugins);
+    if (const QString font = GeneralMidiSoundFont(); !font.isEmpty())
+        folders << QFileInfo(font).absolutePath();
+    return folders;
 }

@@ -5,6 +5,7 @@
 #include "engine/EngineServer.h"
 #include "engine/GstPlaybackEngine.h"
 #include "engine/GstRuntime.h"
+#include "engine/LockDown.h"
 
 #include <QString>
 
@@ -29,9 +30,14 @@ int main(int argc, char **argv)
     // which counts against the address-space limit for nothing.
     ::mallopt(M_ARENA_MAX, 2);
 
+    // GStreamer first: it may bring its plug-in registry up to date, which
+    // writes the user's cache and runs its scanner. Then the lock-down, before
+    // the engine is made and reads anything of a sound.
     QString error;
+    const bool started = StartGStreamer(error);
+    LockDown::Apply(started ? PlaybackFolders() : QStringList());
     std::unique_ptr<GstPlaybackEngine> engine;
-    if (StartGStreamer(error)) {
+    if (started) {
         engine = std::make_unique<GstPlaybackEngine>();
         if (!engine->IsValid())
             engine.reset();

@@ -1,6 +1,7 @@
 #include "player/PlaylistFile.h"
 
 #include "engine/protocol/EngineCodes.h"
+#include "engine/protocol/SoundFile.h"
 #include "player/WaxPlaylist.h"
 
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,36 +33,18 @@ int32_t TooLarge(const QString &path, QString &text)
 int32_t Read(const QString &path, QByteArray &bytes, QString &text)
 {
     bytes.clear();
-    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR) {
-            text = EngineCodeText(EngineCode::FileNotFound) + QStringLiteral(": ") + Quoted(path);
-            return EngineCode::FileNotFound;
-        }
-        text = EngineCodeText(EngineCode::CannotOpen) + QStringLiteral(" (") + QString::fromLocal8Bit(strerror(error)) +
-               QStringLiteral("): ") + Quoted(path);
-        return EngineCode::CannotOpen;
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
+    FileDescriptor file;
+    if (const int32_t opened = SoundFile::Open(path, file, text); Failed(opened))
+        return opened;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        text = QStringLiteral("The sound file cannot be opened because it is not a regular file: ") + Quoted(path);
-        return EngineCode::CannotOpen;
-    }
-    if (info.st_size > kMaxBytes)
+    if (::fstat(file.Get(), &info) != 0 || info.st_size > kMaxBytes)
         return TooLarge(path, text);
 
-    // One byte past the limit tells a file that grew since fstat.
+    // One byte past the limit tells a file that grew since it was opened.
     bytes.resize(kMaxBytes + 1);
     qint64 total = 0;
     while (total < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + total, size_t(bytes.size() - total));
+        const ssize_t n = ::read(file.Get(), bytes.data() + total, size_t(bytes.size() - total));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

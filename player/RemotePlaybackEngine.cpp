@@ -3,7 +3,9 @@
 #include "engine/protocol/EngineCodes.h"
 #include "engine/protocol/EngineSocket.h"
 #include "engine/protocol/SoundLog.h"
+#include "engine/protocol/SoundFile.h"
 #include "player/PlaylistFile.h"
+#include "player/WaxPlaylist.h"
 
 #include <QDeadlineTimer>
 
@@ -148,7 +150,7 @@ bool RemotePlaybackEngine::AwaitReady()
     }
 }
 
-RemotePlaybackEngine::Outcome RemotePlaybackEngine::Call(Message request, Message &reply, int deadlineMs)
+RemotePlaybackEngine::Outcome RemotePlaybackEngine::Call(Message request, Message &reply, int deadlineMs, int file)
 {
     if (!process_.Running())
         return Outcome::Gone;
@@ -157,7 +159,7 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::Call(Message request, Messag
     if (!ready_ && !AwaitReady())
         return Outcome::Lost;
     const int32_t failing = EngineCode::PlaybackFailed;
-    if (!EngineSocket::Send(process_.Socket(), request, answerDeadlineMs_)) {
+    if (!EngineSocket::Send(process_.Socket(), request, answerDeadlineMs_, file)) {
         Lose(QStringLiteral("stopped"), EngineCode::PlaybackFailed);
         return Outcome::Lost;
     }
@@ -210,7 +212,7 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::Call(Message request, Messag
 }
 
 RemotePlaybackEngine::Outcome RemotePlaybackEngine::CallStarting(const Message &request, Message &reply,
-                                                                 int deadlineMs, bool restore)
+                                                                 int deadlineMs, bool restore, int file)
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!process_.Running()) {
@@ -221,7 +223,7 @@ RemotePlaybackEngine::Outcome RemotePlaybackEngine::CallStarting(const Message &
             if (restore && !Restore(position))
                 return Outcome::Lost;
         }
-        const Outcome outcome = Call(request, reply, deadlineMs);
+        const Outcome outcome = Call(request, reply, deadlineMs, file);
         if (outcome != Outcome::Gone)
             return outcome;
     }
@@ -232,10 +234,17 @@ bool RemotePlaybackEngine::Restore(int64_t position)
 {
     if (file_.isEmpty())
         return true;
+    FileDescriptor file;
+    QString text;
+    if (const int32_t opened = SoundFile::Open(file_, file, text); Failed(opened)) {
+        failure_.Set(opened, text);
+        file_.clear();
+        return false;
+    }
     Message reply;
     Message render = Request(Kind::Render);
     render.text = file_;
-    if (Call(render, reply, renderDeadlineMs_) != Outcome::Answered)
+    if (Call(render, reply, renderDeadlineMs_, file.Get()) != Outcome::Answered)
         return false;
     if (Failed(reply.code)) {
         failure_.Set(reply.code, reply.text);
@@ -265,16 +274,34 @@ int32_t RemotePlaybackEngine::RenderFile(const QString &fileName)
     state_ = EngineProtocol::State();
     pendingFailure_ = 0;
     file_.clear();
-    // A playlist is read here: the engine is given the sound it names.
+    // A playlist is read here, and the sound opened: the engine's process is
+    // given the open file and reads nothing by its name.
     QString target = fileName;
     QString text;
     if (const int32_t followed = PlaylistFile::Follow(target, text); Failed(followed))
         return failure_.Set(followed, text);
-    file_ = target; // named in the texts of a failure while opening
+    // The engine's process may not reach the network: a web address fails
+    // its sound, as any sound that cannot be played.
+    if (WaxPlaylist::IsRemoteUri(target)) {
+        const QString named = target == fileName ? QString() : QStringLiteral(" (named by %1)").arg(Quoted(fileName));
+        return failure_.Set(EngineCode::CannotOpen,
+                            QStringLiteral("Only sound files are played, not web addresses: ") + Quoted(target) + named);
+    }
+    FileDescriptor file;
+    if (const int32_t opened = SoundFile::Open(target, file, text); Failed(opened))
+        return failure_.Set(opened, text);
+    return RenderOpenFile(std::move(file), target);
+}
+
+int32_t RemotePlaybackEngine::RenderOpenFile(FileDescriptor file, const QString &name)
+{
+    state_ = EngineProtocol::State();
+    pendingFailure_ = 0;
+    file_ = name; // named in the texts of a failure while opening, and opened again in a new process
     Message request = Request(Kind::Render);
-    request.text = target;
+    request.text = name;
     Message reply;
-    if (CallStarting(request, reply, renderDeadlineMs_, false) != Outcome::Answered) {
+    if (CallStarting(request, reply, renderDeadlineMs_, false, file.Get()) != Outcome::Answered) {
         file_.clear();
         return LostCode();
     }

@@ -34,6 +34,7 @@ public:
     bool Start(QString &error);
 
     int32_t RenderFile(const QString &fileName) override;
+    int32_t RenderOpenFile(FileDescriptor file, const QString &name) override;
     int32_t Clear() override;
     int32_t Run() override;
     int32_t Stop() override;
@@ -68,12 +69,13 @@ public:
 private:
     enum class Outcome { Answered, Gone, Lost };
 
-    // One request and its reply; events on the way are queued.
-    Outcome Call(EngineProtocol::Message request, EngineProtocol::Message &reply, int deadlineMs);
+    // One request and its reply; events on the way are queued. file, if
+    // valid, goes along with the request.
+    Outcome Call(EngineProtocol::Message request, EngineProtocol::Message &reply, int deadlineMs, int file = -1);
     // Call, with a new process if the last one ended by itself (restoring
     // the sound it held if restore is true).
     Outcome CallStarting(const EngineProtocol::Message &request, EngineProtocol::Message &reply, int deadlineMs,
-                         bool restore);
+                         bool restore, int file = -1);
     // Starts a process and gives it the volume.
     bool StartProcess();
     // The process has ended: takes what it said last.
@@ -91,7 +93,7 @@ private:
     AudioHelperProcess process_;
     bool ready_ = false; // the process said Ready
     EngineProtocol::State state_;
-    QString file_;          // the sound held, to open again in a new process
+    QString file_;          // the sound held: its path, to open again in a new process
     int volume_ = 0;
     EventQueue events_;
     QByteArray receiveBuffer_;

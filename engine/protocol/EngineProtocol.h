@@ -15,7 +15,7 @@ namespace EngineProtocol {
 
 enum class Kind : uint8_t {
     Ready = 1, // code: S_OK, or why the engine cannot work (text)
-    Render,    // text: the file
+    Render,    // text: the file's path, for texts; the file itself comes open with it
     Clear,
     Run,
     Stop,

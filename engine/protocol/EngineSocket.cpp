@@ -1,6 +1,7 @@
 #include "engine/protocol/EngineSocket.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -8,6 +9,8 @@
 namespace EngineSocket {
 
 namespace {
+
+constexpr size_t kMaxFiles = 4;
 
 bool WaitFor(int fd, short events, int timeoutMs)
 {
@@ -20,13 +23,45 @@ bool WaitFor(int fd, short events, int timeoutMs)
     }
 }
 
+// Keeps the first file that came with a message in file (if asked for),
+// closes any other.
+void TakeFiles(msghdr &header, FileDescriptor *file)
+{
+    for (cmsghdr *c = CMSG_FIRSTHDR(&header); c; c = CMSG_NXTHDR(&header, c)) {
+        if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SCM_RIGHTS)
+            continue;
+        const size_t count = (c->cmsg_len - CMSG_LEN(0)) / sizeof(int);
+        for (size_t i = 0; i < count; ++i) {
+            int received = -1;
+            std::memcpy(&received, CMSG_DATA(c) + i * sizeof(int), sizeof(int));
+            FileDescriptor taken(received);
+            if (file && !file->IsValid())
+                *file = std::move(taken);
+        }
+    }
+}
+
 } // namespace
 
-bool Send(int fd, const EngineProtocol::Message &message, int timeoutMs)
+bool Send(int fd, const EngineProtocol::Message &message, int timeoutMs, int file)
 {
     const QByteArray bytes = EngineProtocol::Encode(message);
+    iovec data{const_cast<char *>(bytes.constData()), size_t(bytes.size())};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    msghdr header{};
+    header.msg_iov = &data;
+    header.msg_iovlen = 1;
+    if (file >= 0) {
+        header.msg_control = control;
+        header.msg_controllen = sizeof control;
+        cmsghdr *rights = CMSG_FIRSTHDR(&header);
+        rights->cmsg_level = SOL_SOCKET;
+        rights->cmsg_type = SCM_RIGHTS;
+        rights->cmsg_len = CMSG_LEN(sizeof(int));
+        std::memcpy(CMSG_DATA(rights), &file, sizeof(int));
+    }
     for (;;) {
-        const ssize_t n = ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        const ssize_t n = ::sendmsg(fd, &header, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n == bytes.size())
             return true;
         if (n < 0 && errno == EINTR)
@@ -37,17 +72,27 @@ bool Send(int fd, const EngineProtocol::Message &message, int timeoutMs)
     }
 }
 
-Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs, QByteArray &buffer)
+Received Receive(int fd, EngineProtocol::Message &message, int timeoutMs, QByteArray &buffer, FileDescriptor *file)
 {
     if (!WaitFor(fd, POLLIN, timeoutMs))
         return Received::Timeout;
     // One byte more than a message may hold tells one that is too long.
     if (buffer.size() != EngineProtocol::kMaxMessageBytes + 1)
         buffer.resize(EngineProtocol::kMaxMessageBytes + 1);
+    iovec data{buffer.data(), size_t(buffer.size())};
+    // Room for a few files: whatever a confused sender adds is taken and closed.
+    alignas(cmsghdr) char control[CMSG_SPACE(kMaxFiles * sizeof(int))];
+    msghdr header{};
+    header.msg_iov = &data;
+    header.msg_iovlen = 1;
+    header.msg_control = control;
+    header.msg_controllen = sizeof control;
     ssize_t n = -1;
     do
-        n = ::recv(fd, buffer.data(), size_t(buffer.size()), MSG_DONTWAIT | MSG_TRUNC);
+        n = ::recvmsg(fd, &header, MSG_DONTWAIT | MSG_TRUNC | MSG_CMSG_CLOEXEC);
     while (n < 0 && errno == EINTR);
+    if (n >= 0)
+        TakeFiles(header, file);
     if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK))
         return Received::Closed;
     if (n < 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/protocol/FileDescriptor.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -27,9 +29,13 @@ public:
 
     // Opens the file and makes it ready to play from its start. The engine
     // holds one sound: a render replaces what it held. The program's engine
-    // opens a .wax playlist and renders the file its first entry names; the
-    // engine's process is given that file (or a web address) only.
+    // reads a .wax playlist, opens the sound file its first entry names (or
+    // the file itself) for reading and hands it on open (RenderOpenFile).
     virtual int32_t RenderFile(const QString &fileName) = 0;
+    // The same for a file already open for reading, which the engine takes
+    // over; name is its path, for texts. This is how the engine's process is
+    // given every sound: it reads no user's file by its name.
+    virtual int32_t RenderOpenFile(FileDescriptor file, const QString &name) = 0;
     // Empties the engine; the next render starts from nothing.
     virtual int32_t Clear() = 0;
     // Plays from the current position; halts playing, leaving the position.

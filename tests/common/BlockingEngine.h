@@ -95,6 +95,7 @@ public:
         loaded_ = true;
         return S_OK;
     }
+    int32_t RenderOpenFile(FileDescriptor, const QString &name) override { return RenderFile(name); }
     int32_t Clear() override
     {
         SetRunning(false);

@@ -6,9 +6,13 @@
 #include <QDeadlineTimer>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
-bool PlayToEnd(PlaybackEngine &engine, const QString &path, int timeoutMs)
+namespace {
+
+// Plays what render opened.
+bool Play(PlaybackEngine &engine, const std::function<int32_t()> &render, int timeoutMs)
 {
     std::mutex mutex;
     std::condition_variable woken;
@@ -19,7 +23,7 @@ bool PlayToEnd(PlaybackEngine &engine, const QString &path, int timeoutMs)
         woken.notify_one();
     });
     bool ended = false;
-    bool failed = Failed(engine.RenderFile(path)) || Failed(engine.Run());
+    bool failed = Failed(render()) || Failed(engine.Run());
     const QDeadlineTimer deadline(timeoutMs);
     while (!ended && !failed && !deadline.hasExpired()) {
         {
@@ -36,4 +40,17 @@ bool PlayToEnd(PlaybackEngine &engine, const QString &path, int timeoutMs)
     }
     engine.SetWakeup(nullptr);
     return ended && !failed;
+}
+
+} // namespace
+
+bool PlayToEnd(PlaybackEngine &engine, const QString &path, int timeoutMs)
+{
+    return Play(engine, [&] { return engine.RenderFile(path); }, timeoutMs);
+}
+
+bool PlayOpenFileToEnd(PlaybackEngine &engine, FileDescriptor file, int timeoutMs)
+{
+    return Play(engine, [&] { return engine.RenderOpenFile(std::move(file), QStringLiteral("the open file")); },
+                timeoutMs);
 }

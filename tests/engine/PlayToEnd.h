@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/protocol/FileDescriptor.h"
+
 #include <QString>
 
 class PlaybackEngine;
@@ -9,3 +11,5 @@ class PlaybackEngine;
 // when the sound cannot start, fails while playing, or has not ended within
 // timeoutMs.
 bool PlayToEnd(PlaybackEngine &engine, const QString &path, int timeoutMs);
+// The same for a sound already open, as the engine's process is given one.
+bool PlayOpenFileToEnd(PlaybackEngine &engine, FileDescriptor file, int timeoutMs);

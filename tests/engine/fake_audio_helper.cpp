@@ -43,6 +43,7 @@ public:
         base_ = 0;
         return S_OK;
     }
+    int32_t RenderOpenFile(FileDescriptor, const QString &name) override { return RenderFile(name); }
     int32_t Clear() override
     {
         loaded_ = false;

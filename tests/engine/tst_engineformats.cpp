@@ -83,6 +83,8 @@ private slots:
         QVERIFY(SoundSamples::WriteBytes(Path("lost.wax"),
                                          "<asx version=\"3.0\"><entry><ref href=\"gone.mp3\"/></entry></asx>"));
         QVERIFY(SoundSamples::WriteBytes(Path("hollow.wax"), "<asx version=\"3.0\"><title>none</title></asx>"));
+        QVERIFY(SoundSamples::WriteBytes(Path("web.wax"),
+                                         "<asx version=\"3.0\"><entry><ref href=\"http://example.org/a.mp3\"/></entry></asx>"));
         // A good entry first, then more than a playlist can be: it is not read.
         QByteArray huge = "<asx version=\"3.0\"><entry><ref href=\"tone.mp3\"/></entry></asx>";
         huge.append(1024 * 1024 + 1 - huge.size(), ' ');
@@ -200,6 +202,8 @@ private slots:
         QTest::newRow("cut-off header") << "cut.wav" << EngineCode::BadFormat << "damaged";
         QTest::newRow("playlist naming a missing file") << "lost.wax" << EngineCode::PlaylistEntryMissing << "gone.mp3";
         QTest::newRow("playlist naming nothing") << "hollow.wax" << EngineCode::BadPlaylist << "names no sound";
+        // The engine may not reach the network.
+        QTest::newRow("playlist naming a web address") << "web.wax" << EngineCode::CannotOpen << "not web addresses";
         QTest::newRow("playlist over 1 MiB") << "huge.wax" << EngineCode::PlaylistTooLarge << "too large";
         QTest::newRow("playlist that is a FIFO") << "pipe.wax" << EngineCode::CannotOpen << "not a regular file";
         QTest::newRow("playlist that is a device") << "zero.wax" << EngineCode::CannotOpen << "not a regular file";
