@@ -1,6 +1,8 @@
 #include "app/Exception.h"
 #include "app/TIniFile.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,18 +24,10 @@ class TestIniFile : public QObject {
 
     QString Write(const QString &name, const QByteArray &bytes) const
     {
-        QFile f(Path(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
+        WriteBytes(Path(name), bytes);
         return Path(name);
     }
-
-    static QByteArray Contents(const QString &path)
-    {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    static QByteArray Contents(const QString &path) { return ReadBytes(path); }
 
 private slots:
     void integersAndTheirMalformedForms_data()

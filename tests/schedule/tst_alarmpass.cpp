@@ -83,14 +83,17 @@ private slots:
     // from the last 24 hours at most.
     void lateTickCatchesUp_data()
     {
-        QTest::addColumn<int>("late"); // seconds between the two passes
+        QTest::addColumn<int>("late"); // seconds between the two passes, after any reminder closed
         QTest::addColumn<QList<int>>("dueAfter"); // per row, seconds after the first pass
         QTest::addColumn<QList<int>>("rings");
         QTest::addColumn<QString>("missed");
-        QTest::newRow("in order of second") << 10 << QList<int>{5, 3} << QList<int>{2, 1} << "";
-        QTest::newRow("a minute late") << 60 << QList<int>{59} << QList<int>{1} << "";
-        QTest::newRow("more than a minute late") << 61 << QList<int>{60} << QList<int>{} << "1 at 09:01:00, 1 in all";
-        QTest::newRow("three days late") << 3 * 86400 << QList<int>{5} << QList<int>{} << "1 at 09:00:05, 1 in all";
+        QTest::addColumn<int>("openMs"); // how long a reminder of the first pass stays open
+        QTest::newRow("in order of second") << 10 << QList<int>{5, 3} << QList<int>{2, 1} << "" << 100;
+        QTest::newRow("a minute late") << 60 << QList<int>{59} << QList<int>{1} << "" << 100;
+        QTest::newRow("more than a minute late") << 61 << QList<int>{60, 61} << QList<int>{2} << "1 at 09:01:00, 1 in all" << 100;
+        QTest::newRow("three days late") << 3 * 86400 << QList<int>{5} << QList<int>{} << "1 at 09:00:05, 1 in all" << 100;
+        // Open 30 s: the next pass starts from the second it was closed in.
+        QTest::newRow("reminder open") << 1 << QList<int>{10, 30, 31, 0} << QList<int>{4, 2, 3} << "1 at 09:00:10, 1 in all" << 30000;
     }
     void lateTickCatchesUp()
     {
@@ -98,11 +101,12 @@ private slots:
         QFETCH(QList<int>, dueAfter);
         QFETCH(QList<int>, rings);
         QFETCH(QString, missed);
+        QFETCH(int, openMs);
         for (int r = 0; r < dueAfter.size(); ++r)
             store_.Append(r + 1, {"", "Daily"}, {2027, 1, 1, 9, uint16_t(dueAfter[r] / 60), uint16_t(dueAfter[r] % 60)});
         AlarmPass pass;
         SetClock(2027, 3, 1, 9, 0, 0);
-        pass.Run(store_, Reminder(100));
+        pass.Run(store_, Reminder(openMs));
         Advance(late * 1000);
         pass.Run(store_, Reminder(100));
         QCOMPARE(fired_, rings);
@@ -186,11 +190,21 @@ private slots:
         AlarmPass pass;
         SetClock(2027, 3, 1, 8, 0, 0, 0);
         TickFor(pass, 1000, Reminder(150)); // closed after 150 ms, still 08:00:00
+        // The clock set back a little, into the second that rang, or late ticks: no second ring.
+        for (int s : {0, 2, -2, 0, 1}) {
+            SetClock(2027, 3, 1, 8, 0, 0, 100);
+            Advance(s * 1000);
+            pass.Run(store_, Reminder(150));
+        }
         QCOMPARE(fired_, QList<int>({1}));
-        // The next day it rings again.
+        // An hour set back by hand rings it again, and so does the next day.
+        SetClock(2027, 3, 1, 7, 0, 0);
+        pass.Run(store_, Reminder(150));
+        SetClock(2027, 3, 1, 8, 0, 0);
+        pass.Run(store_, Reminder(150));
         SetClock(2027, 3, 2, 8, 0, 0, 0);
         TickFor(pass, 1000, Reminder(150));
-        QCOMPARE(fired_, QList<int>({1, 1}));
+        QCOMPARE(fired_, QList<int>({1, 1, 1}));
     }
 
     void twoAlarmsInOneSecond()

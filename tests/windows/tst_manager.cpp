@@ -190,7 +190,7 @@ private slots:
         QVERIFY(errors_.shown.isEmpty());
     }
 
-    void cancelledAddChangesNothingAndAnEditKeepsItsPlace()
+    void cancelledAddChangesNothingAddAppendsAndAnEditKeepsItsPlace()
     {
         // Identifier 2 was deleted earlier: its files are still there.
         WriteAlarms({1, 2, 3});
@@ -213,6 +213,16 @@ private slots:
         QCOMPARE(ReadBytes(AlarmPath("2Memo.ini")), message2);
         QCOMPARE(Captions(), QStringList({"Alarm 1", "Alarm 3"}));
 
+        // An accepted add: a last row, under the identifier offered.
+        WhenEditorOpens([] {
+            FormAlarm->Memo->setPlainText("Added");
+            QTest::mouseClick(FormAlarm->ButtonOk, Qt::LeftButton);
+        });
+        QTest::mouseClick(FormMain->ButtonAdd, Qt::LeftButton);
+        QCOMPARE(Captions(), QStringList({"Alarm 1", "Alarm 3", "Added"}));
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index + "Alarm3=2\r\n");
+        QCOMPARE(ReadBytes(AlarmPath("2Memo.ini")), QByteArray("Added"));
+
         // An accepted edit of the first row: same place, same identifier, new values.
         QTest::mouseClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(0));
         WhenEditorOpens([&] {
@@ -222,12 +232,12 @@ private slots:
             QTest::mouseClick(FormAlarm->ButtonOk, Qt::LeftButton);
         });
         QTest::mouseDClick(FormMain->AlarmsList->viewport(), Qt::LeftButton, {}, RowPoint(0));
-        QCOMPARE(Captions(), QStringList({"Water the plants", "Alarm 3"}));
+        QCOMPARE(Captions(), QStringList({"Water the plants", "Alarm 3", "Added"}));
         QCOMPARE(FormMain->Alarms.Row(0).ModeText, QString("Monthly"));
         QCOMPARE(FormMain->Alarms.Slot(1), (AlarmSlot{1, {2027, 3, 1, 7, 0, 1}}));
         QCOMPARE(FormMain->ItemIndex(), 0);
         QCOMPARE(FormMain->AlarmsList->model()->index(0, 1).data().toString(), QString("Monthly"));
-        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index);
+        QCOMPARE(ReadBytes(AlarmFiles::IndexPath()), index + "Alarm3=2\r\n");
         QCOMPARE(ReadBytes(AlarmPath("1Memo.ini")), QByteArray("Water the plants\r\nthe big ones too"));
         QVERIFY(errors_.shown.isEmpty());
     }

@@ -27,49 +27,6 @@
 #include <memory>
 
 namespace {
-// Undoes the Desktop Entry escapes of an Exec value and splits it into
-// arguments as a session manager does; a character the rules reserve that
-// comes unescaped inside quotes gives "<unescaped>".
-QStringList ParseExec(QString value)
-{
-    QString unescaped;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size()) {
-            const QChar c = value[++i];
-            unescaped += c == 'n' ? QChar('\n') : c == 'r' ? QChar('\r') : c == 's' ? QChar(' ') : c;
-        } else if (value[i] == '%' && i + 1 < value.size() && value[i + 1] == '%') {
-            unescaped += '%';
-            ++i;
-        } else {
-            unescaped += value[i];
-        }
-    }
-    QStringList args;
-    QString arg;
-    bool quoted = false, any = false;
-    for (qsizetype i = 0; i < unescaped.size(); ++i) {
-        const QChar c = unescaped[i];
-        if (quoted && c == '\\' && i + 1 < unescaped.size()) {
-            arg += unescaped[++i];
-        } else if (quoted && (c == '`' || c == '$')) {
-            return {QStringLiteral("<unescaped>")};
-        } else if (c == '"') {
-            quoted = !quoted;
-            any = true;
-        } else if (c == ' ' && !quoted) {
-            if (any || !arg.isEmpty())
-                args << arg;
-            arg.clear();
-            any = false;
-        } else {
-            arg += c;
-        }
-    }
-    if (any || !arg.isEmpty())
-        args << arg;
-    return args;
-}
-
 QString EntryValue(const QString &key)
 {
     for (const QByteArray &line : ReadBytes(AutoRun::EntryPath()).split('\n'))
@@ -233,7 +190,8 @@ private slots:
         AutoRun::Update(true, exe);
         QCOMPARE(EntryValue("Hidden"), QString("false"));
         QCOMPARE(EntryValue("Name"), QString("Tocsimo"));
-        QCOMPARE(ParseExec(EntryValue("Exec")), QStringList({exe}));
+        // Quoted, with the quote's escapes, then the value's own: "\\" and "%%".
+        QCOMPARE(EntryValue("Exec"), '"' + QDir::homePath() + QString::fromUtf8("/My Programs/Wecker ü/\\\\$HOME \\\\`y\\\\` \\\\\"x\\\\\" 100%%/tocsimo\""));
         QCOMPARE(EntryValue("TryExec"), exe);
         AutoRun::Update(false, exe);
         QCOMPARE(EntryValue("Hidden"), QString("true"));
@@ -242,7 +200,7 @@ private slots:
         // The page: loading writes the entry, unchecking hides it, checking brings it back.
         FormMain = new TFormMain;
         QCOMPARE(EntryValue("Hidden"), QString("false"));
-        QCOMPARE(ParseExec(EntryValue("Exec")), QStringList({QCoreApplication::applicationFilePath()}));
+        QCOMPARE(EntryValue("TryExec"), QCoreApplication::applicationFilePath());
         FormMain->chkAutoRun->click();
         QCOMPARE(EntryValue("Hidden"), QString("true"));
         FormMain->chkAutoRun->click();

@@ -178,66 +178,6 @@ private slots:
         QVERIFY(FormMain->Timer->isActive());
     }
 
-    void longerGapsAndOpenRemindersAreNotCaughtUp()
-    {
-        Daily(1, 8, 0, 1);
-        Daily(2, 8, 1, 0);
-        Daily(3, 8, 1, 1);
-        // A gap of 61 s (a suspend, a clock stepped an hour on): only the
-        // second the tick lands in rings.
-        SetClock(8, 0, 0);
-        Tick();
-        SetClock(8, 1, 1);
-        Tick();
-        QCOMPARE(Fired(), QList<int>({3}));
-
-        // A reminder kept open for 30 s: what passed meanwhile is missed; the
-        // next pass starts from the second it was closed in.
-        // The alarm that opens it is the last row: no later row reads the clock
-        // after it, and the one due in the second it closes in is above it.
-        seen_.clear();
-        Daily(5, 9, 0, 10);
-        Daily(6, 9, 0, 30);
-        Daily(7, 9, 0, 31);
-        Daily(4, 9, 0, 0);
-        whileShown_ = [this] {
-            if (FormReminder->AlarmId == 4)
-                Advance(30);
-        };
-        SetClock(9, 0, 0);
-        Tick();
-        SetClock(9, 0, 31);
-        Tick();
-        QCOMPARE(Fired(), QList<int>({4, 6, 7}));
-    }
-
-    void repeatedSecondRingsOnce()
-    {
-        Daily(1, 10, 0, 0);
-        SetClock(10, 0, 0, 900);
-        Tick();
-        // The clock set back a little, into the second that rang, and then
-        // a few seconds: a late tick must not ring it again either.
-        SetClock(10, 0, 0, 100);
-        Tick();
-        SetClock(10, 0, 2);
-        Tick();
-        SetClock(9, 59, 58);
-        Tick();
-        SetClock(10, 0, 0);
-        Tick();
-        SetClock(10, 0, 1);
-        Tick();
-        QCOMPARE(Fired(), QList<int>({1}));
-        // An hour set back by hand rings it again, as the wall clock says
-        // 10:00:00 once more.
-        SetClock(9, 0, 0);
-        Tick();
-        SetClock(10, 0, 0);
-        Tick();
-        QCOMPARE(Fired(), QList<int>({1, 1}));
-    }
-
     void failingReminderShowsOneErrorAndTheSchedulerGoesOn()
     {
         AddAlarm(3, AlarmMode::Daily, {2027, 1, 1, 10, 0, 0}, {"lost"}, false);
