@@ -151,9 +151,7 @@ int CaptionWidth(const QWidget *w)
     const auto *button = qobject_cast<const QPushButton *>(w);
     if (!button)
         return w->sizeHint().width();
-    QString shown = button->text();
-    shown.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    int width = button->fontMetrics().horizontalAdvance(shown)
+    int width = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width()
         + 2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 4;
     if (!button->icon().isNull())
         width += button->iconSize().width() + 4;
