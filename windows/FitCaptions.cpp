@@ -92,7 +92,7 @@ void FitRow(std::vector<Item> &row, int containerWidth)
     }
 }
 
-void FitIn(QWidget *container)
+void FitIn(QWidget *container, const QList<const QWidget *> &shownInTurn)
 {
     std::vector<Item> items;
     for (QObject *child : container->children()) {
@@ -100,9 +100,9 @@ void FitIn(QWidget *container)
         if (!w || w->isWindow())
             continue;
         if (!w->children().isEmpty())
-            FitIn(w);
-        // A control hidden for good (an entry point, a twin) takes no room.
-        if (w->isHidden() && w->findChildren<QWidget *>().isEmpty())
+            FitIn(w, shownInTurn);
+        // A control hidden for good (an entry point) takes no room.
+        if (w->isHidden() && !shownInTurn.contains(w) && w->findChildren<QWidget *>().isEmpty())
             continue;
         items.push_back({w, w->geometry(), w->x(), w->width()});
     }
@@ -128,9 +128,9 @@ void FitIn(QWidget *container)
 }
 } // namespace
 
-void FitCaptions(QWidget *container)
+void FitCaptions(QWidget *container, const QList<const QWidget *> &shownInTurn)
 {
-    FitIn(container);
+    FitIn(container, shownInTurn);
 }
 
 bool HasCaption(const QWidget *w)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QWidget;
 
 // The windows are laid out for their English captions; in another language a
@@ -9,8 +11,9 @@ class QWidget;
 // right: a captioned control it would reach moves right with it; anything
 // else (a field, a list, the container's edge) stops it. Controls that lie
 // over others by design (buttons on a picture) are not neighbours.
-// Call it once the captions are set.
-void FitCaptions(QWidget *container);
+// A hidden control takes no room, unless it is one of `shownInTurn` (twins
+// at one place, one shown at a time). Call it once the captions are set.
+void FitCaptions(QWidget *container, const QList<const QWidget *> &shownInTurn = {});
 
 // Whether the control shows a caption FitCaptions makes room for, and the
 // width that caption needs.
