@@ -139,16 +139,8 @@ TFormMain::TFormMain(QWidget *parent)
     Timer->start(MsToNextTick());
 
     // Captions in the user's language may be longer than the English ones.
-    // The page buttons' pressed twins, hidden in turn, are fitted as well.
-    const QList<QWidget *> twins = {ButtonAlarms, FButtonAlarms, ButtonOptions, FButtonOptions};
-    QList<bool> hidden;
-    for (QWidget *twin : twins) {
-        hidden << twin->isHidden();
-        twin->setHidden(false);
-    }
-    FitCaptions(this);
-    for (qsizetype i = 0; i < twins.size(); ++i)
-        twins[i]->setHidden(hidden[i]);
+    // The page buttons and their pressed twins show in turn.
+    FitCaptions(this, {ButtonAlarms, FButtonAlarms, ButtonOptions, FButtonOptions});
 
     Guarded([this] { FormCreate(); });
 }
